@@ -1,0 +1,1 @@
+// Palm database writing for the content builder and the test fixtures.
