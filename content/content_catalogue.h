@@ -1,0 +1,32 @@
+// The catalogue of content databases: which file each database number stands for, and opening a
+// database by number in one content folder. It holds no open files itself.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "content/content_database.h"
+#include "content/content_folder.h"
+
+namespace orvane {
+
+// The file name of a database number, or null when the number has none. For 29 and 87 the text
+// "Database name not defined" also goes to the diagnostic hook.
+const char* fileNameFor(uint32_t number);
+
+class ContentCatalogue {
+  public:
+    explicit ContentCatalogue(ContentFolder folder) : folder_(std::move(folder)) {}
+    virtual ~ContentCatalogue() = default;
+
+    // A new database for the number, owned by the caller; each call opens the file anew. A number
+    // without a file, or a missing or damaged file, gives a database that is not open.
+    virtual std::unique_ptr<ContentDatabase> openDatabase(uint32_t number) const;
+
+    const ContentFolder& folder() const { return folder_; }
+
+  private:
+    ContentFolder folder_;
+};
+
+}  // namespace orvane
