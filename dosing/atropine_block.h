@@ -1,0 +1,12 @@
+// The atropine advice shown with the intubation drugs for children: 0.02 mg/kg between a minimum
+// of 0.1 mg and a maximum of 0.4 mg, with its volume of the 1 mg/10 mL solution. Text only.
+#pragma once
+
+#include "foundation/shared_string.h"
+
+namespace orvane {
+
+// Appends the block for a weight in kg; nothing from 50 kg up (or for a weight that is no number).
+void appendAtropineBlock(SharedString& out, float weight);
+
+}  // namespace orvane
