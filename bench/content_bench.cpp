@@ -1,0 +1,94 @@
+// Reader speed on a file of 65,535 records: opening against one bulk read of the record table,
+// and reading every record in order against reading the whole file in one call.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "content/byte_source.h"
+#include "content/pdb_file.h"
+#include "tools/lib/pdb_writer.h"
+
+namespace {
+
+using namespace orvane;
+
+constexpr size_t kRecords = 65535;
+
+// Records of 12 to 75 bytes, written once to a temporary folder.
+const std::string& benchFile() {
+    static const std::string path = [] {
+        tools::PdbImage image;
+        image.name = "bench";
+        image.records.reserve(kRecords);
+        for (size_t i = 0; i < kRecords; ++i) {
+            image.records.push_back(tools::ByteVector(12 + i % 64, static_cast<uint8_t>(i)));
+        }
+        const std::string file =
+            (std::filesystem::temp_directory_path() / "orvane_content_bench.pdb").string();
+        std::string error;
+        if (!tools::writeFileAtomically(file, tools::pdbBytes(image), error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+        }
+        return file;
+    }();
+    return path;
+}
+
+void BM_OpenFile(benchmark::State& state) {
+    const std::string& path = benchFile();
+    for (auto _ : state) {
+        PdbFile file(std::make_unique<FileByteSource>(path));
+        if (!file.isOpen()) state.SkipWithError("not open");
+        benchmark::DoNotOptimize(file.recordCount());
+    }
+}
+BENCHMARK(BM_OpenFile);
+
+// The baseline for opening: open the file and read the record table in one call.
+void BM_BulkReadRecordTable(benchmark::State& state) {
+    const std::string& path = benchFile();
+    std::vector<uint8_t> table(8 * kRecords);
+    for (auto _ : state) {
+        FileByteSource source(path);
+        benchmark::DoNotOptimize(source.readAt(78, table.data(), table.size()));
+    }
+}
+BENCHMARK(BM_BulkReadRecordTable);
+
+void BM_ReadAllRecords(benchmark::State& state) {
+    const std::string& path = benchFile();
+    PdbFile file(std::make_unique<FileByteSource>(path));
+    std::vector<uint8_t> buffer(256);
+    uint64_t bytes = 0;
+    for (auto _ : state) {
+        for (uint32_t i = 0; i < file.recordCount(); ++i) {
+            const auto index = static_cast<uint16_t>(i);
+            if (!file.readRecord(index, buffer.data())) state.SkipWithError("short read");
+            bytes += file.recordLength(index);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(bytes));
+}
+BENCHMARK(BM_ReadAllRecords);
+
+// The baseline for reading: the whole file in one call.
+void BM_ReadWholeFile(benchmark::State& state) {
+    const std::string& path = benchFile();
+    FileByteSource source(path);
+    std::vector<uint8_t> all(source.size());
+    uint64_t bytes = 0;
+    for (auto _ : state) {
+        bytes += source.readAt(0, all.data(), all.size());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(bytes));
+}
+BENCHMARK(BM_ReadWholeFile);
+
+}  // namespace
+
+BENCHMARK_MAIN();
