@@ -1,12 +1,25 @@
-// The orvane program: with no command it starts the program; commands are added as they land.
+// The orvane program: with no command it starts the program; each command is dispatched to its
+// own file (app/<command>_command.cpp).
 #include <cstdio>
 #include <cstring>
+
+#include "app/preview_command.h"
+#include "app/render_command.h"
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
         std::puts("Orvane 6.0");
         return 0;
     }
-    std::fputs("usage: orvane [--version]\n", stderr);
+    if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
+        return orvane::runRenderCommand(argc - 2, argv + 2);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "preview") == 0) {
+        return orvane::runPreviewCommand(argc - 2, argv + 2);
+    }
+    std::fputs(
+        "usage: orvane [--version] | orvane render [OPTIONS] REQUEST\n"
+        "       orvane preview [--weight W] [--content DIR] [FILE|-]\n",
+        stderr);
     return 2;
 }

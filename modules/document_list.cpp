@@ -1,0 +1,43 @@
+#include "modules/document_list.h"
+
+#include "content/record_cursor.h"
+#include "modules/patient_context.h"
+#include "rendering/page_builder.h"
+
+namespace orvane {
+
+int32_t DocumentList::recordFor(int32_t code) {
+    switch (code) {
+        case 43:
+            return 0;
+        case 31:
+            return 1;
+        case 41:
+            return 2;
+        case 63:
+            return 3;
+        default:
+            return -1;
+    }
+}
+
+DocumentList::DocumentList(PatientContext& context, Request request)
+    : context_(context), request_(request) {
+    const int32_t code = moduleCode(request);
+    const int32_t record = recordFor(code);
+    if (record < 0) return;
+    std::unique_ptr<ContentDatabase> table = context_.openDatabase(static_cast<uint32_t>(code));
+    RecordCursor cursor(table->getRecord(static_cast<uint16_t>(record)));
+    unused_ = cursor.readText();
+    title_ = cursor.readText();
+    body_ = cursor.readText();
+}
+
+const char* DocumentList::buildPage(int32_t /*view*/) {
+    PageBuilder& builder = context_.pageBuilder().start(true);
+    builder.setTitle("", request_, 0);
+    builder.appendDocument(body_);
+    return builder.finish();
+}
+
+}  // namespace orvane

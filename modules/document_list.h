@@ -1,0 +1,35 @@
+// DocumentList: shows one fixed stored document (requests 31, 41, 43, 63), a record of the
+// document table with the request's own database number. It offers no lists and acts on nothing.
+#pragma once
+
+#include "modules/module.h"
+
+namespace orvane {
+
+class PatientContext;
+
+class DocumentList : public Module {
+  public:
+    // The record shown for a module code: 43 → 0, 31 → 1, 41 → 2, 63 → 3; −1 for any other.
+    static int32_t recordFor(int32_t code);
+
+    // Reads the record's three texts (a missing table or record leaves them empty).
+    DocumentList(PatientContext& context, Request request);
+
+    bool isAvailable() const override { return true; }
+    SharedString title() const override { return title_; }
+    SharedString caption() const override { return title_; }
+    // The record's third text, converted from the content markup, as the page.
+    const char* buildPage(int32_t view) override;
+    InputField* choiceList(Request /*request*/) override { return nullptr; }
+    bool handleRequest(Request /*request*/) override { return true; }
+
+  private:
+    PatientContext& context_;
+    Request request_;
+    SharedString unused_;
+    SharedString title_;
+    SharedString body_;
+};
+
+}  // namespace orvane

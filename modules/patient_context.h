@@ -1,0 +1,135 @@
+// PatientContext: the one object of a run that owns the page builder, the module now shown (and
+// the A-Z Index module, kept for the whole run), and the seven patient values every module shares.
+// It decides which module answers a request (moduleFor) and converts the patient values to
+// kilograms and centimetres. It draws nothing and opens content only through the catalogue it is
+// given.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "content/content_catalogue.h"
+#include "modules/civil_date.h"
+#include "modules/input_field.h"
+#include "modules/module_handle.h"
+#include "modules/request.h"
+
+namespace orvane {
+
+class PageBuilder;
+class PatientContext;
+
+// Makes the module for a request; the default is the module table of module_factory.cpp.
+using ModuleFactory = std::function<std::unique_ptr<Module>(Request, PatientContext&)>;
+
+// Which patient weight: the adult one, the child one, or the one in use now.
+namespace weight_mode {
+inline constexpr int32_t kAdult = 1;
+inline constexpr int32_t kChild = 2;
+inline constexpr int32_t kCurrent = 3;
+}  // namespace weight_mode
+
+class PatientContext {
+  public:
+    // The catalogue must outlive the context. Today comes from the local clock unless set.
+    explicit PatientContext(const ContentCatalogue& catalogue);
+    PatientContext(const PatientContext&) = delete;
+    PatientContext& operator=(const PatientContext&) = delete;
+    // Deletes the current module and the A-Z Index module before anything else.
+    ~PatientContext();
+
+    // The one page builder of the run.
+    PageBuilder& pageBuilder() { return *pageBuilder_; }
+
+    // A new database by number from the catalogue (owned by the caller).
+    std::unique_ptr<ContentDatabase> openDatabase(uint32_t number) const;
+    const ContentCatalogue& catalogue() const { return catalogue_; }
+
+    // The module that answers a request, reusing the current one inside its family; null when no
+    // module answers (the current one is then none). The handle stays owned by the context.
+    ModuleHandle* moduleFor(Request request);
+    // The module factory (see module_factory.cpp): a new module or null.
+    std::unique_ptr<Module> createModule(Request request);
+    // Replaces the module factory (the program's object factory or a test's).
+    void setModuleFactory(ModuleFactory factory) { factory_ = std::move(factory); }
+    ModuleHandle* current() { return current_; }
+    ModuleHandle* indexHandle() { return index_.get(); }
+
+    // Chooses a weight (adult, child or the current one) and makes it the current one. Choosing
+    // the child weight sets the adult weight back to 70; choosing the adult weight sets the child
+    // weight back to 10. Mode 3 keeps the current one (the adult weight when there is none).
+    InputField& selectWeight(int32_t mode);
+    // The chosen weight in kilograms; makes it the current one without resetting the other.
+    float weightKg(int32_t mode);
+    // Makes a weight the current one without touching either value (mode 1 adult, 2 child).
+    void setCurrentWeight(int32_t mode);
+    // The current weight field, or null before any was chosen.
+    InputField* currentWeight() { return currentWeight_; }
+    // 2 when the current weight is the child weight, else 1 (also when none is chosen yet).
+    int32_t currentWeightMode() const { return currentWeight_ == &childWeight_ ? 2 : 1; }
+
+    float calcWeightKg() const;
+    float heightCm() const;
+    float headCircumferenceCm() const;
+
+    // The age in years when it is a usable age (1 to 120); false for an empty (0) or an
+    // out-of-range age, which must not reach a formula.
+    bool ageYears(float& years) const;
+
+    bool checkWeight(const InputField& field, float value, SharedString* message,
+                     bool childMode) const;
+
+    InputField& adultWeight() { return adultWeight_; }
+    InputField& childWeight() { return childWeight_; }
+    InputField& calcWeight() { return calcWeight_; }
+    InputField& height() { return height_; }
+    InputField& sex() { return sex_; }
+    InputField& age() { return age_; }
+    InputField& headCircumference() { return headCircumference_; }
+    const InputField& adultWeight() const { return adultWeight_; }
+    const InputField& childWeight() const { return childWeight_; }
+    const InputField& calcWeight() const { return calcWeight_; }
+    const InputField& height() const { return height_; }
+    const InputField& sex() const { return sex_; }
+    const InputField& age() const { return age_; }
+    const InputField& headCircumference() const { return headCircumference_; }
+
+    int16_t keypadShown() const { return keypadShown_; }
+    void setKeypadShown(int16_t shown) { keypadShown_ = shown; }
+    int32_t listPosition() const { return listPosition_; }
+    void setListPosition(int32_t position) { listPosition_ = position; }
+    int32_t edition() const { return 2; }
+    const SharedString& version() const { return version_; }
+    const SharedString& productTitle() const { return productTitle_; }
+
+    // The day the modules take as today: the local clock's, or the one fixed for tests and tools.
+    CivilDate today() const;
+    void setToday(const CivilDate& date) { fixedToday_ = date; }
+
+  private:
+    void dropCurrent();
+
+    const ContentCatalogue& catalogue_;
+    ModuleFactory factory_;
+    std::unique_ptr<PageBuilder> pageBuilder_;
+    std::unique_ptr<ModuleHandle> owned_;  // the current handle unless it is the index handle
+    std::unique_ptr<ModuleHandle> index_;
+    ModuleHandle* current_ = nullptr;
+    SharedString version_ = "ver 6.0.1";
+    SharedString productTitle_ = "Orvane 6.0";
+    int16_t keypadShown_ = 1;
+    InputField adultWeight_;
+    InputField childWeight_;
+    InputField calcWeight_;
+    InputField height_;
+    InputField sex_;
+    InputField age_;
+    InputField headCircumference_;
+    InputField* currentWeight_ = nullptr;
+    int32_t listPosition_ = 0;
+    CivilDate fixedToday_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,101 @@
+#include "modules/patient_value_text.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "modules/input_field.h"
+
+namespace orvane {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The length of the decimal number at the start of text (0 when there is none).
+size_t numberLength(std::string_view text) {
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+    }
+    return digits == 0 ? 0 : i;
+}
+
+bool wholeNumber(std::string_view text, int32_t low, int32_t high, int16_t& out) {
+    if (text.empty() || text.size() > 2) return false;
+    int32_t n = 0;
+    for (const char c : text) {
+        if (!isDigit(c)) return false;
+        n = n * 10 + (c - '0');
+    }
+    if (n < low || n > high) return false;
+    out = static_cast<int16_t>(n);
+    return true;
+}
+
+}  // namespace
+
+bool parseDecimal(std::string_view text, float& value) {
+    const size_t length = numberLength(text);
+    if (length == 0 || length != text.size()) return false;
+    const std::string copy(text);
+    const float parsed = std::strtof(copy.c_str(), nullptr);
+    if (!std::isfinite(parsed)) return false;
+    value = parsed;
+    return true;
+}
+
+bool parseWeightText(std::string_view text, UnitValue& out) {
+    const size_t length = numberLength(text);
+    if (length == 0) return false;
+    float number = 0.0f;
+    if (!parseDecimal(text.substr(0, length), number)) return false;
+    const std::string_view rest = text.substr(length);
+    UnitValue result;
+    result.value = number;
+    if (rest == "kg") {
+        result.unit = unit::kKilograms;
+    } else if (rest == "g") {
+        result.unit = unit::kGrams;
+    } else if (rest == "lb") {
+        result.unit = unit::kPounds;
+    } else if (rest.size() > 4 && rest.substr(0, 2) == "lb" &&
+               rest.substr(rest.size() - 2) == "oz") {
+        result.unit = unit::kPounds;
+        if (!wholeNumber(rest.substr(2, rest.size() - 4), 0, 15, result.fraction)) return false;
+    } else {
+        return false;
+    }
+    out = result;
+    return true;
+}
+
+bool parseLengthText(std::string_view text, UnitValue& out) {
+    const size_t length = numberLength(text);
+    if (length == 0) return false;
+    float number = 0.0f;
+    if (!parseDecimal(text.substr(0, length), number)) return false;
+    const std::string_view rest = text.substr(length);
+    UnitValue result;
+    result.value = number;
+    if (rest == "cm") {
+        result.unit = unit::kCentimetres;
+    } else if (rest == "in") {
+        result.unit = unit::kInches;
+    } else if (rest.size() == 3 && rest.substr(0, 2) == "in") {
+        result.unit = unit::kInches;
+        if (!wholeNumber(rest.substr(2), 0, 7, result.fraction)) return false;
+    } else {
+        return false;
+    }
+    out = result;
+    return true;
+}
+
+}  // namespace orvane
