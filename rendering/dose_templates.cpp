@@ -281,7 +281,8 @@ void runPass(std::string& text, const TagPass& pass, float weight, bool weightUs
 
 void fillWeightTemplates(SharedString& text, float weight) {
     if (text.find("<$", 0) < 0) return;
-    const bool weightUsable = std::isfinite(weight) && weight >= 0;
+    // Beyond a million kilograms a weight is certainly a mistake, and its amounts would not print.
+    const bool weightUsable = std::isfinite(weight) && weight >= 0 && weight <= 1.0e6f;
     std::string work = text.str();
     for (const TagPass& pass : kPasses) runPass(work, pass, weight, weightUsable);
     text = SharedString(work);
