@@ -17,24 +17,31 @@ using namespace orvane;
 
 constexpr size_t kRecords = 65535;
 
-// Records of 12 to 75 bytes, written once to a temporary folder.
-const std::string& benchFile() {
-    static const std::string path = [] {
-        tools::PdbImage image;
-        image.name = "bench";
-        image.records.reserve(kRecords);
-        for (size_t i = 0; i < kRecords; ++i) {
-            image.records.push_back(tools::ByteVector(12 + i % 64, static_cast<uint8_t>(i)));
-        }
-        const std::string file =
-            (std::filesystem::temp_directory_path() / "orvane_content_bench.pdb").string();
-        std::string error;
-        if (!tools::writeFileAtomically(file, tools::pdbBytes(image), error)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
-        }
-        return file;
-    }();
-    return path;
+// A file of 65,535 records whose lengths vary evenly around the given mean (short index and
+// table records near 44 bytes, document-like records near 512), written once to a temporary
+// folder.
+std::string makeFile(size_t meanLength) {
+    tools::PdbImage image;
+    image.name = "bench";
+    image.records.reserve(kRecords);
+    for (size_t i = 0; i < kRecords; ++i) {
+        const size_t length = meanLength / 4 + i % (meanLength * 3 / 2);
+        image.records.push_back(tools::ByteVector(length, static_cast<uint8_t>(i)));
+    }
+    const std::string file = (std::filesystem::temp_directory_path() /
+                              ("orvane_content_bench_" + std::to_string(meanLength) + ".pdb"))
+                                 .string();
+    std::string error;
+    if (!tools::writeFileAtomically(file, tools::pdbBytes(image), error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
+    return file;
+}
+
+const std::string& benchFile(size_t meanLength = 44) {
+    static const std::string small = makeFile(44);
+    static const std::string large = makeFile(512);
+    return meanLength == 44 ? small : large;
 }
 
 void BM_OpenFile(benchmark::State& state) {
@@ -58,10 +65,24 @@ void BM_BulkReadRecordTable(benchmark::State& state) {
 }
 BENCHMARK(BM_BulkReadRecordTable);
 
-void BM_ReadAllRecords(benchmark::State& state) {
+// The same read into a fresh buffer each time, as opening must do (the pages of a new buffer are
+// faulted in by the read).
+void BM_BulkReadRecordTableFreshBuffer(benchmark::State& state) {
     const std::string& path = benchFile();
+    const size_t size = 8 * kRecords;
+    for (auto _ : state) {
+        FileByteSource source(path);
+        std::unique_ptr<uint8_t[]> table(new uint8_t[size]);
+        benchmark::DoNotOptimize(source.readAt(78, table.get(), size));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_BulkReadRecordTableFreshBuffer);
+
+void BM_ReadAllRecords(benchmark::State& state) {
+    const std::string& path = benchFile(static_cast<size_t>(state.range(0)));
     PdbFile file(std::make_unique<FileByteSource>(path));
-    std::vector<uint8_t> buffer(256);
+    std::vector<uint8_t> buffer(1024);
     uint64_t bytes = 0;
     for (auto _ : state) {
         for (uint32_t i = 0; i < file.recordCount(); ++i) {
@@ -73,11 +94,11 @@ void BM_ReadAllRecords(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<int64_t>(bytes));
 }
-BENCHMARK(BM_ReadAllRecords);
+BENCHMARK(BM_ReadAllRecords)->Arg(44)->Arg(512);
 
 // The baseline for reading: the whole file in one call.
 void BM_ReadWholeFile(benchmark::State& state) {
-    const std::string& path = benchFile();
+    const std::string& path = benchFile(static_cast<size_t>(state.range(0)));
     FileByteSource source(path);
     std::vector<uint8_t> all(source.size());
     uint64_t bytes = 0;
@@ -87,7 +108,7 @@ void BM_ReadWholeFile(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<int64_t>(bytes));
 }
-BENCHMARK(BM_ReadWholeFile);
+BENCHMARK(BM_ReadWholeFile)->Arg(44)->Arg(512);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "content/pdb_file.h"
 
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -11,9 +12,11 @@ uint16_t be16(const uint8_t* p) {
     return static_cast<uint16_t>((p[0] << 8) | p[1]);
 }
 
-uint32_t be32(const uint8_t* p) {
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
+inline uint32_t be32(const uint8_t* p) {
+    uint32_t raw;
+    std::memcpy(&raw, p, sizeof raw);
+    if constexpr (std::endian::native == std::endian::little) return __builtin_bswap32(raw);
+    return raw;
 }
 
 // List headers are read in chunks of this many, not one read each.
@@ -35,20 +38,31 @@ bool PdbFile::isOpen() const {
 }
 
 uint32_t PdbFile::recordLength(uint16_t index) const {
-    const PdbRecordEntry* e = entry(index);
-    return e != nullptr ? e->length : 0;
+    if (!isOpen() || index >= recordCount_) return 0;
+    if (index + 1u == recordCount_) return lastLength_;
+    const uint8_t* p = table_.get() + size_t{index} * kEntrySize;
+    return be32(p + kEntrySize) - be32(p);
 }
 
-const PdbRecordEntry* PdbFile::entry(uint16_t index) const {
-    if (!isOpen() || index >= recordCount_) return nullptr;
-    return &entries_[index];
+std::optional<PdbRecordEntry> PdbFile::entry(uint16_t index) const {
+    if (!isOpen() || index >= recordCount_) return std::nullopt;
+    const uint8_t* p = table_.get() + size_t{index} * kEntrySize;
+    PdbRecordEntry e;
+    e.offset = be32(p);
+    e.attributes = p[4];
+    std::memcpy(e.uniqueId, p + 5, sizeof e.uniqueId);
+    e.length = recordLength(index);
+    return e;
 }
 
 bool PdbFile::readRecord(uint16_t index, uint8_t* dest) {
-    const PdbRecordEntry* e = entry(index);
-    if (e == nullptr) return false;
-    if (e->length == 0) return true;
-    return source_->readAt(e->offset, dest, e->length) == e->length;
+    if (!opened_ || index >= recordCount_) return false;
+    const uint8_t* p = table_.get() + size_t{index} * kEntrySize;
+    const uint32_t offset = be32(p);
+    const uint32_t length =
+        index + 1u == recordCount_ ? lastLength_ : be32(p + kEntrySize) - offset;
+    if (length == 0) return true;
+    return source_->readAt(offset, dest, length) == length;
 }
 
 void PdbFile::open() {
@@ -107,34 +121,30 @@ bool PdbFile::readListHeaders() {
     return true;
 }
 
-// Reads the entries of all lists, which lie back to back after the last list header, in one read,
-// and works out the lengths. Offsets must ascend and stay within the file, so that no record
-// reaches past its end.
+// Reads the entries of all lists, which lie back to back after the last list header, in one read.
+// Offsets must ascend and stay within the file, so that no record reaches past its end.
 bool PdbFile::readEntries() {
     const uint64_t tableOffset = kHeaderSize + uint64_t{kListHeaderSize} * lists_.size();
     const size_t tableSize = size_t{kEntrySize} * recordCount_;
-    std::vector<uint8_t> table(tableSize);
-    if (source_->readAt(tableOffset, table.data(), tableSize) != tableSize) return false;
-
-    const uint64_t fileSize = source_->size();
-    entries_.assign(recordCount_, PdbRecordEntry{});
-    for (size_t i = 0; i < recordCount_; ++i) {
-        const uint8_t* p = table.data() + i * kEntrySize;
-        PdbRecordEntry& e = entries_[i];
-        e.offset = be32(p);
-        e.attributes = p[4];
-        std::memcpy(e.uniqueId, p + 5, sizeof e.uniqueId);
-        if (e.offset > fileSize) return false;
-        if (i > 0) {
-            PdbRecordEntry& previous = entries_[i - 1];
-            if (e.offset < previous.offset) return false;
-            previous.length = e.offset - previous.offset;
-        }
+    table_.reset(new uint8_t[tableSize]);  // filled by the read below
+    if (source_->readAt(tableOffset, table_.get(), tableSize) != tableSize) {
+        table_.reset();
+        return false;
     }
-    PdbRecordEntry& last = entries_[recordCount_ - 1u];
-    const uint64_t lastLength = fileSize - last.offset;
+    const uint64_t fileSize = source_->size();
+    // Ascending offsets with the last one inside the file keep every record inside it. The check
+    // runs without a branch per entry.
+    uint32_t previous = 0;
+    bool descending = false;
+    for (size_t i = 0; i < recordCount_; ++i) {
+        const uint32_t offset = be32(table_.get() + i * kEntrySize);
+        descending |= offset < previous;
+        previous = offset;
+    }
+    if (descending || previous > fileSize) return false;
+    const uint64_t lastLength = fileSize - previous;
     if (lastLength > std::numeric_limits<uint32_t>::max()) return false;
-    last.length = static_cast<uint32_t>(lastLength);
+    lastLength_ = static_cast<uint32_t>(lastLength);
     return true;
 }
 

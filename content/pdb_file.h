@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -70,8 +71,9 @@ class PdbFile {
 
     const PdbHeader& header() const { return header_; }
     const std::vector<PdbListHeader>& lists() const { return lists_; }
-    // The entry of a record, or null when not open or index is not below recordCount.
-    const PdbRecordEntry* entry(uint16_t index) const;
+    // The entry of a record (decoded from the table), or none when not open or index is not below
+    // recordCount.
+    std::optional<PdbRecordEntry> entry(uint16_t index) const;
 
   private:
     void open();
@@ -81,7 +83,10 @@ class PdbFile {
     std::unique_ptr<ByteSource> source_;
     PdbHeader header_;
     std::vector<PdbListHeader> lists_;
-    std::vector<PdbRecordEntry> entries_;
+    // The record table as read from the file (8 bytes per record, big-endian); entries are decoded
+    // from it on demand, so opening costs little more than the one read of the table.
+    std::unique_ptr<uint8_t[]> table_;
+    uint32_t lastLength_ = 0;
     uint16_t recordCount_ = 0;
     bool opened_ = false;
 };

@@ -72,7 +72,7 @@ TEST(PdbFileTest, IndexAtTheCountGivesNothing) {
     ByteVector buffer(64);
     EXPECT_EQ(file.recordLength(2), 0u);
     EXPECT_FALSE(file.readRecord(2, buffer.data()));
-    EXPECT_EQ(file.entry(2), nullptr);
+    EXPECT_FALSE(file.entry(2).has_value());
 }
 
 TEST(PdbFileTest, IndexIsTakenModulo65536) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -90,7 +91,7 @@ int dump(const char* fileName, std::string_view layout) {
     std::printf("records %u\n", file.recordCount());
     for (uint32_t i = 0; i < file.recordCount(); ++i) {
         const auto index = static_cast<uint16_t>(i);
-        const PdbRecordEntry* e = file.entry(index);
+        const std::optional<PdbRecordEntry> e = file.entry(index);
         std::printf("record %u offset %u length %u attributes %u id %u\n", i, e->offset, e->length,
                     e->attributes, (e->uniqueId[0] << 16) | (e->uniqueId[1] << 8) | e->uniqueId[2]);
         auto* buffer = new RecordBuffer(e->length);
