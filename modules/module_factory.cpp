@@ -2,6 +2,13 @@
 // code (or calculator number) below by `std::make_unique<TheModule>(context, request)`.
 #include "modules/module_factory.h"
 
+#include "calculators/burn_area.h"
+#include "calculators/burn_fluids.h"
+#include "calculators/fluid_navix.h"
+#include "calculators/induction_meds.h"
+#include "calculators/infusion_calc.h"
+#include "calculators/pregnancy_calc.h"
+#include "calculators/tyko_growth.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -28,7 +35,7 @@ std::unique_ptr<Module> createModuleFor(Request request, PatientContext& context
         case 6:  // Emergency Meds
             return nullptr;
         case 7:  // Fluid Navix menu
-            return nullptr;
+            return std::make_unique<FluidNavix>(context, request);
         case 9:  // TykoAbx
         case 30:
         case 47:
@@ -42,7 +49,7 @@ std::unique_ptr<Module> createModuleFor(Request request, PatientContext& context
         case 13:  // TykoFever
             return nullptr;
         case 14:  // TykoGrowth
-            return nullptr;
+            return std::make_unique<TykoGrowth>(context, request);
         case 17:  // TykoOTC
         case 60:
             return nullptr;
@@ -57,7 +64,7 @@ std::unique_ptr<Module> createModuleFor(Request request, PatientContext& context
         case 26:  // Transfusions
             return nullptr;
         case 27:  // Infusion Calc
-            return nullptr;
+            return std::make_unique<InfusionCalc>(context, request);
         case 31:  // document list
         case 41:
         case 43:
@@ -69,7 +76,7 @@ std::unique_ptr<Module> createModuleFor(Request request, PatientContext& context
         case 37:  // Paralytics
             return nullptr;
         case 39:  // Induction Meds
-            return nullptr;
+            return std::make_unique<InductionMeds>(context, request);
         case 49:  // References
             return nullptr;
         case 53:  // A-Z Index
@@ -117,7 +124,7 @@ std::unique_ptr<Module> createCalculator(Request request, PatientContext& contex
         case 4:  // Apgar score
             return nullptr;
         case 8:  // burn area
-            return nullptr;
+            return std::make_unique<BurnArea>(context, request);
         case 10:  // MI risk with Killip class
             return nullptr;
         case 17:  // croup score
@@ -129,7 +136,7 @@ std::unique_ptr<Module> createCalculator(Request request, PatientContext& contex
         case 27:  // pediatric trauma score
             return nullptr;
         case 29:  // pregnancy calculator
-            return nullptr;
+            return std::make_unique<PregnancyCalc>(context, request);
         case 31:  // Ranson's criteria
             return nullptr;
         case 32:  // trauma score
@@ -139,7 +146,7 @@ std::unique_ptr<Module> createCalculator(Request request, PatientContext& contex
         case 39:  // Wells PE criteria
             return nullptr;
         case 40:  // fluids for burns (Parkland formula)
-            return nullptr;
+            return std::make_unique<BurnFluids>(context, request);
         default:
             return nullptr;
     }
