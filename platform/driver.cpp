@@ -148,10 +148,8 @@ bool Driver::doubleTap(POINT screen) {
 }
 
 bool Driver::postToFocus(UINT msg, WPARAM wParam, LPARAM lParam) {
-    HWND target = system_.GetFocus();
-    if (!target) target = system_.GetForegroundWindow();
-    if (!target) return false;
-    return system_.PostMessage(target, msg, wParam, lParam);
+    system_.PostKeyboardMessage(msg, wParam, lParam);
+    return true;
 }
 
 bool Driver::keyDown(UINT vk) {

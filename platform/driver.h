@@ -42,7 +42,8 @@ class Driver {
     bool tapWindow(HWND hwnd);
     bool tapWindowAt(HWND hwnd, POINT client);
     bool doubleTap(POINT screen);
-    // Keys go to the focused window (the foreground window when none has the focus).
+    // Keys go to the window that has the focus when they are delivered (the foreground window
+    // when none has it).
     bool keyDown(UINT vk);
     bool keyUp(UINT vk);
     bool key(UINT vk);  // down and up

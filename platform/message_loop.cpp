@@ -32,8 +32,17 @@ bool WindowSystem::PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     m.wParam = wParam;
     m.lParam = lParam;
     m.time = static_cast<DWORD>(clock_.nowMs());
-    queue_.push_back(m);
+    queue_.push_back(Queued{m, false});
     return true;
+}
+
+void WindowSystem::PostKeyboardMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    MSG m;
+    m.message = msg;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    m.time = static_cast<DWORD>(clock_.nowMs());
+    queue_.push_back(Queued{m, true});
 }
 
 void WindowSystem::PostQuitMessage(int exitCode) {
@@ -64,7 +73,14 @@ std::optional<int64_t> WindowSystem::NextTimerDue() const {
 
 bool WindowSystem::takeMessage(MSG* msg, bool remove) {
     while (!queue_.empty()) {
-        MSG m = queue_.front();
+        MSG m = queue_.front().msg;
+        if (queue_.front().toFocus) {
+            m.hwnd = focus_ ? focus_ : foreground_;
+            if (!m.hwnd) {
+                queue_.pop_front();
+                continue;
+            }
+        }
         if (m.hwnd && !find(m.hwnd)) {
             queue_.pop_front();
             continue;
@@ -115,8 +131,8 @@ bool WindowSystem::takeMessage(MSG* msg, bool remove) {
 }
 
 bool WindowSystem::HasPendingWork() const {
-    for (const MSG& m : queue_) {
-        if (!m.hwnd || find(m.hwnd)) return true;
+    for (const Queued& q : queue_) {
+        if (q.toFocus || !q.msg.hwnd || find(q.msg.hwnd)) return true;
     }
     if (quitPending_) return true;
     for (HWND t : topLevel_) {
@@ -186,7 +202,7 @@ bool WindowSystem::TranslateMessage(const MSG* msg) {
     MSG m = *msg;
     m.message = WM_CHAR;
     m.wParam = ch;
-    queue_.push_front(m);
+    queue_.push_front(Queued{m, false});
     return true;
 }
 

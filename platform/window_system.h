@@ -131,6 +131,9 @@ class WindowSystem {
     // Queues the message; false for a window that does not exist. A null window is a thread
     // message: GetMessage returns it and DispatchMessage does nothing with it.
     bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // Queues keyboard input (WM_KEYDOWN, WM_KEYUP, WM_CHAR) for the window that has the focus
+    // when it is taken from the queue (the foreground window when none has it).
+    void PostKeyboardMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     // The next GetMessage/PeekMessage that finds no posted message returns WM_QUIT.
     void PostQuitMessage(int exitCode);
     // Order: posted messages, then the quit message, then WM_PAINT for an invalidated shown
@@ -357,7 +360,11 @@ class WindowSystem {
     std::unordered_map<uint32_t, std::unique_ptr<Window>> windows_;
     std::vector<HWND> topLevel_;
     uint32_t nextWindowId_ = 1;
-    std::deque<MSG> queue_;
+    struct Queued {
+        MSG msg;
+        bool toFocus = false;
+    };
+    std::deque<Queued> queue_;
     bool quitPending_ = false;
     int quitCode_ = 0;
     int exitCode_ = 0;
