@@ -142,6 +142,9 @@ void MarkupConverter::findOccurrences(std::string_view text) {
             const size_t offset = kEqualsOffset[step];
             if (equals < offset || equals - offset + search.size() > n) continue;
             const size_t start = equals - offset;
+            if (s[start] != search.front() || s[start + search.size() - 1] != search.back()) {
+                continue;
+            }
             if (std::memcmp(s + start, search.data(), search.size()) != 0) continue;
             // Keep the list ordered by start; a new occurrence starts at most 7 characters
             // before the '=' so it moves back past only a few.
