@@ -1,0 +1,42 @@
+#include "shell/orvane_session.h"
+
+#include "shell/start_up.h"
+
+namespace orvane {
+
+namespace {
+
+AppInstance instanceOf(platform::WindowSystem& windows, platform::Registry* registry,
+                       const ContentCatalogue& catalogue, Trace& trace) {
+    AppInstance instance;
+    instance.windows = &windows;
+    instance.handle = platform::HINSTANCE(1);
+    instance.catalogue = &catalogue;
+    instance.registry = registry;
+    instance.trace = &trace;
+    return instance;
+}
+
+}  // namespace
+
+OrvaneSession::OrvaneSession(platform::WindowSystem& windows, platform::Registry* registry,
+                             const ContentCatalogue& catalogue, Trace& trace)
+    : factory_(instanceOf(windows, registry, catalogue, trace)) {
+    installObjectFactory(&factory_);
+    patient_ = std::make_unique<PatientContext>(catalogue);
+    factory_.attachPatientContext(patient_.get());
+    app_ = factory_.createApp();
+}
+
+OrvaneSession::~OrvaneSession() {
+    app_.reset();
+    factory_.attachPatientContext(nullptr);
+    patient_.reset();
+    installObjectFactory(nullptr);
+}
+
+int OrvaneSession::run() {
+    return runStartUpSequence(*app_, *patient_);
+}
+
+}  // namespace orvane
