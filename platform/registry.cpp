@@ -111,7 +111,8 @@ void Registry::load() {
         }
         const std::string record = line.substr(space + 1);
         char* end = nullptr;
-        const unsigned long crc = std::strtoul(line.substr(0, space).c_str(), &end, 16);
+        const std::string crcText = line.substr(0, space);
+        const unsigned long crc = std::strtoul(crcText.c_str(), &end, 16);
         if (!end || *end != '\0' || crc != crc32(record)) {
             ++damaged_;
             continue;
