@@ -5,9 +5,11 @@
 #include "calculators/burn_area.h"
 #include "calculators/burn_fluids.h"
 #include "calculators/fluid_navix.h"
+#include "calculators/formula_calculators.h"
 #include "calculators/induction_meds.h"
 #include "calculators/infusion_calc.h"
 #include "calculators/pregnancy_calc.h"
+#include "calculators/scores/scoring_calculators.h"
 #include "calculators/tyko_growth.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
@@ -92,7 +94,7 @@ std::unique_ptr<Module> createCalculator(Request request, PatientContext& contex
     (void)context;
     switch (longValue(request)) {
         case 1:  // A-a gradient
-            return nullptr;
+            return createFormulaCalculator(request, context);
         // Formula calculators.
         case 2:
         case 3:
@@ -120,31 +122,31 @@ std::unique_ptr<Module> createCalculator(Request request, PatientContext& contex
         case 35:
         case 36:
         case 37:
-            return nullptr;
+            return createFormulaCalculator(request, context);
         case 4:  // Apgar score
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 8:  // burn area
             return std::make_unique<BurnArea>(context, request);
         case 10:  // MI risk with Killip class
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 17:  // croup score
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 18:  // Glasgow Coma Scale
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 25:  // oxygen tank duration
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 27:  // pediatric trauma score
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 29:  // pregnancy calculator
             return std::make_unique<PregnancyCalc>(context, request);
         case 31:  // Ranson's criteria
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 32:  // trauma score
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 38:  // Wells DVT criteria
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 39:  // Wells PE criteria
-            return nullptr;
+            return createScoringCalculator(request, context);
         case 40:  // fluids for burns (Parkland formula)
             return std::make_unique<BurnFluids>(context, request);
         default:
