@@ -199,6 +199,13 @@ void PPCOrvaneApp::ReplaceScreen(std::unique_ptr<Screen> screen) {
     screen_ = std::move(screen);
 }
 
+void PPCOrvaneApp::ShowScreen(std::unique_ptr<Screen> screen) {
+    screenReady_ = false;
+    screen_.reset();
+    ReplaceScreen(std::move(screen));
+    screenReady_ = true;
+}
+
 void PPCOrvaneApp::DisplayScreen(Request request) {
     TraceScope trace(trace_, "PPCOrvaneApp::DisplayScreen");
     const int32_t code = moduleCode(request);

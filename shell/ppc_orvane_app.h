@@ -89,6 +89,10 @@ class PPCOrvaneApp final : public AppShell {
     platform::HWND navButton(uint32_t command) const;
     const std::shared_ptr<ViewerBridge>& viewerBridge() const { return bridge_; }
 
+    // Makes a given screen the current one (the old one deleted first, the ready flag clear in
+    // between); Update is not called. For screens made outside the screen factory (tests).
+    void ShowScreen(std::unique_ptr<Screen> screen);
+
     // ---- Drawing and layout services for the screens ----
     // Stores an 8-bit title, each byte widened to one character.
     void SetTitle(const SharedString& text);
