@@ -1,0 +1,244 @@
+// `orvane render` run as a process on the sample content: lists, pages, frames, and the exit
+// statuses for bad arguments, unknown requests, missing content and refused values.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct RenderRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+RenderRun render(const std::string& arguments) {
+    static int counter = 0;
+    const std::string errFile = ::testing::TempDir() + "render-err-" + std::to_string(::getpid()) +
+                                "-" + std::to_string(counter++);
+    const std::string command =
+        std::string(ORVANE_BIN_DIR) + "/orvane render " + arguments + " 2>" + errFile;
+    RenderRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream err(errFile, std::ios::binary);
+    std::ostringstream text;
+    text << err.rdbuf();
+    run.err = text.str();
+    std::remove(errFile.c_str());
+    return run;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) out.push_back(line);
+    return out;
+}
+
+TEST(RenderCommandTest, HomeListHasTheTwentyThreeModules) {
+    const RenderRun run = render("32 --list");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> got = lines(run.out);
+    ASSERT_EQ(got.size(), 23u);
+    EXPECT_EQ(got[0], "AbxNavix\t16777216");      // (1, 0) = 1 × 2^24
+    EXPECT_EQ(got[3], "Calculators\t989855744");  // 59 × 2^24
+    EXPECT_EQ(got[20], "Toxicology\t956301312");  // 57 × 2^24
+    EXPECT_EQ(got[22], "References\t822083584");  // 49 × 2^24
+    EXPECT_TRUE(run.err.empty());
+}
+
+TEST(RenderCommandTest, CalculatorsMenuListsTheSampleCalculators) {
+    const RenderRun run = render("59 --list");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> got = lines(run.out);
+    ASSERT_EQ(got.size(), 40u);
+    EXPECT_EQ(got[0], "A-a Gradient\t67108865");                    // (4, 1)
+    EXPECT_EQ(got[39].substr(got[39].find('\t') + 1), "67108904");  // (4, 40)
+}
+
+TEST(RenderCommandTest, TheCalculatorsMenuPageIsNothing) {
+    const RenderRun run = render("59");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST(RenderCommandTest, AzIndexListsEveryEntryLazily) {
+    const RenderRun run = render("53 --list");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> got = lines(run.out);
+    ASSERT_GT(got.size(), 20u);
+    for (const std::string& line : got) {
+        ASSERT_NE(line.find('\t'), std::string::npos) << line;
+    }
+}
+
+TEST(RenderCommandTest, ADocumentPage) {
+    const RenderRun run = render("43");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("SAMPLE DATA"), std::string::npos);
+    EXPECT_NE(run.out.find("<BR>"), std::string::npos);
+    EXPECT_EQ(run.out.find('\n'), std::string::npos) << "line breaks were converted";
+}
+
+TEST(RenderCommandTest, FramedPage) {
+    const RenderRun plain = render("43");
+    const RenderRun framed = render("43 --framed");
+    ASSERT_EQ(framed.status, 0);
+    EXPECT_EQ(framed.out.rfind("<html>\r\n<head>\r\n<STYLE TYPE=\"text/css\">", 0), 0u);
+    const std::string tail = "\r\n</body>\r\n</html>";
+    ASSERT_GT(framed.out.size(), tail.size());
+    EXPECT_EQ(framed.out.substr(framed.out.size() - tail.size()), tail);
+    EXPECT_NE(framed.out.find("<body>\r\n" + plain.out + tail), std::string::npos);
+}
+
+TEST(RenderCommandTest, ClinicalConsultCategoriesTopicsAndSections) {
+    const RenderRun categories = render("5 --list");
+    ASSERT_EQ(categories.status, 0) << categories.err;
+    const std::vector<std::string> got = lines(categories.out);
+    ASSERT_GE(got.size(), 3u);
+    EXPECT_EQ(got[0], "Cardiology\t805371905");  // (48, 1, sub-code 1)
+
+    const RenderRun topics = render("48:1:1 --list");
+    ASSERT_EQ(topics.status, 0) << topics.err;
+    EXPECT_FALSE(topics.out.empty());
+
+    const RenderRun section = render("5:1");
+    ASSERT_EQ(section.status, 0) << section.err;
+    EXPECT_NE(section.out.find("General Information"), std::string::npos);
+    const RenderRun fourth = render("5:1 --send 50:4:0");
+    ASSERT_EQ(fourth.status, 0) << fourth.err;
+    EXPECT_NE(fourth.out.find("Assessment"), std::string::npos);
+}
+
+struct RefusedCase {
+    const char* arguments;
+    const char* message;
+};
+
+TEST(RenderCommandTest, OutOfRangePatientValuesAreRefused) {
+    const RefusedCase cases[] = {
+        {"32 --adult-weight 600kg", "Weight should be less than or equal to 227 kgs"},
+        {"32 --adult-weight 1.9lb", "Weight should be greater or equal to 2 lbs"},
+        {"32 --adult-weight 500.1lb", "Weight should be less than or equal to 500 lbs"},
+        {"32 --adult-weight 999g", "Weight should be greater or equal to 1000 grams"},
+        {"32 --adult-weight 100001g", "Weight should be less than or equal to 100000 Grams"},
+        {"32 --child-weight 331lb", "Weight should be less than or equal to 330 lbs"},
+        {"32 --child-weight 0.49kg", "Weight should be greater or equal to 0.5 kgs"},
+        {"32 --age 0", "Age should be greater or equal to 1 yr"},
+        {"32 --age 0.5", "Age should be greater or equal to 1 yr"},
+        {"32 --age ''", "Age should be greater or equal to 1 yr"},
+        {"32 --age 121", "Age should be less than or equal to 120 yrs"},
+        {"32 --height 15in7", "Height should be greater or equal to 16 inches"},
+        {"32 --height 81in", "Height should be less than or equal to 80 inches"},
+        {"32 --height 40cm", "Height should be greater or equal to 41 cms"},
+        {"32 --height 205cm", "Height should be less than or equal to 204 cms"},
+        {"32 --head 11in", "Head circumference should be greater or equal to 12 inches"},
+        {"32 --head 63cm", "Head circumference should be less than or equal to 62 cms"},
+    };
+    for (const RefusedCase& c : cases) {
+        const RenderRun run = render(c.arguments);
+        EXPECT_EQ(run.status, 5) << c.arguments;
+        EXPECT_EQ(run.out, std::string("<B><FONT color=\"red\">") + c.message + "</FONT></B>")
+            << c.arguments;
+        EXPECT_EQ(run.err, std::string(c.message) + "\n") << c.arguments;
+    }
+}
+
+TEST(RenderCommandTest, ValuesOnTheLimitsPass) {
+    for (const char* arguments :
+         {"32 --adult-weight 500lb", "32 --adult-weight 0.5kg", "32 --adult-weight 100000g",
+          "32 --child-weight 999g", "32 --age 120", "32 --age 1", "32 --height 16in",
+          "32 --height 60in4", "32 --head 62cm", "32 --adult-weight 11lb8oz --sex female",
+          "32 --weight child --calc-weight 3500g"}) {
+        const RenderRun run = render(arguments);
+        EXPECT_EQ(run.status, 0) << arguments << ": " << run.err;
+    }
+}
+
+TEST(RenderCommandTest, TheRefusedPageIsFramedWhenAsked) {
+    const RenderRun run = render("32 --framed --age 0");
+    EXPECT_EQ(run.status, 5);
+    EXPECT_EQ(run.out.rfind("<html>", 0), 0u);
+    EXPECT_NE(run.out.find("<body>\r\n<B><FONT color=\"red\">Age should be greater or equal to 1 "
+                           "yr</FONT></B>\r\n</body>"),
+              std::string::npos);
+}
+
+TEST(RenderCommandTest, BadArguments) {
+    for (const char* arguments : {"",
+                                  "abc",
+                                  "256",
+                                  "4:65536",
+                                  "1:2:3:4",
+                                  "32 43",
+                                  "32 --bogus",
+                                  "32 --adult-weight 70",
+                                  "32 --adult-weight 11lb16oz",
+                                  "32 --height 170",
+                                  "32 --height 60in8",
+                                  "32 --age x",
+                                  "32 --sex other",
+                                  "32 --weight teen",
+                                  "32 --view",
+                                  "32 --view -1",
+                                  "32 --today 2024-02-30",
+                                  "32 --input 0=1",
+                                  "32 --input 1",
+                                  "32 --choose 1",
+                                  "32 --send 1:2:3:4",
+                                  "32 --list=yes",
+                                  "32 --content ''",
+                                  "--list"}) {
+        const RenderRun run = render(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_FALSE(run.err.empty()) << arguments;
+        EXPECT_TRUE(run.out.empty()) << arguments;
+    }
+}
+
+TEST(RenderCommandTest, AnInputTheModuleDoesNotHaveIsABadArgument) {
+    const RenderRun run = render("43 --input 1=5");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_FALSE(run.err.empty());
+}
+
+TEST(RenderCommandTest, NoModuleAnswers) {
+    for (const char* arguments : {"99", "4:0", "4:41", "87", "33:2:1", "50:1"}) {
+        const RenderRun run = render(arguments);
+        EXPECT_EQ(run.status, 3) << arguments;
+        EXPECT_TRUE(run.out.empty()) << arguments;
+        EXPECT_FALSE(run.err.empty()) << arguments;
+    }
+}
+
+TEST(RenderCommandTest, MissingContent) {
+    const std::string missing = " --content " + ::testing::TempDir() + "no-such-content-folder";
+    const RenderRun cc = render("5" + missing);
+    EXPECT_EQ(cc.status, 4);
+    EXPECT_TRUE(cc.out.empty());
+    EXPECT_FALSE(cc.err.empty());
+    // The home list needs no content.
+    const RenderRun home = render("32 --list" + missing);
+    EXPECT_EQ(home.status, 0);
+    EXPECT_EQ(lines(home.out).size(), 23u);
+}
+
+TEST(RenderCommandTest, OptionsMayFollowOrPrecedeTheRequest) {
+    EXPECT_EQ(render("--list 32").out, render("32 --list").out);
+    EXPECT_EQ(render("--view=0 43").out, render("43 --view 0").out);
+}
+
+}  // namespace
