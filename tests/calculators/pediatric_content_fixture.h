@@ -1,0 +1,169 @@
+// Test content for the fluids, burn, infusion, induction, growth and pregnancy modules: a
+// temporary content folder with a calculator table (database 4), burn surfaces by age band (54),
+// two induction documents (39) and growth rows (14) whose LMS values make every expected number
+// easy to work out by hand (L = 1 everywhere, boys and girls with different medians).
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "content/content_catalogue.h"
+#include "content/content_folder.h"
+#include "modules/patient_context.h"
+#include "tools/lib/pdb_writer.h"
+
+namespace orvane::testing_pediatric {
+
+using tools::ByteVector;
+
+inline void putText(ByteVector& out, const std::string& text) {
+    out.insert(out.end(), text.begin(), text.end());
+    out.push_back(0);
+}
+
+inline void putFloat(ByteVector& out, float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    tools::putBigEndian32(out, bits);
+}
+
+// Burn surfaces of age bands 1 and 2: head/neck, chest/abdomen, back, shoulder to elbow, elbow to
+// wrist, hand, buttock, genitalia, hip to knee, knee to ankle, ankle/top of foot, heel+sole.
+inline constexpr float kBurnBand1[12] = {0.2f,  0.1f,  0.16f, 0.04f, 0.03f, 0.025f,
+                                         0.02f, 0.01f, 0.05f, 0.05f, 0.02f, 0.015f};
+inline constexpr float kBurnBand2[12] = {0.18f, 0.13f, 0.13f, 0.04f, 0.03f,  0.025f,
+                                         0.02f, 0.01f, 0.06f, 0.05f, 0.015f, 0.015f};
+
+// Growth LMS (L, M, S) of girls and boys, the same for every band.
+struct GrowthRow {
+    float weight[3], length[3], head[3], bmi[3];
+};
+inline constexpr GrowthRow kGirls = {{1, 10, 0.1f}, {1, 80, 0.05f}, {1, 45, 0.04f}, {1, 16, 0.1f}};
+inline constexpr GrowthRow kBoys = {{1, 12, 0.1f}, {1, 84, 0.05f}, {1, 46, 0.04f}, {1, 16, 0.1f}};
+
+class ContentDir {
+  public:
+    ContentDir() {
+        static int counter = 0;
+        dir_ = std::filesystem::temp_directory_path() /
+               ("orvane-pediatric-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    ~ContentDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+    ContentDir(const ContentDir&) = delete;
+    ContentDir& operator=(const ContentDir&) = delete;
+
+    void write(uint32_t number, const std::vector<ByteVector>& records) const {
+        tools::PdbImage image;
+        image.name = "fixture";
+        image.records = records;
+        std::string error;
+        ASSERT_TRUE(tools::writeFileAtomically((dir_ / fileNameFor(number)).string(),
+                                               tools::pdbBytes(image), error))
+            << error;
+    }
+
+    // Everything the modules read.
+    void writeAll() const {
+        writeCalculatorTable();
+        writeBurnTable();
+        writeInductionTable();
+        writeGrowthTable();
+    }
+
+    void writeCalculatorTable() const {
+        std::vector<ByteVector> records;
+        for (int n = 1; n <= 40; ++n) {
+            ByteVector r;
+            putText(r, "id");
+            putText(r, "Calc " + std::to_string(n));
+            putText(r, "");
+            putText(r, "");
+            records.push_back(r);
+        }
+        write(4, records);
+    }
+
+    void writeBurnTable() const {
+        std::vector<ByteVector> records;
+        for (const float* band : {kBurnBand1, kBurnBand2}) {
+            ByteVector r;
+            putText(r, "band");
+            for (int i = 0; i < 12; ++i) putFloat(r, band[i]);
+            records.push_back(r);
+        }
+        write(54, records);
+    }
+
+    void writeInductionTable() const {
+        std::vector<ByteVector> records;
+        ByteVector a;
+        putText(a, "A");
+        putText(a, "Drug One");
+        putText(a, "");
+        putText(a, "Dose <$dose=0.1 max=4 units=mg>\nEnd");
+        records.push_back(a);
+        ByteVector b;
+        putText(b, "B");
+        putText(b, "Drug Two");
+        putText(b, "");
+        putText(b, "Range <$doserange=1 up=2 units=mg>");
+        records.push_back(b);
+        write(39, records);
+    }
+
+    void writeGrowthTable() const {
+        std::vector<ByteVector> records;
+        for (const GrowthRow* row : {&kGirls, &kBoys}) {
+            for (int band = 1; band <= 72; ++band) {
+                ByteVector r;
+                putText(r, "band " + std::to_string(band));
+                r.push_back(0);
+                putFloat(r, static_cast<float>(band));
+                for (const float* lms : {row->weight, row->length, row->head, row->bmi}) {
+                    for (int i = 0; i < 3; ++i) putFloat(r, lms[i]);
+                }
+                records.push_back(r);
+            }
+        }
+        write(14, records);
+    }
+
+    std::string path() const { return dir_.string(); }
+
+  private:
+    std::filesystem::path dir_;
+};
+
+// A patient context over a content folder (the folder must outlive it).
+struct Session {
+    explicit Session(const std::string& dir)
+        : catalogue(ContentFolder("", dir)), context(catalogue) {}
+    ContentCatalogue catalogue;
+    PatientContext context;
+};
+
+// A folder with all the test content and a session over it.
+struct Fixture {
+    Fixture() : session((dir.writeAll(), dir.path())) {}
+    ContentDir dir;
+    Session session;
+    PatientContext& context() { return session.context; }
+};
+
+// The page text, or "(none)" when the module gave none.
+inline std::string pageText(const char* page) {
+    return page ? std::string(page) : std::string("(none)");
+}
+
+}  // namespace orvane::testing_pediatric
