@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/control_messages.h"
+#include "screens/module_list_screen.h"
 #include "shell/disclaimer_screen.h"
 #include "shell/placeholder_screen.h"
 #include "shell/shell_commands.h"
@@ -21,8 +22,7 @@ DisclaimerScreen* disclaimerOf(ShellHarness& h) {
 }
 
 bool homeListShown(ShellHarness& h) {
-    auto* screen = dynamic_cast<PlaceholderScreen*>(h.app().currentScreen());
-    return screen != nullptr && screen->kindName() == "ModuleListScreen";
+    return dynamic_cast<ModuleListScreen*>(h.app().currentScreen()) != nullptr;
 }
 
 TEST(StartUp, SplashThenDisclaimerThenHomeList) {
