@@ -10,3 +10,6 @@ ctest --test-dir build/test --output-on-failure -j"$(nproc)"
 # The program must also build with clang.
 cmake -S . -B build/clang -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DORVANE_TESTS=OFF >/dev/null
 cmake --build build/clang
+# The browser page end to end: playwright-core driving Debian's chromium against the program.
+(cd tests/e2e && npm ci --no-audit --no-fund --loglevel=error)
+ORVANE_BIN="$PWD/build/test/bin/orvane" node --test tests/e2e/

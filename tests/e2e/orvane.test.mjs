@@ -1,0 +1,307 @@
+// Orvane as a clinician uses it, in a real browser, at both screen sizes: start-up picture,
+// disclaimer (ticked away for good), the home list in two columns, Back, Forward and Home, the A-Z
+// search, a document with a weight row and a calculator with its live result and red message.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import {
+  SCREENS, startOrvane, runOrvaneOnce, launchBrowser, freshDir, removeDir, snapshot,
+  findWindows, waitForUi, shoot, windowLocator,
+} from './harness.mjs';
+
+const HOME = 40800;
+const ATOZ = 40801;
+const BACK = 40803;
+const FORWARD = 40804;
+const EXIT = 41002;
+
+const isDontShow = (w) => w.cls === 'Button' && w.text === "Don't show this in the future";
+const listViews = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'listview');
+const navButton = (ui, id) => findWindows(ui, (w) => w.cls === 'Button' && w.id === id)[0];
+const viewers = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'htmlviewer');
+
+// The home screen: two list views side by side holding the module list.
+function homeLists(ui) {
+  const lists = listViews(ui).filter((w) => w.ctl.rows.length > 0 || w.ctl.columns.length > 0);
+  if (lists.length !== 2) return null;
+  const [a, b] = lists.sort((x, y) => x.r[0] - y.r[0]);
+  if (a.ctl.rows.length === 0) return null;
+  return { left: a, right: b };
+}
+
+// The navigation buttons as the shell shows them: on the home screen A-Z without Home, on any
+// other screen Home too.
+const isHome = (ui) => (navButton(ui, ATOZ) && !navButton(ui, HOME) ? ui : null);
+const awayFromHome = (ui) => (navButton(ui, HOME) ? ui : null);
+
+async function tap(page, w) {
+  const box = await windowLocator(page, w.h).boundingBox();
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+// A list row with exactly this label: { w, index }.
+function rowWith(ui, label) {
+  for (const w of listViews(ui)) {
+    const index = w.ctl.rows.findIndex((row) => row.cells[0] && row.cells[0].t === label);
+    if (index >= 0) return { w, index };
+  }
+  return null;
+}
+
+async function chooseRow(page, { w, index }) {
+  const row = windowLocator(page, w.h).locator('.row').nth(index);
+  await row.scrollIntoViewIfNeeded();
+  await row.click();
+}
+
+const edits = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'edit' && !w.ctl.readOnly);
+const weightBox = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'edit' && w.id === 40301)[0];
+const viewerWith = (ui, pattern) => viewers(ui).find((v) => pattern.test(v.ctl.page)) ? ui : null;
+
+// Types into an edit as a person would: tap it, clear it with Backspace, type.
+async function typeInto(page, edit, text) {
+  await windowLocator(page, edit.h).locator('input, textarea').click();
+  await page.keyboard.press('End');
+  for (let i = 0; i < edit.text.length + 2; i++) await page.keyboard.press('Backspace');
+  await page.keyboard.type(text);
+}
+
+async function viewerText(page, ui) {
+  const viewer = viewers(ui)[0];
+  const frame = page.frameLocator(`.win[data-h="${viewer.h}"] iframe`);
+  return frame.locator('body').innerText();
+}
+
+// Whether the viewer's page shows some text in red.
+async function viewerHasRed(page, ui) {
+  const viewer = viewers(ui)[0];
+  const handle = await windowLocator(page, viewer.h).locator('iframe').elementHandle();
+  const frame = await handle.contentFrame();
+  return frame.evaluate(() => [...document.body.querySelectorAll('*')].some((el) => {
+    const m = /rgb\((\d+), (\d+), (\d+)\)/.exec(getComputedStyle(el).color);
+    return m && el.textContent.trim() && Number(m[1]) > 180 && Number(m[2]) < 90 && Number(m[3]) < 90;
+  }));
+}
+
+async function goHome(page) {
+  const ui = await waitForUi(page, (u) => isHome(u) || (navButton(u, HOME) ? u : null), { what: 'a Home button' });
+  if (!isHome(ui)) await tap(page, navButton(ui, HOME));
+  await waitForUi(page, isHome, { what: 'the home screen' });
+}
+
+// Marks a test pending (with the reason) while the screen it needs is still being built.
+async function screenThere(t, page, check, reason) {
+  try {
+    return await waitForUi(page, check, { timeout: 4000, what: reason });
+  } catch (error) {
+    t.skip(`pending: ${reason}`);
+    return null;
+  }
+}
+
+for (const screen of SCREENS) {
+  describe(`Orvane in the browser at ${screen.name}`, { concurrency: false }, () => {
+    let browser;
+    let page;
+    let orvane;
+    const stateDir = freshDir(`orvane-state-${screen.name}-`);
+    const shot = (name) => shoot(page, `${screen.name}-${name}`);
+
+    before(async () => {
+      browser = await launchBrowser();
+      page = await browser.context.newPage();
+    });
+
+    after(async () => {
+      if (orvane) await orvane.kill();
+      if (browser) await browser.close();
+      removeDir(stateDir);
+    });
+
+    test('start-up shows the start-up picture on the handheld screen', async () => {
+      orvane = await startOrvane({ screen: screen.name, stateDir });
+      await page.goto(orvane.url);
+      const ui = await waitForUi(page, (u) => {
+        const main = findWindows(u, (w) => w.cls === 'Orvane 6.0')[0];
+        return main && main.draw.some((c) => c.k === 'bmp') ? u : null;
+      }, { what: 'the start-up picture' });
+      assert.equal(ui.screen.w, screen.width);
+      assert.equal(ui.screen.h, screen.height);
+      const box = await page.locator('#screen').boundingBox();
+      assert.equal(Math.round(box.width), screen.width);
+      await shot('01-splash');
+    });
+
+    test('the disclaimer comes next; "Don\'t show this in the future" can be ticked', async () => {
+      const ui = await waitForUi(page, (u) => findWindows(u, isDontShow)[0] && viewers(u).length ? u : null,
+        { what: 'the disclaimer', timeout: 20000 });
+      const box = findWindows(ui, isDontShow)[0];
+      const viewer = viewers(ui)[0];
+      // The page is in a frame that runs no scripts.
+      const frame = windowLocator(page, viewer.h).locator('iframe');
+      assert.equal(await frame.getAttribute('sandbox'), 'allow-same-origin');
+      await shot('02-disclaimer');
+      await windowLocator(page, box.h).locator('label').click();
+      await waitForUi(page, (u) => (findWindows(u, isDontShow)[0] || {}).ctl?.check === 1,
+        { what: 'the ticked box' });
+      assert.equal(await windowLocator(page, box.h).locator('input').isChecked(), true);
+      await shot('03-disclaimer-ticked');
+      const close = findWindows(ui, (w) => w.cls === 'Button' && w.text === 'Close')[0];
+      await windowLocator(page, close.h).locator('button').click();
+    });
+
+    test('the home list shows the modules in two columns', async (t) => {
+      await waitForUi(page, isHome, { what: 'the home screen' });
+      const lists = await screenThere(t, page, homeLists, 'the module list screen is not there yet');
+      if (!lists) return;
+      const n = lists.left.ctl.rows.length + lists.right.ctl.rows.length;
+      assert.ok(n >= 2, 'there are modules');
+      assert.equal(lists.left.ctl.rows.length, Math.ceil(n / 2));
+      assert.ok(lists.right.r[0] >= lists.left.r[2] - 1, 'the right column is right of the left one');
+      // Drawn as real list rows.
+      const rows = windowLocator(page, lists.left.h).locator('.row');
+      assert.equal(await rows.count(), lists.left.ctl.rows.length);
+      assert.equal(await rows.first().textContent(), lists.left.ctl.rows[0].cells[0].t);
+      await shot('04-home');
+      // Choosing an entry opens its module.
+      await rows.first().click();
+      const away = await waitForUi(page, awayFromHome, { what: 'the first module' });
+      await shot('05-first-module');
+      await tap(page, navButton(away, HOME));
+      await waitForUi(page, isHome, { what: 'home again' });
+    });
+
+    test('Back, Forward and Home move through the history', async () => {
+      await goHome(page);
+      const home = await waitForUi(page, isHome, { what: 'the home screen' });
+      await tap(page, navButton(home, ATOZ));
+      const away = await waitForUi(page, (u) => (awayFromHome(u) && navButton(u, BACK) ? u : null),
+        { what: 'the index with Back' });
+      await shot('06-index');
+      await tap(page, navButton(away, BACK));
+      const back = await waitForUi(page, (u) => (isHome(u) && navButton(u, FORWARD) ? u : null),
+        { what: 'home again with Forward' });
+      await tap(page, navButton(back, FORWARD));
+      const again = await waitForUi(page, (u) => (awayFromHome(u) && !navButton(u, FORWARD) ? u : null),
+        { what: 'the index again' });
+      await tap(page, navButton(again, HOME));
+      await waitForUi(page, isHome, { what: 'home through Home' });
+    });
+
+    test('A-Z finds a topic by its first letters', async (t) => {
+      await goHome(page);
+      const home = await waitForUi(page, isHome, { what: 'the home screen' });
+      await tap(page, navButton(home, ATOZ));
+      const index = await screenThere(t, page,
+        (u) => (awayFromHome(u) && findWindows(u, (w) => w.ctl && w.ctl.kind === 'edit')[0] ? u : null),
+        'the index screen is not there yet');
+      if (!index) {
+        await tap(page, navButton(await waitForUi(page, awayFromHome), HOME));
+        return;
+      }
+      const edit = findWindows(index, (w) => w.ctl && w.ctl.kind === 'edit')[0];
+      // A topic further down the list, found by its first letters.
+      const list = listViews(index)[0];
+      const wanted = list.ctl.rows[Math.min(6, list.ctl.rows.length - 1)].cells[0].t;
+      const prefix = wanted.slice(0, 4).toLowerCase();
+      await windowLocator(page, edit.h).locator('input').click();
+      await page.keyboard.type(prefix);
+      const found = await waitForUi(page, (u) => {
+        const box = findWindows(u, (w) => w.h === edit.h)[0];
+        const rows = listViews(u)[0]?.ctl.rows || [];
+        const chosen = rows.find((row) => row.selected);
+        return box && box.text === prefix && chosen && chosen.cells[0].t.toLowerCase().startsWith(prefix) ? u : null;
+      }, { what: `the list at "${prefix}"` });
+      assert.ok(found);
+      await shot('07-index-search');
+      await tap(page, navButton(index, HOME));
+      await waitForUi(page, isHome, { what: 'home' });
+    });
+
+    test('a document with a weight row recomputes doses; an impossible weight shows the red message', async (t) => {
+      await goHome(page);
+      if (!await screenThere(t, page, homeLists, 'the module list screen is not there yet')) return;
+      await chooseRow(page, await waitForUi(page, (u) => rowWith(u, 'Fluid Navix')));
+      const menu = await screenThere(t, page, (u) => rowWith(u, 'Tyko Bolus Fluids'), 'the Fluid Navix menu on the index screen');
+      if (!menu) return goHome(page);
+      await chooseRow(page, menu);
+      const doc = await screenThere(t, page, (u) => (weightBox(u) && viewerWith(u, /Bolus of 5 mL\/kg/) ? u : null),
+        'the document screen with its weight row');
+      if (!doc) return goHome(page);
+      await typeInto(page, weightBox(doc), '12');
+      const dosed = await waitForUi(page, (u) => viewerWith(u, /Bolus of 5 mL\/kg = 60(\.0)? mL/),
+        { what: 'the boluses for 12 kg' });
+      // The frame shows the page the program built.
+      assert.match(await viewerText(page, dosed), /Bolus of 20 mL\/kg = 240(\.0)? mL/);
+      await shot('10-bolus-12kg');
+      await page.keyboard.type('999');
+      const refused = await waitForUi(page, (u) => (viewerWith(u, /./) && !viewerWith(u, /Bolus of/) ? u : null),
+        { what: 'the red message for 12999 kg' });
+      assert.ok(await viewerHasRed(page, refused), 'the message is red');
+      await shot('11-bolus-red-message');
+      for (let i = 0; i < 3; i++) await page.keyboard.press('Backspace');
+      await waitForUi(page, (u) => viewerWith(u, /Bolus of 5 mL\/kg = 60(\.0)? mL/), { what: 'the boluses again' });
+      await goHome(page);
+    });
+
+    test('a calculator shows its live result and the red message for a rejected input', async (t) => {
+      await goHome(page);
+      if (!await screenThere(t, page, homeLists, 'the module list screen is not there yet')) return;
+      await chooseRow(page, await waitForUi(page, (u) => rowWith(u, 'Fluid Navix')));
+      const menu = await screenThere(t, page, (u) => rowWith(u, 'Fluids for Burns'), 'the Fluid Navix menu on the index screen');
+      if (!menu) return goHome(page);
+      await chooseRow(page, menu);
+      const calc = await screenThere(t, page, (u) => (edits(u).length >= 2 ? u : null), 'the calculator screen with its inputs');
+      if (!calc) return goHome(page);
+      await shot('12-burn-calculator');
+      const [weight, burned] = edits(calc).sort((a, b) => a.r[1] - b.r[1] || a.r[0] - b.r[0]);
+      await typeInto(page, weight, '20');
+      await typeInto(page, burned, '30');
+      // Parkland: 4 mL x 20 kg x 30 % = 2400 mL in 24 hours.
+      const result = await waitForUi(page, (u) => viewerWith(u, /2,?400/), { what: 'the Parkland volume' });
+      assert.match(await viewerText(page, result), /2,?400/);
+      await shot('13-burn-result');
+      await typeInto(page, burned, '150');
+      const refused = await waitForUi(page, (u) => (viewerWith(u, /./) && !viewerWith(u, /2,?400/) ? u : null),
+        { what: 'the red message for 150 %' });
+      assert.ok(await viewerHasRed(page, refused), 'the message is red');
+      await shot('14-burn-red-message');
+      await goHome(page);
+    });
+
+    test('a second start exits with 16 and brings the running page to the front', async () => {
+      const before = Number(await page.evaluate(() => document.body.dataset.focusRequests || 0));
+      const code = await runOrvaneOnce({ screen: screen.name, stateDir });
+      assert.equal(code, 16);
+      await page.waitForFunction((n) => Number(document.body.dataset.focusRequests || 0) > n, before);
+    });
+
+    test('the exit button ends the program; the page says so', async (t) => {
+      await goHome(page);
+      const ui = await waitForUi(page, isHome, { what: 'the home screen' });
+      const exit = findWindows(ui, (w) => w.id === EXIT)[0];
+      if (!exit) {
+        t.skip('pending: the module list screen (with its exit button) is not there yet');
+        return;
+      }
+      await tap(page, exit);
+      const { code } = await orvane.exited;
+      assert.equal(code, 0);
+      await page.waitForFunction(() => document.body.dataset.ended === '1');
+      await shot('08-ended');
+      orvane = null;
+    });
+
+    test('at the next start the disclaimer stays away', async () => {
+      if (orvane) await orvane.kill();
+      orvane = await startOrvane({ screen: screen.name, stateDir });
+      await page.goto(orvane.url);
+      let sawDisclaimer = false;
+      await waitForUi(page, (u) => {
+        if (findWindows(u, isDontShow).length) sawDisclaimer = true;
+        return isHome(u);
+      }, { what: 'the home screen after the start-up picture', timeout: 20000 });
+      assert.equal(sawDisclaimer, false);
+      await shot('09-second-start-home');
+    });
+  });
+}

@@ -1,0 +1,27 @@
+// The JSON form of a window-tree snapshot that the browser page draws: the screen, the shell
+// state, the open message box and every shown window (hidden windows and their children are
+// left out: nothing of them is on the screen) with its place in screen coordinates, border,
+// state, control state and display list. Texts become UTF-8 (page texts byte by byte). Colours
+// are "#rrggbb". The snapshot's clock is left out, so that an unchanged screen gives the same
+// text.
+#pragma once
+
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "platform/ui_snapshot.h"
+
+namespace orvane::web {
+
+// The size of a program bitmap by resource identifier, if it is known.
+using BitmapSizeLookup = std::function<std::optional<platform::SIZE>(int)>;
+
+struct ScreenFacts {
+    int taskbarHeight = 0;
+};
+
+nlohmann::json snapshotToJson(const platform::UiSnapshot& snapshot, const ScreenFacts& facts,
+                              const BitmapSizeLookup& bitmapSize);
+
+}  // namespace orvane::web
