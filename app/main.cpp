@@ -5,6 +5,7 @@
 
 #include "app/preview_command.h"
 #include "app/render_command.h"
+#include "app/start_command.h"
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
@@ -17,8 +18,16 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "preview") == 0) {
         return orvane::runPreviewCommand(argc - 2, argv + 2);
     }
+    if (argc > 1 && std::strcmp(argv[1], "serve") == 0) {
+        return orvane::runStartCommand(argc - 2, argv + 2);
+    }
+    if (argc == 1 || std::strncmp(argv[1], "--", 2) == 0) {
+        return orvane::runStartCommand(argc - 1, argv + 1);
+    }
     std::fputs(
-        "usage: orvane [--version] | orvane render [OPTIONS] REQUEST\n"
+        "usage: orvane [serve] [--state-dir DIR] [--trace FILE] [--content DIR] [--port N]\n"
+        "              [--screen 240x320|480x640] [--listen ADDR] [--until-idle]\n"
+        "       orvane [--version] | orvane render [OPTIONS] REQUEST\n"
         "       orvane preview [--weight W] [--content DIR] [FILE|-]\n",
         stderr);
     return 2;

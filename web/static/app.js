@@ -536,7 +536,10 @@
     }
     select.selectedIndex = w.ctl.selected;
     select.disabled = !w.enabled;
-    sizeTo(select, client);
+    // The closed field; what lies below it is the dropped list's room, not the control's face.
+    const field = Math.min(client.h, (w.ctl.itemHeight || 13) + 6 - 2 * (w.border || 0));
+    select.style.width = `${client.w}px`;
+    select.style.height = `${Math.max(field, (w.ctl.itemHeight || 13) + 4)}px`;
     applyFont(select, controlFont(w));
   }
 
@@ -789,9 +792,9 @@
   // image names resolve through the program (/api/image/NAME) and sets the handheld's font. The
   // frame runs no scripts (sandbox without allow-scripts); it keeps its origin so that this page
   // can catch link taps in it, which go back to the program and never navigate.
-  function viewerPrelude() {
+  function viewerPrelude(serial) {
     const zoom = state.screenW >= 360 ? 2 : 1;
-    return '<base href="/api/image/">' +
+    return `<meta name="orvane-page" content="${serial}"><base href="/api/image/">` +
       '<style>@font-face{font-family:"OrvaneSans";src:url("/static/fonts/DejaVuSans.ttf")}' +
       '@font-face{font-family:"OrvaneSans";font-weight:bold;src:url("/static/fonts/DejaVuSans-Bold.ttf")}' +
       `html{font-family:"OrvaneSans",sans-serif;font-size:11px;zoom:${zoom};font-kerning:none}` +
@@ -815,8 +818,10 @@
     const page = c.complete ? c.page : '';
     if (frame.dataset.page !== page || !frame.srcdoc) {
       frame.dataset.page = page;
+      frame.dataset.ready = '0';
       node.viewerReady = false;
-      frame.srcdoc = viewerPrelude() + page;
+      node.viewerSerial = (node.viewerSerial || 0) + 1;
+      frame.srcdoc = viewerPrelude(node.viewerSerial) + page;
     } else if (node.viewerReady) {
       scrollViewer(node, frame);
     }
@@ -825,7 +830,11 @@
   function onViewerLoad(node, frame) {
     const doc = frame.contentDocument;
     if (!doc) return;
+    // A page replaced before it finished loading is not the one to show.
+    const serial = doc.querySelector('meta[name="orvane-page"]');
+    if (!serial || Number(serial.content) !== node.viewerSerial) return;
     node.viewerReady = true;
+    frame.dataset.ready = '1';
     node.viewerAnchor = null;
     node.viewerLine = 0;
     for (const img of doc.images) {
