@@ -31,20 +31,6 @@ FileByteSource::~FileByteSource() {
 
 size_t FileByteSource::readAt(uint64_t offset, void* dest, size_t count) {
     if (file_ == nullptr || count == 0) return 0;
-    if (count >= kWindowSize) return readDirect(offset, dest, count);
-    const bool inWindow = offset >= windowStart_ && offset - windowStart_ + count <= windowLength_;
-    if (!inWindow) {
-        if (!window_) window_.reset(new uint8_t[kWindowSize]);
-        windowLength_ = readDirect(offset, window_.get(), kWindowSize);
-        windowStart_ = offset;
-    }
-    const size_t skip = static_cast<size_t>(offset - windowStart_);
-    const size_t n = skip + count <= windowLength_ ? count : windowLength_ - skip;
-    std::memcpy(dest, window_.get() + skip, n);
-    return n;
-}
-
-size_t FileByteSource::readDirect(uint64_t offset, void* dest, size_t count) {
     if (offset > static_cast<uint64_t>(std::numeric_limits<long>::max())) return 0;
     if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return 0;
     return std::fread(dest, 1, count, file_);

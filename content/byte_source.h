@@ -27,13 +27,10 @@ class ByteSource {
     virtual size_t readAt(uint64_t offset, void* dest, size_t count) = 0;
 };
 
-// An existing file opened for reading. Small reads are served from a read-ahead window of
-// kWindowSize bytes that one seek and one read refill, so that reading records in file order costs
-// one system read per window rather than one per record; larger reads go straight to the file.
+// An existing file opened for reading. Every read is one seek and one read of the file, straight
+// into the caller's buffer; it keeps no buffer of its own.
 class FileByteSource final : public ByteSource {
   public:
-    static constexpr size_t kWindowSize = 64 * 1024;
-
     explicit FileByteSource(const std::string& path);
     ~FileByteSource() override;
 
@@ -42,14 +39,8 @@ class FileByteSource final : public ByteSource {
     size_t readAt(uint64_t offset, void* dest, size_t count) override;
 
   private:
-    // One seek and one read straight into dest.
-    size_t readDirect(uint64_t offset, void* dest, size_t count);
-
     std::FILE* file_ = nullptr;
     uint64_t size_ = 0;
-    std::unique_ptr<uint8_t[]> window_;
-    uint64_t windowStart_ = 0;
-    size_t windowLength_ = 0;
 };
 
 // A copy of bytes held in memory (for tests and the fuzz target).

@@ -12,15 +12,56 @@ uint16_t be16(const uint8_t* p) {
     return static_cast<uint16_t>((p[0] << 8) | p[1]);
 }
 
-inline uint32_t be32(const uint8_t* p) {
-    uint32_t raw;
-    std::memcpy(&raw, p, sizeof raw);
-    if constexpr (std::endian::native == std::endian::little) return __builtin_bswap32(raw);
-    return raw;
+uint32_t be32(const uint8_t* p) {
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
 
-// List headers are read in chunks of this many, not one read each.
+// List headers are read in chunks of this many, not one read each; the first chunk comes with
+// the file header in one read.
 constexpr size_t kListHeadersPerRead = 128;
+
+// Four 32-bit lanes, for checking the record offsets four entries at a time.
+using Lanes = uint32_t __attribute__((vector_size(16)));
+
+// The offsets of the four entries starting at p, converted from big-endian.
+inline Lanes offsetsOf4(const uint8_t* p) {
+    Lanes first;
+    Lanes second;
+    std::memcpy(&first, p, sizeof first);
+    std::memcpy(&second, p + sizeof first, sizeof second);
+    const Lanes raw = __builtin_shufflevector(first, second, 0, 2, 4, 6);
+    if constexpr (std::endian::native == std::endian::big) return raw;
+    return (raw >> 24) | ((raw >> 8) & 0xff00u) | ((raw << 8) & 0xff0000u) | (raw << 24);
+}
+
+// True when the offsets of the count entries of table never descend; last receives the final
+// offset. One pass over the table, four entries per step, with no branch per entry.
+bool offsetsAscend(const uint8_t* table, size_t count, uint32_t& last) {
+    size_t i = 0;
+    uint32_t previous = 0;
+    uint32_t descending = 0;
+    if (count >= 4) {
+        Lanes before = {0, 0, 0, 0};
+        Lanes descendingLanes = {0, 0, 0, 0};
+        for (; i + 4 <= count; i += 4) {
+            const Lanes current = offsetsOf4(table + i * PdbFile::kEntrySize);
+            // Each lane's predecessor: the last offset of the previous step, then this step's.
+            const Lanes predecessor = __builtin_shufflevector(before, current, 3, 4, 5, 6);
+            descendingLanes |= reinterpret_cast<Lanes>(current < predecessor);
+            before = current;
+        }
+        descending =
+            descendingLanes[0] | descendingLanes[1] | descendingLanes[2] | descendingLanes[3];
+        previous = before[3];
+    }
+    for (; i < count; ++i) {
+        const uint32_t offset = be32(table + i * PdbFile::kEntrySize);
+        descending |= offset < previous ? 1u : 0u;
+        previous = offset;
+    }
+    last = previous;
+    return descending == 0;
+}
 
 }  // namespace
 
@@ -37,13 +78,6 @@ bool PdbFile::isOpen() const {
     return opened_ && source_ != nullptr && source_->isValid();
 }
 
-uint32_t PdbFile::recordLength(uint16_t index) const {
-    if (!isOpen() || index >= recordCount_) return 0;
-    if (index + 1u == recordCount_) return lastLength_;
-    const uint8_t* p = table_.get() + size_t{index} * kEntrySize;
-    return be32(p + kEntrySize) - be32(p);
-}
-
 std::optional<PdbRecordEntry> PdbFile::entry(uint16_t index) const {
     if (!isOpen() || index >= recordCount_) return std::nullopt;
     const uint8_t* p = table_.get() + size_t{index} * kEntrySize;
@@ -55,14 +89,20 @@ std::optional<PdbRecordEntry> PdbFile::entry(uint16_t index) const {
     return e;
 }
 
-bool PdbFile::readRecord(uint16_t index, uint8_t* dest) {
-    if (!opened_ || index >= recordCount_) return false;
-    const uint8_t* p = table_.get() + size_t{index} * kEntrySize;
-    const uint32_t offset = be32(p);
-    const uint32_t length =
-        index + 1u == recordCount_ ? lastLength_ : be32(p + kEntrySize) - offset;
+// A record not wholly inside the window: a long one is read straight into dest, a short one
+// refills the window from its first byte. A read that comes back short leaves in dest what came.
+bool PdbFile::readOutsideWindow(uint32_t offset, uint32_t length, uint8_t* dest) {
     if (length == 0) return true;
-    return source_->readAt(offset, dest, length) == length;
+    if (length >= kDirectReadSize) return source_->readAt(offset, dest, length) == length;
+    if (!window_) window_.reset(new uint8_t[kWindowSize]);
+    // Never ask past the end of the file (lengths are checked against it at open).
+    const uint64_t toEnd = fileSize_ - offset;
+    const size_t want = toEnd < kWindowSize ? static_cast<size_t>(toEnd) : size_t{kWindowSize};
+    windowStart_ = offset;
+    windowLength_ = source_->readAt(offset, window_.get(), want);
+    const size_t got = windowLength_ < length ? static_cast<size_t>(windowLength_) : length;
+    std::memcpy(dest, window_.get(), got);
+    return got == length;
 }
 
 void PdbFile::open() {
@@ -70,8 +110,10 @@ void PdbFile::open() {
     opened_ = false;
     if (source_ == nullptr || !source_->isValid()) return;
 
-    uint8_t raw[kHeaderSize];
-    if (source_->readAt(0, raw, kHeaderSize) != kHeaderSize) return;
+    // The header and the first list headers in one read.
+    uint8_t raw[kHeaderSize + kListHeaderSize * kListHeadersPerRead];
+    const size_t got = source_->readAt(0, raw, sizeof raw);
+    if (got < kHeaderSize) return;
     std::memcpy(header_.name, raw, sizeof header_.name);
     header_.attributes = be16(raw + 32);
     header_.version = be16(raw + 34);
@@ -85,23 +127,26 @@ void PdbFile::open() {
     header_.creator = be32(raw + 64);
     header_.uniqueIdSeed = be32(raw + 68);
 
-    if (!readListHeaders()) return;
+    if (!readListHeaders(raw + kHeaderSize, got - kHeaderSize)) return;
     if (recordCount_ == 0) return;  // a file without records is not usable content
     opened_ = readEntries();
 }
 
 // Reads 6-byte list headers from offset 72 until one whose next-list id is 0, or up to the first
-// short read (not counted). The record counts are added up; a total past 65,535 cannot be held
-// and leaves the file not open with no records.
-bool PdbFile::readListHeaders() {
-    uint8_t chunk[kListHeaderSize * kListHeadersPerRead];
+// short read (not counted); the first firstLength bytes of them were read with the file header.
+// The record counts are added up; a total past 65,535 cannot be held and leaves the file not open
+// with no records.
+bool PdbFile::readListHeaders(const uint8_t* first, size_t firstLength) {
+    constexpr size_t kChunkSize = kListHeaderSize * kListHeadersPerRead;
+    uint8_t chunk[kChunkSize];
+    const uint8_t* bytes = first;
+    size_t got = firstLength;
     uint64_t offset = kHeaderSize;
     uint32_t total = 0;
     for (;;) {
-        const size_t got = source_->readAt(offset, chunk, sizeof chunk);
         const size_t whole = got / kListHeaderSize;
         for (size_t i = 0; i < whole; ++i) {
-            const uint8_t* p = chunk + i * kListHeaderSize;
+            const uint8_t* p = bytes + i * kListHeaderSize;
             PdbListHeader list{be32(p), be16(p + 4)};
             lists_.push_back(list);
             total += list.recordCount;
@@ -114,8 +159,10 @@ bool PdbFile::readListHeaders() {
                 return true;
             }
         }
-        if (got < sizeof chunk) break;  // short read: the headers end here
+        if (got < kChunkSize) break;  // short read: the headers end here
         offset += got;
+        got = source_->readAt(offset, chunk, kChunkSize);
+        bytes = chunk;
     }
     recordCount_ = static_cast<uint16_t>(total);
     return true;
@@ -131,18 +178,11 @@ bool PdbFile::readEntries() {
         table_.reset();
         return false;
     }
-    const uint64_t fileSize = source_->size();
-    // Ascending offsets with the last one inside the file keep every record inside it. The check
-    // runs without a branch per entry.
-    uint32_t previous = 0;
-    bool descending = false;
-    for (size_t i = 0; i < recordCount_; ++i) {
-        const uint32_t offset = be32(table_.get() + i * kEntrySize);
-        descending |= offset < previous;
-        previous = offset;
-    }
-    if (descending || previous > fileSize) return false;
-    const uint64_t lastLength = fileSize - previous;
+    fileSize_ = source_->size();
+    // Ascending offsets with the last one inside the file keep every record inside it.
+    uint32_t last = 0;
+    if (!offsetsAscend(table_.get(), recordCount_, last) || last > fileSize_) return false;
+    const uint64_t lastLength = fileSize_ - last;
     if (lastLength > std::numeric_limits<uint32_t>::max()) return false;
     lastLength_ = static_cast<uint32_t>(lastLength);
     return true;

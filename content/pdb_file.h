@@ -1,9 +1,11 @@
 // PdbFile: the reader of one Palm database file (72-byte header, record list, record bytes). It
-// decodes the header and the record table once at open and reads record bytes on demand; it knows
-// nothing of what the records mean and never writes.
+// decodes the header and the record table once at open and reads record bytes on demand, through a
+// bounded read-ahead window for short records; it knows nothing of what the records mean and never
+// writes.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -49,6 +51,13 @@ class PdbFile {
     static constexpr uint32_t kHeaderSize = 72;
     static constexpr uint32_t kListHeaderSize = 6;
     static constexpr uint32_t kEntrySize = 8;
+    // Records shorter than kDirectReadSize are copied out of a read-ahead window of kWindowSize
+    // bytes, refilled by one read starting at the first record it did not hold; so reading records
+    // in file order costs one read of the source per window, not one per record. Longer records
+    // are read straight into the caller's buffer. The window holds file bytes only, never a copy
+    // that outlives a change of position, and at most kWindowSize of them.
+    static constexpr uint32_t kWindowSize = 32 * 1024;
+    static constexpr uint32_t kDirectReadSize = kWindowSize / 4;
 
     // Opens fileName (no folder) in the content folder. Always gives a reader; check isOpen.
     PdbFile(const ContentFolder& folder, std::string_view fileName);
@@ -64,11 +73,25 @@ class PdbFile {
     // counts add up past 65,535, or the file has no records).
     uint16_t recordCount() const { return recordCount_; }
     // The record's length in bytes; 0 when not open or index is not below recordCount.
-    uint32_t recordLength(uint16_t index) const;
-    // Reads the record into dest (at least recordLength bytes) in one read. True when exactly
-    // recordLength bytes came back; false when not open, index not below recordCount, or short.
-    bool readRecord(uint16_t index, uint8_t* dest);
-
+    uint32_t recordLength(uint16_t index) const {
+        if (!opened_ || index >= recordCount_) return 0;
+        return lengthAt(index, offsetAt(index));
+    }
+    // Reads the record into dest (at least recordLength bytes). True when exactly recordLength
+    // bytes came back; false when not open, index not below recordCount, or short (dest then holds
+    // what was read).
+    bool readRecord(uint16_t index, uint8_t* dest) {
+        if (!opened_ || index >= recordCount_) return false;
+        const uint32_t offset = offsetAt(index);
+        const uint32_t length = lengthAt(index, offset);
+        // Wraps to a huge number when the record starts before the window.
+        const uint64_t skip = uint64_t{offset} - windowStart_;
+        if (length != 0 && skip < windowLength_ && windowLength_ - skip >= length) {
+            copyFromWindow(dest, window_.get() + skip, length);
+            return true;
+        }
+        return readOutsideWindow(offset, length, dest);
+    }
     const PdbHeader& header() const { return header_; }
     const std::vector<PdbListHeader>& lists() const { return lists_; }
     // The entry of a record (decoded from the table), or none when not open or index is not below
@@ -76,9 +99,39 @@ class PdbFile {
     std::optional<PdbRecordEntry> entry(uint16_t index) const;
 
   private:
+    static uint32_t be32(const uint8_t* p) {
+        return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+    }
+    uint32_t offsetAt(uint16_t index) const {
+        return be32(table_.get() + size_t{index} * kEntrySize);
+    }
+    // Offsets ascend (checked at open), so the difference cannot wrap.
+    uint32_t lengthAt(uint16_t index, uint32_t offset) const {
+        if (index + 1u == recordCount_) return lastLength_;
+        return offsetAt(static_cast<uint16_t>(index + 1u)) - offset;
+    }
+
+    // Copies a record out of the window: whole 16-byte pieces, the last one ending exactly at the
+    // record's end (pieces overlap rather than run past it), inline and without a call per record.
+    static void copyFromWindow(uint8_t* dest, const uint8_t* src, uint32_t length) {
+        if (length >= 16) {
+            for (uint32_t i = 0; i + 16 < length; i += 16) std::memcpy(dest + i, src + i, 16);
+            std::memcpy(dest + length - 16, src + length - 16, 16);
+        } else if (length >= 8) {
+            std::memcpy(dest, src, 8);
+            std::memcpy(dest + length - 8, src + length - 8, 8);
+        } else if (length >= 4) {
+            std::memcpy(dest, src, 4);
+            std::memcpy(dest + length - 4, src + length - 4, 4);
+        } else {
+            for (uint32_t i = 0; i < length; ++i) dest[i] = src[i];
+        }
+    }
+
     void open();
-    bool readListHeaders();
+    bool readListHeaders(const uint8_t* first, size_t firstLength);
     bool readEntries();
+    bool readOutsideWindow(uint32_t offset, uint32_t length, uint8_t* dest);
 
     std::unique_ptr<ByteSource> source_;
     PdbHeader header_;
@@ -86,9 +139,14 @@ class PdbFile {
     // The record table as read from the file (8 bytes per record, big-endian); entries are decoded
     // from it on demand, so opening costs little more than the one read of the table.
     std::unique_ptr<uint8_t[]> table_;
+    uint64_t fileSize_ = 0;
     uint32_t lastLength_ = 0;
     uint16_t recordCount_ = 0;
     bool opened_ = false;
+    // The read-ahead window: windowLength_ bytes of the file from windowStart_ (none at first).
+    std::unique_ptr<uint8_t[]> window_;
+    uint64_t windowStart_ = 0;
+    uint64_t windowLength_ = 0;
 };
 
 }  // namespace orvane
