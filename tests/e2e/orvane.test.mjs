@@ -215,6 +215,32 @@ for (const screen of SCREENS) {
       await waitForUi(page, isHome, { what: 'home' });
     });
 
+    test('a link in a page goes to the program as a link tap; the frame never navigates', async (t) => {
+      await goHome(page);
+      await tap(page, navButton(await waitForUi(page, isHome), ATOZ));
+      const index = await screenThere(t, page, (u) => (awayFromHome(u) && edits(u)[0] ? u : null), 'the index');
+      await windowLocator(page, edits(index)[0].h).locator('input').click();
+      await page.keyboard.type('chest');
+      const found = await waitForUi(page, (u) => {
+        const list = listViews(u)[0];
+        const index = list ? list.ctl.rows.findIndex((row) => row.selected && row.cells[0].t === 'Chest Pain (sample)') : -1;
+        return index >= 0 ? { w: list, index } : null;
+      }, { what: 'Chest Pain in the index' });
+      await chooseRow(page, found);
+      const doc = await waitForUi(page, (u) => viewers(u).find((v) => v.ctl.links.includes('83886084')) ? u : null,
+        { what: 'the Chest Pain page with its link' });
+      await viewerFrame(page, doc);
+      await shot('15-page-with-link');
+      await page.frameLocator(`.win[data-h="${viewers(doc)[0].h}"] iframe`).locator('a', { hasText: 'Syncope' }).click();
+      const after = await waitForUi(page, (u) => (viewers(u).length && !viewerWith(u, /Chest Pain \(sample\) - General/) ? u : null),
+        { what: 'the page the link leads to' });
+      const frame = await viewerFrame(page, after);
+      const href = await (await frame.elementHandle()).evaluate((f) => f.contentWindow.location.href);
+      assert.equal(href, 'about:srcdoc');
+      await shot('16-after-link');
+      await goHome(page);
+    });
+
     test('a document with a weight row recomputes doses; an impossible weight shows the red message', async (t) => {
       await goHome(page);
       await screenThere(t, page, homeLists, 'the module list');

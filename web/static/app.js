@@ -269,7 +269,10 @@
     el.style.left = `${l - origin.x}px`;
     el.style.top = `${t - origin.y}px`;
     el.style.width = `${r - l}px`;
-    el.style.height = `${b - t}px`;
+    // A combo box's face is its closed field, whatever height it was laid out with (that is the
+    // dropped list's room).
+    const faceHeight = kind === 'combobox' ? (w.ctl.itemHeight || 13) + 6 : b - t;
+    el.style.height = `${faceHeight}px`;
     el.classList.toggle('b1', w.border === 1);
     el.classList.toggle('b2', w.border >= 2);
     el.classList.toggle('disabled', !w.enabled && !!w.ctl);
@@ -537,9 +540,9 @@
     select.selectedIndex = w.ctl.selected;
     select.disabled = !w.enabled;
     // The closed field; what lies below it is the dropped list's room, not the control's face.
-    const field = Math.min(client.h, (w.ctl.itemHeight || 13) + 6 - 2 * (w.border || 0));
+    const field = (w.ctl.itemHeight || 13) + 6 - 2 * (w.border || 0);
     select.style.width = `${client.w}px`;
-    select.style.height = `${Math.max(field, (w.ctl.itemHeight || 13) + 4)}px`;
+    select.style.height = `${field}px`;
     applyFont(select, controlFont(w));
   }
 
