@@ -197,6 +197,15 @@ for (const screen of SCREENS) {
         (u) => (awayFromHome(u) && findWindows(u, (w) => w.ctl && w.ctl.kind === 'edit')[0] ? u : null),
         'the index with its search box');
       const edit = findWindows(index, (w) => w.ctl && w.ctl.kind === 'edit')[0];
+      // The scroll bar moves the list a line down.
+      const bar = findWindows(index, (w) => w.ctl && w.ctl.kind === 'scrollbar')[0];
+      const firstRow = listViews(index)[0].ctl.rows[0].cells[0].t;
+      await windowLocator(page, bar.h).locator('.arrow.fwd').click();
+      await waitForUi(page, (u) => (listViews(u)[0]?.ctl.rows[0]?.cells[0].t !== firstRow ? u : null),
+        { what: 'the list a line further down' });
+      await windowLocator(page, bar.h).locator('.arrow.back').click();
+      await waitForUi(page, (u) => (listViews(u)[0]?.ctl.rows[0]?.cells[0].t === firstRow ? u : null),
+        { what: 'the list back at its top' });
       // A topic further down the list, found by its first letters.
       const list = listViews(index)[0];
       const wanted = list.ctl.rows[Math.min(6, list.ctl.rows.length - 1)].cells[0].t;
