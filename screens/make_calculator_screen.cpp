@@ -1,12 +1,11 @@
-// The screen factory's maker for CalculatorScreen. Until that class exists here, a placeholder
-// stands in for it; replace the body by: return std::make_unique<CalculatorScreen>(app, request);
-#include "shell/placeholder_screen.h"
+// The screen factory's maker for CalculatorScreen.
+#include "screens/calculator_screen.h"
 #include "shell/screen_makers.h"
 
 namespace orvane {
 
 std::unique_ptr<Screen> makeCalculatorScreen(PPCOrvaneApp& app, Request request) {
-    return std::make_unique<PlaceholderScreen>(app, request, "CalculatorScreen", 2);
+    return std::make_unique<CalculatorScreen>(app, request);
 }
 
 }  // namespace orvane

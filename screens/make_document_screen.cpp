@@ -1,12 +1,11 @@
-// The screen factory's maker for DocumentScreen. Until that class exists here, a placeholder
-// stands in for it; replace the body by: return std::make_unique<DocumentScreen>(app, request);
-#include "shell/placeholder_screen.h"
+// The screen factory's maker for DocumentScreen.
+#include "screens/document_screen.h"
 #include "shell/screen_makers.h"
 
 namespace orvane {
 
 std::unique_ptr<Screen> makeDocumentScreen(PPCOrvaneApp& app, Request request) {
-    return std::make_unique<PlaceholderScreen>(app, request, "DocumentScreen", 2);
+    return std::make_unique<DocumentScreen>(app, request);
 }
 
 }  // namespace orvane

@@ -44,7 +44,7 @@ class HtmlViewTest : public ::testing::Test {
     void SetUp() override {
         h.makeSession();
         h.app().Initialise();
-        h.app().DisplayScreen(makeRequest(12, 3));  // any screen, so the history exists
+        h.app().DisplayScreen(makeRequest(32, 0));  // a screen without a viewer of its own
         h.driver.pumpUntilIdle();
         screen = new TestHtmlScreen(h.app());
         install(screen);

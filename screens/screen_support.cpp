@@ -1,0 +1,93 @@
+#include "screens/screen_support.h"
+
+#include "platform/window_system.h"
+#include "rendering/plain_text.h"
+#include "shell/ppc_orvane_app.h"
+
+namespace orvane {
+
+using namespace platform;
+
+ScreenUnits screenUnits(const PPCOrvaneApp& app) {
+    ScreenUnits u;
+    u.c = app.contentRect();
+    u.s = u.c.width() >= 360 ? 2 : 1;
+    u.icon = u.s == 2 ? 32 : 16;
+    u.lh = app.lineHeight();
+    u.rh = u.lh + 2;
+    return u;
+}
+
+std::u16string widenText(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (const char ch : text) out.push_back(static_cast<char16_t>(static_cast<uint8_t>(ch)));
+    return out;
+}
+
+std::string narrowText(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char16_t ch : text) out.push_back(ch < 256 ? static_cast<char>(ch) : '?');
+    return out;
+}
+
+std::u16string controlText(std::string_view text) {
+    std::u16string wide = widenText(text);
+    toPlainText(wide);
+    return wide;
+}
+
+namespace {
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to) {
+    size_t at = 0;
+    while ((at = text.find(from, at)) != std::string::npos) {
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+}
+
+}  // namespace
+
+std::u16string captionText(std::string_view caption) {
+    std::string text(caption);
+    replaceAll(text, "<=", "<SC id=10>");
+    replaceAll(text, "=<", "<SC id=10>");
+    replaceAll(text, "=>", "<SC id=11>");
+    replaceAll(text, ">=", "<SC id=11>");
+    return controlText(text);
+}
+
+HWND makeControl(PPCOrvaneApp& app, std::u16string_view className, std::u16string_view text,
+                 DWORD style, int32_t x, int32_t y, int32_t width, int32_t height, HWND parent,
+                 int32_t id) {
+    return app.windows().CreateWindowEx(0, className, text, WS_CHILD | style, x, y, width, height,
+                                        parent, id, app.instance());
+}
+
+std::string controlTextOf(PPCOrvaneApp& app, HWND control, int32_t maxChars) {
+    if (!control) return {};
+    std::u16string text = app.windows().GetWindowText(control);
+    if (static_cast<int32_t>(text.size()) > maxChars) text.resize(static_cast<size_t>(maxChars));
+    return narrowText(text);
+}
+
+void showControl(PPCOrvaneApp& app, HWND control, bool shown) {
+    if (control) app.windows().ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+}
+
+HBITMAP setButtonBitmap(PPCOrvaneApp& app, HWND button, int32_t bitmapId, int32_t width,
+                        int32_t height) {
+    WindowSystem& ws = app.windows();
+    if (ws.gdi().bitmapResource(bitmapId) == nullptr) {
+        ws.registerBitmapResource(bitmapId, width, height);
+    }
+    const HBITMAP bitmap = ws.LoadBitmap(app.instance(), bitmapId);
+    if (button && bitmap) {
+        ws.SendMessage(button, BM_SETIMAGE, IMAGE_BITMAP, static_cast<LPARAM>(bitmap.value()));
+    }
+    return bitmap;
+}
+
+}  // namespace orvane
