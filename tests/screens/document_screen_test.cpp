@@ -371,3 +371,61 @@ TEST_F(DocumentScreenTest, PaintDrawsTheBandAndTheTitle) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+struct DocumentScale {
+    int width;
+    int height;
+};
+
+class DocumentLayoutTest : public ::testing::TestWithParam<DocumentScale>,
+                           public testing::ScreenTest {
+  protected:
+    DocumentLayoutTest() : ScreenTest(GetParam().width, GetParam().height) {}
+};
+
+TEST_P(DocumentLayoutTest, WeightRowKeypadAndTogglesSitWhereTheyShould) {
+    navigate(makeRequest(7, 3));
+    auto* doc = screen<DocumentScreen>();
+    ASSERT_NE(doc, nullptr);
+    const platform::RECT c = app().contentRect();
+    const int32_t s = c.width() >= 360 ? 2 : 1;
+    const int32_t lh = app().lineHeight();
+    const int32_t rh = lh + 2;
+    // The first page leaves the row where it was made; the next one lays it out.
+    EXPECT_EQ(rectOf(doc->weightBox()).left, c.left + 44 * s);
+    EXPECT_EQ(rectOf(doc->unitList()).left, c.left + 82 * s);
+    EXPECT_EQ(rectOf(doc->ouncesList()).left, c.left + 155 * s);
+    tap(doc->keypadButton(5));
+    EXPECT_EQ(rectOf(doc->weightBox()).left, c.left + 42 * s);
+    EXPECT_EQ(rectOf(doc->ouncesList()).left, c.left + 149 * s);
+    EXPECT_EQ(rectOf(doc->weightBox()).top, c.bottom + 1 - 3 * rh);
+    EXPECT_EQ(rectOf(doc->weightBox()).width(), 35 * s);
+    EXPECT_EQ(rectOf(doc->unitList()).left, c.left + 78 * s);
+    EXPECT_EQ(rectOf(doc->unitList()).width(), 70 * s);
+    const platform::RECT one = rectOf(doc->keypadButton(1));
+    EXPECT_EQ(one.left, c.left + s);
+    EXPECT_EQ(one.top, c.bottom - 2 * rh);
+    EXPECT_EQ(one.width(), 24 * s);
+    const platform::RECT back = rectOf(doc->keypadButton(document_command::kBackspace));
+    EXPECT_EQ(back.left, c.left + s + 1 + 25 * s * 6);
+    EXPECT_EQ(back.top, c.bottom - rh);
+    EXPECT_EQ(back.width(), 60 * s);
+    EXPECT_EQ(text(doc->keypadButton(document_command::kBackspace)), u"Backsp");
+    const platform::RECT toggle = rectOf(doc->keypadToggle(false));
+    EXPECT_EQ(toggle.left, c.right - 24 * s - 1);
+    EXPECT_EQ(toggle.top, c.bottom - rh + 2);
+    EXPECT_EQ(snap(doc->keypadToggle(false)).control.bitmapId, s == 1 ? 3009 : 3010);
+    EXPECT_EQ(snap(doc->keypadToggle(true)).control.bitmapId, s == 1 ? 3007 : 3008);
+    EXPECT_EQ(snap(doc->moreButton()).control.bitmapId, s == 1 ? 173 : 172);
+    EXPECT_EQ(doc->view().placement().top, c.top + 2 * lh);
+    EXPECT_EQ(doc->view().placement().bottom, c.bottom - 2 - 3 * rh);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScales, DocumentLayoutTest,
+                         ::testing::Values(DocumentScale{240, 320}, DocumentScale{480, 640}));
+
+}  // namespace
+}  // namespace orvane
