@@ -35,6 +35,11 @@ struct ListViewRowSnapshot {
     LPARAM param = 0;
 };
 
+struct ListViewImageSnapshot {
+    int bitmapId = 0;
+    int sourceLeft = 0;
+};
+
 struct ImageRequestSnapshot {
     std::string source;  // the <IMG src> text
     uint32_t cookie = 0;
@@ -72,6 +77,10 @@ struct ControlSnapshot {
     std::vector<ListViewColumnSnapshot> columns;
     std::vector<ListViewRowSnapshot> rows;
     int countPerPage = 0;
+    // The small images a row's image number picks: each a slice of a bitmap resource.
+    std::vector<ListViewImageSnapshot> rowImages;
+    int rowImageWidth = 0;
+    int rowImageHeight = 0;
     // monthcal
     SYSTEMTIME date;
     // htmlviewer

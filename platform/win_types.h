@@ -155,4 +155,16 @@ struct SYSTEMTIME {
     friend constexpr bool operator==(const SYSTEMTIME&, const SYSTEMTIME&) = default;
 };
 
+// The position a window is about to take, sent with WM_WINDOWPOSCHANGING; the window's procedure
+// may change x, y, cx and cy before they are applied.
+struct WINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x = 0;
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+    UINT flags = 0;
+};
+
 }  // namespace orvane::platform

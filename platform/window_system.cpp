@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/fatal.h"
+#include "platform/common_controls.h"
 #include "platform/controls/standard_controls.h"
 
 namespace orvane::platform {
@@ -412,9 +413,11 @@ int WindowSystem::GetWindowTextLength(HWND hwnd) {
 RECT WindowSystem::clientArea(const Window& w) const {
     const int b = borderOf(w);
     int width = w.rect.width() - 2 * b;
-    if (w.style & WS_VSCROLL) width -= display_.scrollBarWidth;
+    // A drop-down list's scroll style belongs to its dropped list, not to its closed field.
+    const bool scrollsItself = w.className != kComboBoxClass;
+    if ((w.style & WS_VSCROLL) && scrollsItself) width -= display_.scrollBarWidth;
     int height = w.rect.height() - 2 * b;
-    if (w.style & WS_HSCROLL) height -= display_.scrollBarWidth;
+    if ((w.style & WS_HSCROLL) && scrollsItself) height -= display_.scrollBarWidth;
     return RECT{0, 0, std::max(0, width), std::max(0, height)};
 }
 
@@ -579,6 +582,15 @@ bool WindowSystem::SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int c
                                 UINT flags) {
     Window* w = find(hwnd);
     if (!w) return false;
+    if (!(flags & SWP_NOSIZE) || !(flags & SWP_NOMOVE)) {
+        // The window may adjust the place it is given (a drop-down list keeps its closed
+        // field's height and takes the height given as its dropped list's room).
+        WINDOWPOS pos{hwnd, insertAfter, x, y, cx, cy, flags};
+        SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
+        w = find(hwnd);
+        if (!w) return false;
+        x = pos.x, y = pos.y, cx = pos.cx, cy = pos.cy;
+    }
     const RECT old = w->rect;
     RECT r = old;
     if (!(flags & SWP_NOMOVE)) r = RECT{x, y, x + r.width(), y + r.height()};

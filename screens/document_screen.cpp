@@ -312,11 +312,10 @@ void DocumentScreen::LayOutWeightRow() {
     const int32_t lh = u_.lh;
     const int32_t y = keypadShown_ ? c.bottom + 1 - 3 * u_.rh : c.bottom + 1 - u_.rh;
     ws.MoveWindow(weightBox_, c.left + 42 * s, y, 35 * s, lh - 1, true);
-    // The lists keep the size they were made with: moving a drop-down list with its dropped
-    // height would make its closed field cover the keypad under it.
-    const UINT keepSize = SWP_NOSIZE | SWP_NOZORDER;
-    ws.SetWindowPos(unitList_, HWND_TOP, c.left + 78 * s, y, 0, 0, keepSize);
-    ws.SetWindowPos(ouncesList_, HWND_TOP, c.left + 149 * s, y, 0, 0, keepSize);
+    // The heights given to the lists are their dropped lists' room; the closed fields keep
+    // their own height.
+    ws.MoveWindow(unitList_, c.left + 78 * s, y, 70 * s, 4 * lh, true);
+    ws.MoveWindow(ouncesList_, c.left + 149 * s, y, 48 * s, 16 * lh, true);
     MoveViewer();
 }
 

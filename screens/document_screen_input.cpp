@@ -213,15 +213,17 @@ void DocumentScreen::Paint() {
     // The more button is shown only for a shortened caption; its visibility changes only when
     // needed, since every change repaints the window.
     bool shortened = false;
-    const HFONT oldFont = ws.SelectObject(dc, app_.boldFont());
     ws.SetTextColor(dc, RGB(0, 0, 0));
     ws.SetBkMode(dc, TRANSPARENT);
 
+    // The label is drawn in the normal weight: in bold it would run under the weight box.
+    const HFONT oldFont = ws.SelectObject(dc, app_.normalFont());
     if (weightRowShown_) {
         const int32_t y0 = keypadShown_ ? c.bottom - 3 * rh : c.bottom - rh;
         RECT label{2, y0, 40 * s, y0 + rh};
         ws.DrawText(dc, u"Weight", &label, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     }
+    ws.SelectObject(dc, app_.boldFont());
 
     RECT band{c.left, lh, c.right, 2 * lh};
     fill(ws, dc, band, kBackground);

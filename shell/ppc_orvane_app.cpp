@@ -397,8 +397,10 @@ void PPCOrvaneApp::PaintHeader(bool paint, const SharedString& caption) {
     windows_.DeleteObject(pen);
     windows_.DeleteObject(brush);
 
+    // The header's tab ends 17 pixels below the top at the small scale; at the large scale it
+    // grows with the scale like the title tab, or the doubled font would be cut off at its top.
     const int32_t t = content_.top;
-    DrawTab(dc, t + 17, t + 19);
+    DrawTab(dc, t + 17 * scale_, t + 17 * scale_ + 2);
     if (!caption.empty()) {
         windows_.SetTextColor(dc, RGB(0, 0, 0));
         windows_.SetBkMode(dc, TRANSPARENT);

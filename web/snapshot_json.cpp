@@ -113,6 +113,13 @@ json control(const ControlSnapshot& s) {
         out["top"] = s.topIndex;
         out["itemHeight"] = s.itemHeight;
         out["perPage"] = s.countPerPage;
+        json images = json::array();
+        for (const auto& image : s.rowImages) {
+            images.push_back(json{{"bitmap", image.bitmapId}, {"left", image.sourceLeft}});
+        }
+        out["rowImages"] = std::move(images);
+        out["rowImageW"] = s.rowImageWidth;
+        out["rowImageH"] = s.rowImageHeight;
         out["selected"] = s.selected;
     } else if (s.kind == "monthcal") {
         out["year"] = s.date.wYear;

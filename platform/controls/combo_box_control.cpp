@@ -170,10 +170,24 @@ void RegisterComboBoxControl(WindowSystem& ws) {
                     return 0;
                 }
                 case WM_SETFONT:
-                    if (s) s->itemHeight = FontTextMetrics(ws.WindowFontSize(hwnd)).tmHeight;
                     ws.DefWindowProc(hwnd, msg, wParam, lParam);
-                    if (s) s->itemHeight = FontTextMetrics(ws.WindowFontSize(hwnd)).tmHeight;
+                    if (s) {
+                        // The closed field follows the new font's height.
+                        s->itemHeight = FontTextMetrics(ws.WindowFontSize(hwnd)).tmHeight;
+                        Window* w = ws.windowData(hwnd);
+                        w->rect.bottom = w->rect.top + s->itemHeight + 6;
+                    }
                     return 0;
+                case WM_WINDOWPOSCHANGING: {
+                    // As with the system's drop-down lists, a height given to the box is the
+                    // room of its dropped list; the box itself stays as tall as its closed field.
+                    auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+                    if (s && pos && !(pos->flags & SWP_NOSIZE)) {
+                        s->droppedHeight = pos->cy;
+                        pos->cy = s->itemHeight + 6;
+                    }
+                    return 0;
+                }
                 case WM_SIZE:
                     return 0;
                 case CB_ADDSTRING:

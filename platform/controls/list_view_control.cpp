@@ -42,6 +42,8 @@ struct ListViewState final : ControlState {
     std::vector<Item> items;
     DWORD exStyle = 0;
     HIMAGELIST smallImages;
+    // A copy of the small image list's entries, taken when it is set and at each paint.
+    ImageListObject images;
     COLORREF bkColor = RGB(255, 255, 255);
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF textBkColor = RGB(255, 255, 255);
@@ -82,6 +84,11 @@ struct ListViewState final : ControlState {
         }
         out.topIndex = top;
         out.countPerPage = countPerPage;
+        for (const ImageListEntry& e : images.images) {
+            out.rowImages.push_back(ListViewImageSnapshot{e.bitmapId, e.sourceLeft});
+        }
+        out.rowImageWidth = images.cx;
+        out.rowImageHeight = images.cy;
         out.itemHeight = itemHeight;
         out.selected = -1;
         for (size_t i = 0; i < items.size(); ++i) {
@@ -100,7 +107,9 @@ ListViewState* stateOf(WindowSystem& ws, HWND hwnd) {
 void measure(WindowSystem& ws, HWND hwnd, ListViewState& s) {
     const TEXTMETRIC tm = FontTextMetrics(ws.WindowFontSize(hwnd));
     int imageHeight = 0;
-    if (const ImageListObject* il = ws.ImageListData(s.smallImages)) imageHeight = il->cy;
+    const ImageListObject* il = ws.ImageListData(s.smallImages);
+    s.images = il ? *il : ImageListObject{};
+    if (il) imageHeight = il->cy;
     s.itemHeight = std::max<int>(tm.tmHeight, imageHeight) + 2;
     s.headerHeight = (StyleOf(ws, hwnd) & LVS_NOCOLUMNHEADER) ? 0 : tm.tmHeight + 4;
     RECT client;
@@ -213,6 +222,10 @@ void paint(WindowSystem& ws, HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = ws.BeginPaint(hwnd, &ps);
     ListViewState* s = stateOf(ws, hwnd);
+    if (s) {
+        const ImageListObject* il = ws.ImageListData(s->smallImages);
+        s->images = il ? *il : ImageListObject{};
+    }
     if (!s) {
         ws.EndPaint(hwnd, &ps);
         return;

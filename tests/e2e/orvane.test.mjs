@@ -197,6 +197,13 @@ for (const screen of SCREENS) {
         (u) => (awayFromHome(u) && findWindows(u, (w) => w.ctl && w.ctl.kind === 'edit')[0] ? u : null),
         'the index with its search box');
       const edit = findWindows(index, (w) => w.ctl && w.ctl.kind === 'edit')[0];
+      // Each row carries the small image its list gives it, drawn from the program's bitmaps.
+      const indexList = listViews(index)[0];
+      const rowImage = indexList.ctl.rowImages[indexList.ctl.rows[0].image];
+      assert.ok(rowImage && [444, 904].includes(rowImage.bitmap), 'the rows have their images');
+      const picture = windowLocator(page, indexList.h).locator('.row').first().locator('svg.row-image image');
+      assert.equal(await picture.getAttribute('href'), `/api/bitmap/${rowImage.bitmap}`);
+      assert.equal(await picture.evaluate((e) => e.ownerSVGElement.getAttribute('width')), '9');
       // The scroll bar moves the list a line down.
       const bar = findWindows(index, (w) => w.ctl && w.ctl.kind === 'scrollbar')[0];
       const firstRow = listViews(index)[0].ctl.rows[0].cells[0].t;
@@ -263,6 +270,21 @@ for (const screen of SCREENS) {
         { what: 'the boluses for 12 kg' });
       // The frame shows the page the program built.
       assert.match(await viewerText(page, dosed), /Bolus of 20 mL\/kg = 240(\.0)? mL/);
+      // The unit of the weight is visible: the unit list shows "Kilograms" in a field tall enough
+      // for its text, lying above the keypad rather than over it; the label stands whole.
+      const unitList = findWindows(dosed, (w) => w.ctl && w.ctl.kind === 'combobox' && w.id === 40307)[0];
+      assert.ok(unitList, 'the unit list is there');
+      const select = windowLocator(page, unitList.h).locator('select');
+      assert.equal(await select.evaluate((e) => e.selectedOptions[0].textContent), 'Kilograms');
+      const field = await select.boundingBox();
+      const fontPx = await select.evaluate((e) => parseFloat(getComputedStyle(e).fontSize));
+      assert.ok(field.height >= fontPx, `the field (${field.height} px) holds its ${fontPx} px text`);
+      const one = findWindows(dosed, (w) => w.cls === 'Button' && w.text === '1')[0];
+      const oneBox = await windowLocator(page, one.h).boundingBox();
+      assert.ok(field.y + field.height <= oneBox.y + 0.5, 'the unit list lies above the keypad');
+      const label = await page.locator('svg.draw text', { hasText: /^Weight$/ }).first().boundingBox();
+      const boxEl = await windowLocator(page, weightBox(dosed).h).boundingBox();
+      assert.ok(label.x + label.width <= boxEl.x + 0.5, 'the "Weight" label ends before the weight box');
       await shot('10-bolus-12kg');
       await page.keyboard.type('999');
       const refused = await waitForUi(page, (u) => (viewerWith(u, /./) && !viewerWith(u, /Bolus of/) ? u : null),

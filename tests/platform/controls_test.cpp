@@ -102,6 +102,52 @@ TEST(ComboBox, TapOpensTheListAndATapInItChooses) {
                                                     CBN_CLOSEUP, CBN_SELCHANGE}));
 }
 
+TEST(ComboBox, HeightGivenWhenMovedIsTheDroppedListsRoom) {
+    Harness h;
+    // The button is made first, so the list lies above it.
+    HWND below = h.child(kButtonClass, BS_PUSHBUTTON, 41002, RECT{0, 60, 100, 80}, u"1");
+    HWND combo = h.child(kComboBoxClass, CBS_DROPDOWNLIST, 41001, RECT{0, 0, 100, 40});
+    for (const char16_t* t : {u"Pounds", u"Kilograms", u"Grams"}) {
+        h.ws.SendMessage(combo, CB_ADDSTRING, 0, text(t));
+    }
+    const int itemHeight = h.driver.snapshotWindow(combo).control.itemHeight;
+    RECT r;
+    h.ws.GetWindowRect(combo, &r);
+    EXPECT_EQ(r.height(), itemHeight + 6);
+
+    // Moved with a tall height: the closed field stays one line high, so the button under it
+    // still gets its taps.
+    ASSERT_TRUE(h.ws.MoveWindow(combo, 10, 30, 80, 200, true));
+    h.ws.GetWindowRect(combo, &r);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.width(), 80);
+    EXPECT_EQ(r.height(), itemHeight + 6);
+    h.driver.tapWindowAt(below, POINT{5, 5});
+    h.driver.pumpUntilIdle();
+    EXPECT_EQ(h.commands(41002), (std::vector<UINT>{BN_CLICKED}));
+
+    // The dropped list takes the room given, less the field, as far as its entries need it.
+    h.driver.tapWindow(combo);
+    h.driver.pumpUntilIdle();
+    HWND list = h.driver.findWindow(u"ComboLBox");
+    ASSERT_TRUE(list);
+    RECT dropped;
+    h.ws.GetWindowRect(list, &dropped);
+    EXPECT_EQ(dropped.top, r.bottom);
+    EXPECT_EQ(dropped.height(), 3 * itemHeight + 2);
+    h.driver.tapWindowAt(list, POINT{5, itemHeight / 2});
+    h.driver.pumpUntilIdle();
+
+    // Made smaller than its entries need, the list is cut to the room given.
+    ASSERT_TRUE(h.ws.MoveWindow(combo, 10, 30, 80, itemHeight * 3, true));
+    h.driver.tapWindow(combo);
+    h.driver.pumpUntilIdle();
+    list = h.driver.findWindow(u"ComboLBox");
+    ASSERT_TRUE(list);
+    h.ws.GetWindowRect(list, &dropped);
+    EXPECT_EQ(dropped.height(), itemHeight * 3 - (itemHeight + 6));
+}
+
 TEST(Button, CheckBoxTapTogglesAndNotifiesSetCheckIsSilent) {
     Harness h;
     HWND box = h.child(kButtonClass, BS_AUTOCHECKBOX, 334, RECT{0, 0, 150, 20},

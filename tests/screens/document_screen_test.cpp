@@ -406,6 +406,23 @@ TEST_P(DocumentLayoutTest, WeightRowKeypadAndTogglesSitWhereTheyShould) {
     EXPECT_EQ(rectOf(doc->unitList()).left, c.left + 78 * s);
     EXPECT_EQ(rectOf(doc->unitList()).width(), 70 * s);
     const platform::RECT one = rectOf(doc->keypadButton(1));
+    // The lists are given their dropped room but stay one field high, above the keypad.
+    EXPECT_LE(rectOf(doc->unitList()).bottom, one.top);
+    EXPECT_LE(rectOf(doc->ouncesList()).bottom, one.top);
+    EXPECT_LT(rectOf(doc->unitList()).height(), 2 * lh);
+    // The label is drawn whole in front of the weight box, in the system font.
+    pump();
+    bool labelDrawn = false;
+    for (const platform::DrawCommand& d :
+         h.driver.snapshotWindow(app().mainWindow()).display.commands) {
+        if (d.kind != platform::DrawKind::Text || d.text != u"Weight") continue;
+        labelDrawn = true;
+        EXPECT_FALSE(d.font.bold);
+        EXPECT_EQ(d.origin.x, 2);
+        EXPECT_LE(d.origin.x + d.textWidth, rectOf(doc->weightBox()).left);
+        EXPECT_EQ(d.rect.top, c.bottom - 3 * rh);
+    }
+    EXPECT_TRUE(labelDrawn);
     EXPECT_EQ(one.left, c.left + s);
     EXPECT_EQ(one.top, c.bottom - 2 * rh);
     EXPECT_EQ(one.width(), 24 * s);

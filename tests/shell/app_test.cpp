@@ -152,9 +152,11 @@ TEST(AppDrawing, CalculatorHeaderAtScale2) {
     const DrawCommand& band = drawn[drawn.size() - 5];
     EXPECT_EQ(band.rect, c);
     EXPECT_EQ(band.fillColor, RGB(240, 240, 240));
-    // The tab's bottom is at 17 and the shadow's at 19 whatever the scale.
-    EXPECT_EQ(drawn[drawn.size() - 4].rect, (RECT{4, 4, 204, 19}));
-    EXPECT_EQ(drawn[drawn.size() - 3].rect, (RECT{2, 2, 202, 17}));
+    // At the large scale the tab is as tall as the title tab (2 + 32 = 34), so the doubled bold
+    // font fits inside it; the shadow's bottom stays 2 below the tab's.
+    EXPECT_EQ(drawn[drawn.size() - 4].rect, (RECT{4, 4, 204, 36}));
+    EXPECT_EQ(drawn[drawn.size() - 3].rect, (RECT{2, 2, 202, 34}));
+    EXPECT_LE(app.lineHeight() * 2 / 3, 34 - 2);
     const DrawCommand& caption = drawn.back();
     EXPECT_EQ(caption.text, u"Enter values");
     EXPECT_EQ(caption.rect, (RECT{2, lh, c.right - 2, 2 * lh}));

@@ -543,7 +543,9 @@
     const field = (w.ctl.itemHeight || 13) + 6 - 2 * (w.border || 0);
     select.style.width = `${client.w}px`;
     select.style.height = `${field}px`;
-    applyFont(select, controlFont(w));
+    // The field's text in the normal weight: the handheld's narrow fields were made for a
+    // narrower face than the one the page draws with.
+    applyFont(select, { px: controlFont(w).px, bold: false });
   }
 
   function renderListBox(node, w, client) {
@@ -605,7 +607,7 @@
     sizeTo(list, client);
     const c = w.ctl;
     list.classList.toggle('scrolls', (w.style & LVS_NOSCROLL) === 0);
-    const key = JSON.stringify([c.columns, c.rows, c.itemHeight, w.style & LVS_NOCOLUMNHEADER]);
+    const key = JSON.stringify([c.columns, c.rows, c.itemHeight, w.style & LVS_NOCOLUMNHEADER, c.rowImages]);
     if (node.ctlKey !== key) {
       node.ctlKey = key;
       const columns = c.columns.length ? c.columns : [{ t: '', w: client.w, fmt: 0 }];
@@ -641,7 +643,24 @@
           cell.style.background = cellData.bg;
           if (col.fmt === 1) cell.style.justifyContent = 'flex-end';
           if (col.fmt === 2) cell.style.justifyContent = 'center';
-          cell.textContent = cellData.t;
+          const image = i === 0 && c.rowImageW > 0 ? (c.rowImages || [])[row.image] : undefined;
+          if (image) {
+            // The row's small image at its own size, as the list draws it: 1 pixel in, and the
+            // text 2 pixels after it.
+            cell.style.paddingLeft = '1px';
+            const pic = document.createElementNS(SVG_NS, 'svg');
+            pic.setAttribute('class', 'row-image');
+            pic.setAttribute('width', c.rowImageW);
+            pic.setAttribute('height', c.rowImageH);
+            const img = document.createElementNS(SVG_NS, 'image');
+            img.setAttribute('href', bitmapUrl(image.bitmap));
+            img.setAttribute('x', String(-image.left));
+            pic.appendChild(img);
+            cell.appendChild(pic);
+            cell.appendChild(document.createTextNode(cellData.t));
+          } else {
+            cell.textContent = cellData.t;
+          }
           rowEl.appendChild(cell);
         });
         parts.push(rowEl);
