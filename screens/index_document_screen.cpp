@@ -190,14 +190,20 @@ void IndexDocumentScreen::Update(Request request) {
     request_ = request;
     app_.ShowNavButtons(2);
     module_ = app_.patientContext().moduleFor(request);
-    if (module_ == nullptr) return;
+    if (module_ == nullptr) {
+        ShowMissingContent(ids::kNoModule);
+        return;
+    }
     pageBuilder_ = &app_.patientContext().pageBuilder().start(true);
     if (!module_->isAvailable()) {
         ShowMissingContent();
         return;
     }
     field_ = module_->choiceList(request_);
-    if (field_ == nullptr) return;
+    if (field_ == nullptr) {
+        ShowMissingContent();
+        return;
+    }
     caption_ = field_->label;
 
     if (field_->lazyList == 1) {
@@ -234,8 +240,9 @@ void IndexDocumentScreen::Update(Request request) {
     }
 }
 
-void IndexDocumentScreen::ShowMissingContent() {
+void IndexDocumentScreen::ShowMissingContent(const char16_t* note) {
     WindowSystem& ws = app_.windows();
+    if (missingNote_) ws.SetWindowText(missingNote_, note);
     for (const HWND window :
          {list_, scrollBar_, searchBox_, findButton_, keyboardButton_, moreButton_}) {
         if (window) ws.ShowWindow(window, SW_HIDE);

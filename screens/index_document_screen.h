@@ -43,6 +43,8 @@ inline constexpr int kSearchReadLimit = 200;
 // Shown in place of the list when the module's content could not be read.
 inline constexpr char16_t kMissingContent[] =
     u"The content for this list is missing or could not be read.";
+// Shown in place of the list when no module answers the request.
+inline constexpr char16_t kNoModule[] = u"This module is not available in this version.";
 }  // namespace index_screen
 
 class IndexDocumentScreen final : public Screen {
@@ -110,7 +112,8 @@ class IndexDocumentScreen final : public Screen {
     void AppendToSearch(char16_t c);
     void LayOutForKeyboard();
     void RaiseInputPanel(bool up);
-    void ShowMissingContent();
+    // Hides the list and its controls and shows the note instead.
+    void ShowMissingContent(const char16_t* note = index_screen::kMissingContent);
     void SetCurrent(int32_t current);
     platform::LRESULT OnListNotify(platform::LPARAM lParam);
 

@@ -567,6 +567,22 @@ TEST_P(MissingContentTest, TheListSaysItsContentIsMissing) {
     EXPECT_NE(h.screen<ModuleListScreen>(), nullptr);
 }
 
+TEST_P(MissingContentTest, AModuleNotInThisVersionSaysSo) {
+    const DisplayConfig display = std::get<1>(GetParam());
+    ScreenHarness h(display, {});
+    h.start();
+    // Code 12 opens a list screen; no module of this version answers it.
+    h.app().currentScreen()->Navigate(makeRequest(12, 0));
+    h.pump();
+    IndexDocumentScreen* screen = h.screen<IndexDocumentScreen>();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(h.shown(screen->missingNote()));
+    EXPECT_EQ(h.ws.GetWindowText(screen->missingNote()), index_screen::kNoModule);
+    EXPECT_FALSE(h.shown(screen->list()));
+    h.press(command::kBack);
+    EXPECT_NE(h.screen<ModuleListScreen>(), nullptr);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Databases, MissingContentTest,
     ::testing::Combine(::testing::Values(MissingCase{"orvane_index.pdb", makeRequest(53, 0)},
