@@ -233,7 +233,8 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
     } else if (page != nullptr) {
         HTMLScreen::view().SetPage(page, true);
     } else if (module_ == nullptr) {
-        HTMLScreen::view().SetPage("", true);
+        // No module of this version answers the request: say so rather than show a blank page.
+        HTMLScreen::view().SetPage(document_screen::kNoModulePage, true);
     }
     firstBuild_ = 0;
     busy_ = 0;

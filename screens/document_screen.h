@@ -23,6 +23,11 @@ namespace orvane {
 
 class PageBuilder;
 
+namespace document_screen {
+// The page shown when no module answers the screen's request.
+inline constexpr char kNoModulePage[] = "This module is not available in this version.";
+}  // namespace document_screen
+
 class DocumentScreen final : public HTMLScreen {
   public:
     DocumentScreen(PPCOrvaneApp& app, Request request);

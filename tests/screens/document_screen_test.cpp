@@ -317,6 +317,14 @@ TEST_F(DocumentScreenTest, LinksActInPageOrNavigate) {
     EXPECT_NE(app().currentScreen(), nullptr);
 }
 
+TEST_F(DocumentScreenTest, ARequestNoModuleAnswersSaysSoInsteadOfABlankPage) {
+    // Code 12 with an argument opens a document; no module of this version answers it.
+    navigate(makeRequest(12, 4));
+    ASSERT_NE(doc(), nullptr);
+    EXPECT_EQ(pageBody(doc()->view().window()), "This module is not available in this version.");
+    EXPECT_FALSE(shown(doc()->weightBox()));
+}
+
 TEST_F(DocumentScreenTest, EnterAndLeftGoBack) {
     navigate(makeRequest(7, 1));
     navigate(makeRequest(7, 3));
