@@ -51,14 +51,22 @@ bool parseDecimal(std::string_view text, float& value) {
     return true;
 }
 
-bool parseWeightText(std::string_view text, UnitValue& out) {
+namespace {
+
+// Splits text into its leading number and the unit text after it.
+bool splitNumber(std::string_view text, float& number, std::string_view& rest) {
     const size_t length = numberLength(text);
-    if (length == 0) return false;
-    float number = 0.0f;
-    if (!parseDecimal(text.substr(0, length), number)) return false;
-    const std::string_view rest = text.substr(length);
+    if (length == 0 || !parseDecimal(text.substr(0, length), number)) return false;
+    rest = text.substr(length);
+    return true;
+}
+
+}  // namespace
+
+bool parseWeightText(std::string_view text, UnitValue& out) {
     UnitValue result;
-    result.value = number;
+    std::string_view rest;
+    if (!splitNumber(text, result.value, rest)) return false;
     if (rest == "kg") {
         result.unit = unit::kKilograms;
     } else if (rest == "g") {
@@ -77,13 +85,9 @@ bool parseWeightText(std::string_view text, UnitValue& out) {
 }
 
 bool parseLengthText(std::string_view text, UnitValue& out) {
-    const size_t length = numberLength(text);
-    if (length == 0) return false;
-    float number = 0.0f;
-    if (!parseDecimal(text.substr(0, length), number)) return false;
-    const std::string_view rest = text.substr(length);
     UnitValue result;
-    result.value = number;
+    std::string_view rest;
+    if (!splitNumber(text, result.value, rest)) return false;
     if (rest == "cm") {
         result.unit = unit::kCentimetres;
     } else if (rest == "in") {

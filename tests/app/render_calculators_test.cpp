@@ -7,25 +7,14 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/support/process_run.h"
+
 namespace {
 
-struct RenderRun {
-    int status = -1;
-    std::string out;
-};
+using RenderRun = orvane::test_support::ProcessRun;
 
 RenderRun render(const std::string& arguments) {
-    const std::string command =
-        std::string(ORVANE_BIN_DIR) + "/orvane render " + arguments + " 2>/dev/null";
-    RenderRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+    return orvane::test_support::runOrvane("render " + arguments);
 }
 
 struct PageCase {

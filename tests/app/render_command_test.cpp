@@ -10,34 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/process_run.h"
+
 namespace {
 
-struct RenderRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using RenderRun = orvane::test_support::ProcessRun;
 
 RenderRun render(const std::string& arguments) {
-    static int counter = 0;
-    const std::string errFile = ::testing::TempDir() + "render-err-" + std::to_string(::getpid()) +
-                                "-" + std::to_string(counter++);
-    const std::string command =
-        std::string(ORVANE_BIN_DIR) + "/orvane render " + arguments + " 2>" + errFile;
-    RenderRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream err(errFile, std::ios::binary);
-    std::ostringstream text;
-    text << err.rdbuf();
-    run.err = text.str();
-    std::remove(errFile.c_str());
-    return run;
+    return orvane::test_support::runOrvane("render " + arguments);
 }
 
 std::vector<std::string> lines(const std::string& text) {

@@ -9,25 +9,14 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/process_run.h"
+
 namespace {
 
-struct PageRun {
-    int status = -1;
-    std::string out;
-};
+using PageRun = orvane::test_support::ProcessRun;
 
 PageRun render(const std::string& arguments) {
-    const std::string command =
-        std::string(ORVANE_BIN_DIR) + "/orvane render " + arguments + " 2>/dev/null";
-    PageRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+    return orvane::test_support::runOrvane("render " + arguments);
 }
 
 bool has(const std::string& text, const std::string& part) {

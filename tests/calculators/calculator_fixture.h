@@ -19,22 +19,15 @@
 #include "modules/form_binding.h"
 #include "modules/module.h"
 #include "modules/patient_context.h"
+#include "tests/support/content_fixture.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::testing_calculators {
 
 using tools::ByteVector;
 
-inline void putText(ByteVector& out, const std::string& text) {
-    out.insert(out.end(), text.begin(), text.end());
-    out.push_back(0);
-}
-
-inline void putFloat(ByteVector& out, float value) {
-    uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    tools::putBigEndian32(out, bits);
-}
+using test_support::putFloat;
+using test_support::putText;
 
 // The template every calculator record gets: "T" then each result and input tag once, separated
 // by '|' so that a filled page reads "T|r1|r2...|i1|i2...".
@@ -110,31 +103,10 @@ inline std::vector<PointsRow> fixturePoints() {
     return rows;
 }
 
-class ContentDir {
+// The fixture's folder with writers of its tables.
+class ContentDir : public test_support::TempContentDir {
   public:
-    ContentDir() {
-        static int counter = 0;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("orvane-calc-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    ~ContentDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    ContentDir(const ContentDir&) = delete;
-    ContentDir& operator=(const ContentDir&) = delete;
-
-    void write(uint32_t number, const std::vector<ByteVector>& records) const {
-        tools::PdbImage image;
-        image.name = "fixture";
-        image.records = records;
-        std::string error;
-        ASSERT_TRUE(tools::writeFileAtomically((dir_ / fileNameFor(number)).string(),
-                                               tools::pdbBytes(image), error))
-            << error;
-    }
+    ContentDir() : TempContentDir("orvane-calc") {}
 
     // Forty calculator records: "id", "Calc n", "", and the all-tags template.
     void writeCalculatorTable() const {
@@ -169,18 +141,8 @@ class ContentDir {
         for (const PointsRow& row : rows) records.push_back(pointsRecord(row));
         write(56, records);
     }
-
-    std::string path() const { return dir_.string(); }
-
-  private:
-    std::filesystem::path dir_;
 };
 
-struct Session {
-    explicit Session(const std::string& dir)
-        : catalogue(ContentFolder("", dir)), context(catalogue) {}
-    ContentCatalogue catalogue;
-    PatientContext context;
-};
+using Session = test_support::ContentSession;
 
 }  // namespace orvane::testing_calculators

@@ -16,22 +16,15 @@
 #include "content/content_catalogue.h"
 #include "content/content_folder.h"
 #include "modules/patient_context.h"
+#include "tests/support/content_fixture.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::testing_pediatric {
 
 using tools::ByteVector;
 
-inline void putText(ByteVector& out, const std::string& text) {
-    out.insert(out.end(), text.begin(), text.end());
-    out.push_back(0);
-}
-
-inline void putFloat(ByteVector& out, float value) {
-    uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    tools::putBigEndian32(out, bits);
-}
+using test_support::putFloat;
+using test_support::putText;
 
 // Burn surfaces of age bands 1 and 2: head/neck, chest/abdomen, back, shoulder to elbow, elbow to
 // wrist, hand, buttock, genitalia, hip to knee, knee to ankle, ankle/top of foot, heel+sole.
@@ -47,31 +40,10 @@ struct GrowthRow {
 inline constexpr GrowthRow kGirls = {{1, 10, 0.1f}, {1, 80, 0.05f}, {1, 45, 0.04f}, {1, 16, 0.1f}};
 inline constexpr GrowthRow kBoys = {{1, 12, 0.1f}, {1, 84, 0.05f}, {1, 46, 0.04f}, {1, 16, 0.1f}};
 
-class ContentDir {
+// The fixture's folder with writers of its tables.
+class ContentDir : public test_support::TempContentDir {
   public:
-    ContentDir() {
-        static int counter = 0;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("orvane-pediatric-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    ~ContentDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    ContentDir(const ContentDir&) = delete;
-    ContentDir& operator=(const ContentDir&) = delete;
-
-    void write(uint32_t number, const std::vector<ByteVector>& records) const {
-        tools::PdbImage image;
-        image.name = "fixture";
-        image.records = records;
-        std::string error;
-        ASSERT_TRUE(tools::writeFileAtomically((dir_ / fileNameFor(number)).string(),
-                                               tools::pdbBytes(image), error))
-            << error;
-    }
+    ContentDir() : TempContentDir("orvane-pediatric") {}
 
     // Everything the modules read.
     void writeAll() const {
@@ -138,20 +110,9 @@ class ContentDir {
         }
         write(14, records);
     }
-
-    std::string path() const { return dir_.string(); }
-
-  private:
-    std::filesystem::path dir_;
 };
 
-// A patient context over a content folder (the folder must outlive it).
-struct Session {
-    explicit Session(const std::string& dir)
-        : catalogue(ContentFolder("", dir)), context(catalogue) {}
-    ContentCatalogue catalogue;
-    PatientContext context;
-};
+using Session = test_support::ContentSession;
 
 // A folder with all the test content and a session over it.
 struct Fixture {

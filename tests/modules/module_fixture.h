@@ -15,6 +15,7 @@
 #include "content/content_catalogue.h"
 #include "content/content_folder.h"
 #include "modules/patient_context.h"
+#include "tests/support/content_fixture.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::testing_modules {
@@ -42,48 +43,13 @@ inline ByteVector record(const std::vector<Field>& fields) {
 }
 
 // A content folder in a fresh temporary directory; files are added per database number.
-class ContentDir {
+class ContentDir : public test_support::TempContentDir {
   public:
-    ContentDir() {
-        static int counter = 0;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("orvane-modules-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    ~ContentDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-    ContentDir(const ContentDir&) = delete;
-    ContentDir& operator=(const ContentDir&) = delete;
-
-    // Writes the file of database `number` with the given records.
-    void write(uint32_t number, const std::vector<ByteVector>& records) const {
-        const char* name = fileNameFor(number);
-        ASSERT_NE(name, nullptr) << number;
-        tools::PdbImage image;
-        image.name = "fixture";
-        image.records = records;
-        std::string error;
-        ASSERT_TRUE(
-            tools::writeFileAtomically((dir_ / name).string(), tools::pdbBytes(image), error))
-            << error;
-    }
-
-    std::string path() const { return dir_.string(); }
-
-  private:
-    std::filesystem::path dir_;
+    ContentDir() : TempContentDir("orvane-modules") {}
 };
 
 // A patient context over a content folder (the folder must outlive it).
-struct Session {
-    explicit Session(const std::string& dir)
-        : catalogue(ContentFolder("", dir)), context(catalogue) {}
-    ContentCatalogue catalogue;
-    PatientContext context;
-};
+using Session = test_support::ContentSession;
 
 // The compiled sample content next to the program.
 inline std::string sampleContentDir() {

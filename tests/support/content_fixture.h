@@ -1,0 +1,84 @@
+// Test support for content: a content folder in a fresh temporary directory, filled with small
+// Palm database files written by the content builder's writer, the field writers records are
+// made of, and a patient context over such a folder. Knows no module's records.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "content/content_catalogue.h"
+#include "content/content_folder.h"
+#include "modules/patient_context.h"
+#include "tools/lib/pdb_writer.h"
+
+namespace orvane::test_support {
+
+using tools::ByteVector;
+
+// A text field: its bytes and a NUL.
+inline void putText(ByteVector& out, const std::string& text) {
+    out.insert(out.end(), text.begin(), text.end());
+    out.push_back(0);
+}
+
+// A float field: its bits, big-endian.
+inline void putFloat(ByteVector& out, float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    tools::putBigEndian32(out, bits);
+}
+
+// A content folder in a new temporary directory, removed with the object. Files are written
+// per database number.
+class TempContentDir {
+  public:
+    explicit TempContentDir(const std::string& prefix = "orvane-content") {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            ADD_FAILURE() << "no temporary directory for " << pattern;
+            return;
+        }
+        dir_ = pattern;
+    }
+    ~TempContentDir() {
+        std::error_code ignored;
+        if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
+    }
+    TempContentDir(const TempContentDir&) = delete;
+    TempContentDir& operator=(const TempContentDir&) = delete;
+
+    // Writes the file of database `number` with the given records.
+    void write(uint32_t number, const std::vector<ByteVector>& records) const {
+        const char* name = fileNameFor(number);
+        ASSERT_NE(name, nullptr) << number;
+        tools::PdbImage image;
+        image.name = "fixture";
+        image.records = records;
+        std::string error;
+        ASSERT_TRUE(
+            tools::writeFileAtomically((dir_ / name).string(), tools::pdbBytes(image), error))
+            << error;
+    }
+
+    std::string path() const { return dir_.string(); }
+
+  private:
+    std::filesystem::path dir_;
+};
+
+// A patient context over a content folder (the folder must outlive it).
+struct ContentSession {
+    explicit ContentSession(const std::string& dir)
+        : catalogue(ContentFolder("", dir)), context(catalogue) {}
+    ContentCatalogue catalogue;
+    PatientContext context;
+};
+
+}  // namespace orvane::test_support
