@@ -31,9 +31,17 @@ FileByteSource::~FileByteSource() {
 
 size_t FileByteSource::readAt(uint64_t offset, void* dest, size_t count) {
     if (file_ == nullptr || count == 0) return 0;
-    if (offset > static_cast<uint64_t>(std::numeric_limits<long>::max())) return 0;
-    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return 0;
-    return std::fread(dest, 1, count, file_);
+    // Reads that carry on where the last one ended (records read in file order) skip the seek.
+    if (offset != position_) {
+        position_ = kUnknownPosition;
+        if (offset > static_cast<uint64_t>(std::numeric_limits<long>::max())) return 0;
+        if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) return 0;
+    }
+    const size_t got = std::fread(dest, 1, count, file_);
+    // After a short read (end of file or an error) the next read seeks again, which also clears
+    // the end-of-file state of the stream.
+    position_ = got == count ? offset + got : kUnknownPosition;
+    return got;
 }
 
 size_t MemoryByteSource::readAt(uint64_t offset, void* dest, size_t count) {

@@ -27,8 +27,9 @@ class ByteSource {
     virtual size_t readAt(uint64_t offset, void* dest, size_t count) = 0;
 };
 
-// An existing file opened for reading. Every read is one seek and one read of the file, straight
-// into the caller's buffer; it keeps no buffer of its own.
+// An existing file opened for reading. Every read is one read of the file straight into the
+// caller's buffer, after a seek unless it starts where the previous whole read ended; it keeps no
+// buffer of its own.
 class FileByteSource final : public ByteSource {
   public:
     explicit FileByteSource(const std::string& path);
@@ -39,8 +40,12 @@ class FileByteSource final : public ByteSource {
     size_t readAt(uint64_t offset, void* dest, size_t count) override;
 
   private:
+    static constexpr uint64_t kUnknownPosition = UINT64_MAX;
+
     std::FILE* file_ = nullptr;
     uint64_t size_ = 0;
+    // Where the next read of the file starts without a seek; unknown after a short read.
+    uint64_t position_ = kUnknownPosition;
 };
 
 // A copy of bytes held in memory (for tests and the fuzz target).

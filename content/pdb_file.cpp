@@ -20,42 +20,70 @@ uint32_t be32(const uint8_t* p) {
 // the file header in one read.
 constexpr size_t kListHeadersPerRead = 128;
 
-// Four 32-bit lanes, for checking the record offsets four entries at a time.
+// Four 32-bit lanes, for checking the record offsets eight entries at a time, and the same
+// lanes as signed values and as sixteen-bit halves.
 using Lanes = uint32_t __attribute__((vector_size(16)));
+using SignedLanes = int32_t __attribute__((vector_size(16)));
+using HalfLanes = uint16_t __attribute__((vector_size(16)));
 
-// The offsets of the four entries starting at p, converted from big-endian.
-inline Lanes offsetsOf4(const uint8_t* p) {
-    Lanes first;
-    Lanes second;
-    std::memcpy(&first, p, sizeof first);
-    std::memcpy(&second, p + sizeof first, sizeof second);
-    const Lanes raw = __builtin_shufflevector(first, second, 0, 2, 4, 6);
-    if constexpr (std::endian::native == std::endian::big) return raw;
-    return (raw >> 24) | ((raw >> 8) & 0xff00u) | ((raw << 8) & 0xff0000u) | (raw << 24);
+// Big-endian lanes converted to native values and shifted by 2^31, so that a signed comparison of
+// the results orders them as unsigned values.
+inline SignedLanes orderedLanes(Lanes raw) {
+    if constexpr (std::endian::native == std::endian::little) {
+        HalfLanes halves = reinterpret_cast<HalfLanes>(raw);
+        halves = (halves << 8) | (halves >> 8);
+        halves = __builtin_shufflevector(halves, halves, 1, 0, 3, 2, 5, 4, 7, 6);
+        raw = reinterpret_cast<Lanes>(halves);
+    }
+    const SignedLanes flip = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+    return reinterpret_cast<SignedLanes>(raw) ^ flip;
 }
 
 // True when the offsets of the count entries of table never descend; last receives the final
-// offset. One pass over the table, four entries per step, with no branch per entry.
+// offset. The table is walked as four quarters side by side, one quarter per lane and two entries
+// per lane and step, so that each lane compares an entry with its neighbour in the same lane with
+// no shuffling between steps; the three pairs that straddle quarters and the entries left over
+// are compared one by one.
 bool offsetsAscend(const uint8_t* table, size_t count, uint32_t& last) {
-    size_t i = 0;
-    uint32_t previous = 0;
+    constexpr size_t kEntry = PdbFile::kEntrySize;
+    const size_t quarter = count / 4 & ~size_t{1};  // entries per lane, whole steps only
     uint32_t descending = 0;
-    if (count >= 4) {
-        Lanes before = {0, 0, 0, 0};
-        Lanes descendingLanes = {0, 0, 0, 0};
-        for (; i + 4 <= count; i += 4) {
-            const Lanes current = offsetsOf4(table + i * PdbFile::kEntrySize);
-            // Each lane's predecessor: the last offset of the previous step, then this step's.
-            const Lanes predecessor = __builtin_shufflevector(before, current, 3, 4, 5, 6);
-            descendingLanes |= reinterpret_cast<Lanes>(current < predecessor);
-            before = current;
+    if (quarter != 0) {
+        const uint8_t* lane0 = table;
+        const uint8_t* lane1 = table + quarter * kEntry;
+        const uint8_t* lane2 = table + 2 * quarter * kEntry;
+        const uint8_t* lane3 = table + 3 * quarter * kEntry;
+        SignedLanes previous = orderedLanes(Lanes{0, 0, 0, 0});
+        SignedLanes descendingLanes = {0, 0, 0, 0};
+        for (size_t at = 0; at < quarter * kEntry; at += 2 * kEntry) {
+            // Two entries (16 bytes) of each quarter; the offsets are lanes 0 and 2 of each.
+            Lanes a;
+            Lanes b;
+            Lanes c;
+            Lanes d;
+            std::memcpy(&a, lane0 + at, sizeof a);
+            std::memcpy(&b, lane1 + at, sizeof b);
+            std::memcpy(&c, lane2 + at, sizeof c);
+            std::memcpy(&d, lane3 + at, sizeof d);
+            const Lanes ab = __builtin_shufflevector(a, b, 0, 2, 4, 6);
+            const Lanes cd = __builtin_shufflevector(c, d, 0, 2, 4, 6);
+            const SignedLanes first = orderedLanes(__builtin_shufflevector(ab, cd, 0, 2, 4, 6));
+            const SignedLanes second = orderedLanes(__builtin_shufflevector(ab, cd, 1, 3, 5, 7));
+            descendingLanes |= first < previous;
+            descendingLanes |= second < first;
+            previous = second;
         }
-        descending =
-            descendingLanes[0] | descendingLanes[1] | descendingLanes[2] | descendingLanes[3];
-        previous = before[3];
+        descending = static_cast<uint32_t>(descendingLanes[0] | descendingLanes[1] |
+                                           descendingLanes[2] | descendingLanes[3]);
+        for (size_t k = 1; k < 4; ++k) {
+            const uint8_t* start = table + k * quarter * kEntry;
+            descending |= be32(start) < be32(start - kEntry) ? 1u : 0u;
+        }
     }
-    for (; i < count; ++i) {
-        const uint32_t offset = be32(table + i * PdbFile::kEntrySize);
+    const size_t done = 4 * quarter;
+    uint32_t previous = done != 0 ? be32(table + (done - 1) * kEntry) : 0;
+    for (size_t i = done; i < count; ++i) {
+        const uint32_t offset = be32(table + i * kEntry);
         descending |= offset < previous ? 1u : 0u;
         previous = offset;
     }
@@ -173,7 +201,8 @@ bool PdbFile::readListHeaders(const uint8_t* first, size_t firstLength) {
 bool PdbFile::readEntries() {
     const uint64_t tableOffset = kHeaderSize + uint64_t{kListHeaderSize} * lists_.size();
     const size_t tableSize = size_t{kEntrySize} * recordCount_;
-    table_.reset(new uint8_t[tableSize]);  // filled by the read below
+    // One entry more than the file has, for the end of the file (written below).
+    table_.reset(new uint8_t[tableSize + kEntrySize]);  // filled by the read below
     if (source_->readAt(tableOffset, table_.get(), tableSize) != tableSize) {
         table_.reset();
         return false;
@@ -182,9 +211,14 @@ bool PdbFile::readEntries() {
     // Ascending offsets with the last one inside the file keep every record inside it.
     uint32_t last = 0;
     if (!offsetsAscend(table_.get(), recordCount_, last) || last > fileSize_) return false;
-    const uint64_t lastLength = fileSize_ - last;
-    if (lastLength > std::numeric_limits<uint32_t>::max()) return false;
-    lastLength_ = static_cast<uint32_t>(lastLength);
+    if (fileSize_ - last > std::numeric_limits<uint32_t>::max()) return false;
+    const auto end = static_cast<uint32_t>(fileSize_);  // the low bits: see table_
+    uint8_t* past = table_.get() + tableSize;
+    past[0] = static_cast<uint8_t>(end >> 24);
+    past[1] = static_cast<uint8_t>(end >> 16);
+    past[2] = static_cast<uint8_t>(end >> 8);
+    past[3] = static_cast<uint8_t>(end);
+    std::memset(past + 4, 0, kEntrySize - 4);
     return true;
 }
 

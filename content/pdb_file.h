@@ -1,7 +1,7 @@
 // PdbFile: the reader of one Palm database file (72-byte header, record list, record bytes). It
 // decodes the header and the record table once at open and reads record bytes on demand, through a
-// bounded read-ahead window for short records; it knows nothing of what the records mean and never
-// writes.
+// bounded read-ahead window for short records (PdbRecordStream reads them in file order); it knows
+// nothing of what the records mean and never writes.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,7 @@
 
 #include "content/byte_source.h"
 #include "content/content_folder.h"
+#include "content/short_copy.h"
 
 namespace orvane {
 
@@ -87,7 +88,7 @@ class PdbFile {
         // Wraps to a huge number when the record starts before the window.
         const uint64_t skip = uint64_t{offset} - windowStart_;
         if (length != 0 && skip < windowLength_ && windowLength_ - skip >= length) {
-            copyFromWindow(dest, window_.get() + skip, length);
+            copyShortRun(dest, window_.get() + skip, length);
             return true;
         }
         return readOutsideWindow(offset, length, dest);
@@ -99,33 +100,18 @@ class PdbFile {
     std::optional<PdbRecordEntry> entry(uint16_t index) const;
 
   private:
+    friend class PdbRecordStream;
+
     static uint32_t be32(const uint8_t* p) {
         return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
     }
     uint32_t offsetAt(uint16_t index) const {
         return be32(table_.get() + size_t{index} * kEntrySize);
     }
-    // Offsets ascend (checked at open), so the difference cannot wrap.
+    // The entry after the last holds the end of the file (set at open), so every record's length
+    // is the difference of two offsets; offsets ascend (checked at open), so it cannot wrap.
     uint32_t lengthAt(uint16_t index, uint32_t offset) const {
-        if (index + 1u == recordCount_) return lastLength_;
-        return offsetAt(static_cast<uint16_t>(index + 1u)) - offset;
-    }
-
-    // Copies a record out of the window: whole 16-byte pieces, the last one ending exactly at the
-    // record's end (pieces overlap rather than run past it), inline and without a call per record.
-    static void copyFromWindow(uint8_t* dest, const uint8_t* src, uint32_t length) {
-        if (length >= 16) {
-            for (uint32_t i = 0; i + 16 < length; i += 16) std::memcpy(dest + i, src + i, 16);
-            std::memcpy(dest + length - 16, src + length - 16, 16);
-        } else if (length >= 8) {
-            std::memcpy(dest, src, 8);
-            std::memcpy(dest + length - 8, src + length - 8, 8);
-        } else if (length >= 4) {
-            std::memcpy(dest, src, 4);
-            std::memcpy(dest + length - 4, src + length - 4, 4);
-        } else {
-            for (uint32_t i = 0; i < length; ++i) dest[i] = src[i];
-        }
+        return be32(table_.get() + (size_t{index} + 1) * kEntrySize) - offset;
     }
 
     void open();
@@ -137,10 +123,11 @@ class PdbFile {
     PdbHeader header_;
     std::vector<PdbListHeader> lists_;
     // The record table as read from the file (8 bytes per record, big-endian); entries are decoded
-    // from it on demand, so opening costs little more than the one read of the table.
+    // from it on demand, so opening costs little more than the one read of the table. One more
+    // entry after the last holds the end of the file (its low 32 bits: the last record's length is
+    // below 2^32, so the difference from the last offset is still exact).
     std::unique_ptr<uint8_t[]> table_;
     uint64_t fileSize_ = 0;
-    uint32_t lastLength_ = 0;
     uint16_t recordCount_ = 0;
     bool opened_ = false;
     // The read-ahead window: windowLength_ bytes of the file from windowStart_ (none at first).

@@ -291,3 +291,146 @@ TEST(PdbFileTest, ShortWindowRefillReportsTheRecordShort) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+using namespace testing_content;
+
+// Offsets 3 bytes apart from the end of the table, the last record 8 bytes long; with
+// descendAt != 0 the offset of that record is one below the one before it.
+RawLayout steppedLayout(uint32_t count, uint32_t descendAt) {
+    RawLayout layout;
+    layout.lists = {{0, static_cast<uint16_t>(count)}};
+    const uint32_t base = 72 + 6 + 8 * count;
+    for (uint32_t i = 0; i < count; ++i) layout.offsets.push_back(base + 3 * i);
+    if (descendAt != 0) layout.offsets[descendAt] = layout.offsets[descendAt - 1] - 1;
+    layout.fileSize = base + 3 * (count - 1) + 8;
+    return layout;
+}
+
+// The record table is checked in pieces (several entries side by side, then the rest one by one):
+// one descent anywhere, in tables of every size up to 40 entries, leaves the file not open.
+TEST(PdbFileOffsetsTest, OneDescentAnywhereIsFound) {
+    for (uint32_t count = 1; count <= 40; ++count) {
+        PdbFile sound(memory(rawPdb(steppedLayout(count, 0))));
+        ASSERT_TRUE(sound.isOpen()) << count;
+        for (uint32_t i = 0; i + 1 < count; ++i) ASSERT_EQ(sound.recordLength(i), 3u) << count;
+        EXPECT_EQ(sound.recordLength(static_cast<uint16_t>(count - 1)), 8u) << count;
+        for (uint32_t at = 1; at < count; ++at) {
+            EXPECT_FALSE(PdbFile(memory(rawPdb(steppedLayout(count, at)))).isOpen())
+                << count << " " << at;
+        }
+    }
+}
+
+TEST(PdbFileOffsetsTest, OneDescentInTheLargestTableIsFound) {
+    constexpr uint32_t kCount = 65535;
+    const ByteVector sound = rawPdb(steppedLayout(kCount, 0));
+    PdbFile file(memory(sound));
+    ASSERT_TRUE(file.isOpen());
+    EXPECT_EQ(file.recordLength(kCount - 1), 8u);
+    // Around the four quarters the table is walked in (16,382 entries each), and the ends.
+    for (const uint32_t at : {1u, 2u, 16381u, 16382u, 16383u, 32764u, 32765u, 49146u, 49147u,
+                              65527u, 65528u, 65529u, 65534u}) {
+        ByteVector damaged = sound;
+        // The entry's offset becomes one below the one before it.
+        const size_t entry = 72 + 6 + size_t{8} * at;
+        const uint32_t before = 72 + 6 + 8 * kCount + 3 * (at - 1) - 1;
+        damaged[entry] = static_cast<uint8_t>(before >> 24);
+        damaged[entry + 1] = static_cast<uint8_t>(before >> 16);
+        damaged[entry + 2] = static_cast<uint8_t>(before >> 8);
+        damaged[entry + 3] = static_cast<uint8_t>(before);
+        EXPECT_FALSE(PdbFile(memory(damaged)).isOpen()) << at;
+    }
+}
+
+// A file of any size whose first bytes are given and whose other bytes are (offset * 7) & 0xFF,
+// without holding them, for offsets at and past 2^31 and files past 2^32 bytes.
+class SyntheticSource final : public ByteSource {
+  public:
+    SyntheticSource(ByteVector prefix, uint64_t size) : prefix_(std::move(prefix)), size_(size) {}
+    bool isValid() const override { return true; }
+    uint64_t size() const override { return size_; }
+    size_t readAt(uint64_t offset, void* dest, size_t count) override {
+        auto* out = static_cast<uint8_t*>(dest);
+        size_t n = 0;
+        for (; n < count && offset + n < size_; ++n) out[n] = byteAt(offset + n);
+        return n;
+    }
+    uint8_t byteAt(uint64_t at) const {
+        return at < prefix_.size() ? prefix_[at] : static_cast<uint8_t>(at * 7);
+    }
+
+  private:
+    ByteVector prefix_;
+    uint64_t size_;
+};
+
+struct LargeFileCase {
+    const char* what;
+    std::vector<uint32_t> offsets;
+    uint64_t fileSize;
+    bool open;
+};
+
+class PdbFileLargeTest : public ::testing::TestWithParam<LargeFileCase> {};
+
+// Offsets compare as unsigned 32-bit numbers; lengths (the last one from the file size) are exact.
+TEST_P(PdbFileLargeTest, OffsetsPast2To31) {
+    const LargeFileCase& c = GetParam();
+    RawLayout layout;
+    layout.lists = {{0, static_cast<uint16_t>(c.offsets.size())}};
+    layout.offsets = c.offsets;
+    layout.fileSize = 72 + 6 + 8 * c.offsets.size();
+    const ByteVector prefix = rawPdb(layout);
+    auto owned = std::make_unique<SyntheticSource>(prefix, c.fileSize);
+    const SyntheticSource& source = *owned;
+    PdbFile file(std::move(owned));
+    ASSERT_EQ(file.isOpen(), c.open);
+    if (!c.open) return;
+    for (size_t i = 0; i < c.offsets.size(); ++i) {
+        const uint64_t end = i + 1 < c.offsets.size() ? c.offsets[i + 1] : c.fileSize;
+        const uint64_t length = end - c.offsets[i];
+        ASSERT_EQ(file.recordLength(static_cast<uint16_t>(i)), length) << i;
+        if (length > 4096) continue;
+        ByteVector record(length);
+        ASSERT_TRUE(file.readRecord(static_cast<uint16_t>(i), record.data())) << i;
+        for (size_t k = 0; k < length; ++k) ASSERT_EQ(record[k], source.byteAt(c.offsets[i] + k));
+    }
+}
+
+std::vector<uint32_t> crossing2To31(size_t count, uint32_t step) {
+    std::vector<uint32_t> offsets;
+    for (size_t i = 0; i < count; ++i)
+        offsets.push_back(0x7FFFFF00u + static_cast<uint32_t>(i) * step);
+    return offsets;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PdbFileLargeTest,
+    ::testing::Values(
+        LargeFileCase{
+            "few crossing 2^31", {0x7FFFFFF0u, 0x80000010u, 0xFFFFFF00u}, 0xFFFFFF20u, true},
+        LargeFileCase{"many crossing 2^31", crossing2To31(21, 0x40), 0x80000600u, true},
+        LargeFileCase{"file past 2^32", {0x7FFFFFF0u, 0xFFFFFF00u}, 0x100000100u, true},
+        LargeFileCase{"descent across 2^31", {0x80000010u, 0x7FFFFFF0u}, 0x90000000u, false},
+        LargeFileCase{"descent among many",
+                      [] {
+                          std::vector<uint32_t> o = crossing2To31(21, 0x40);
+                          o[9] = 0x7FFFFF00u;
+                          return o;
+                      }(),
+                      0x80000600u, false},
+        LargeFileCase{"high offset past the end", {0x100u, 0xFFFFFF00u}, 0x90000000u, false},
+        LargeFileCase{"last record of 2^32 bytes or more", {0x100u, 0x200u}, 0x100000200u, false}),
+    [](const ::testing::TestParamInfo<LargeFileCase>& info) {
+        std::string name = info.param.what;
+        for (char& c : name) {
+            if (c == ' ' || c == '^') c = '_';
+        }
+        return name;
+    });
+
+}  // namespace
+}  // namespace orvane
