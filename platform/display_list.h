@@ -12,7 +12,7 @@
 namespace orvane::platform {
 
 struct FontDescription {
-    std::u16string face;  // as requested; drawn with DejaVu Sans
+    std::u16string face;  // as requested; drawn with DejaVu Sans Condensed
     LONG height = 0;      // LOGFONT height (> 0 cell, < 0 em), never 0
     bool bold = false;
     double emPixels = 0;  // CSS font-size that matches the measurement

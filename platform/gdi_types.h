@@ -11,7 +11,7 @@ namespace orvane::platform {
 
 // A font request. lfHeight > 0 is the cell height (ascent + descent) in pixels, lfHeight < 0 the
 // character (em) height, 0 the system font's height. The face is recorded as asked; every face
-// is measured and drawn with DejaVu Sans (bold from weight 600).
+// is measured and drawn with DejaVu Sans Condensed (bold from weight 600).
 struct LOGFONT {
     LONG lfHeight = 0;
     LONG lfWidth = 0;

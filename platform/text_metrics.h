@@ -1,5 +1,5 @@
-// Deterministic text measurement from the advance widths of DejaVu Sans (Debian
-// fonts-dejavu-core), the face the browser page also draws with. A font is its LOGFONT height
+// Deterministic text measurement from the advance widths of DejaVu Sans Condensed (Debian
+// fonts-dejavu-extra), the face the browser page also draws with. A font is its LOGFONT height
 // (> 0 cell height, < 0 em height, in pixels) and boldness; no kerning, no shaping. A run's width
 // is the sum of its advances scaled to pixels and rounded once, to nearest, halves up.
 #pragma once

@@ -34,6 +34,9 @@ constexpr StaticFile kStaticFiles[] = {
     {"/static/style.css", "style.css", false, "text/css; charset=utf-8"},
     {"/static/fonts/DejaVuSans.ttf", "DejaVuSans.ttf", true, "font/ttf"},
     {"/static/fonts/DejaVuSans-Bold.ttf", "DejaVuSans-Bold.ttf", true, "font/ttf"},
+    {"/static/fonts/DejaVuSansCondensed.ttf", "DejaVuSansCondensed.ttf", true, "font/ttf"},
+    {"/static/fonts/DejaVuSansCondensed-Bold.ttf", "DejaVuSansCondensed-Bold.ttf", true,
+     "font/ttf"},
 };
 
 constexpr const char* kPagePolicy =

@@ -19,7 +19,7 @@ struct ServerConfig {
     WebOptions options;
     std::string token;
     std::string staticDir;    // the page's files
-    std::string fontDir;      // where DejaVuSans.ttf and DejaVuSans-Bold.ttf lie
+    std::string fontDir;      // where the DejaVu Sans files (regular and condensed) lie
     std::string resourceDir;  // the program's resources (bitmaps/)
     ContentFolder content;
 };

@@ -3,6 +3,8 @@
 // clicks it: an automatic check box toggles, then BN_CLICKED goes to the parent. BM_CLICK does
 // the same. Programmatic changes send no notification: BM_SETCHECK, BM_SETSTATE, BM_SETIMAGE and
 // WM_SETTEXT are silent, as in Win32. A tap gives the button the focus.
+#include <algorithm>
+
 #include "platform/controls/control_support.h"
 #include "platform/controls/standard_controls.h"
 
@@ -73,15 +75,18 @@ void paint(WindowSystem& ws, HWND hwnd, ButtonState& s) {
         ws.SendMessage(ws.GetParent(hwnd), WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
     } else if (isCheckKind(type)) {
         PaintControlBackground(ws, hwnd, dc, WM_CTLCOLORSTATIC);
-        const int box = 12;
+        // The box is 12 pixels beside the 13-pixel system font and grows with larger fonts.
+        const int fontHeight = FontTextMetrics(ws.WindowFontSize(hwnd)).tmHeight;
+        const int box = std::max(12, fontHeight * 12 / 13);
+        const auto at = [box](int v) { return v * box / 12; };
         const int top = (client.height() - box) / 2;
         ws.SelectObject(dc, ws.GetStockPen(BLACK_PEN));
         ws.SelectObject(dc, ws.GetStockBrush(WHITE_BRUSH));
         ws.Rectangle(dc, 0, top, box, top + box);
         if (s.check == BST_CHECKED) {
-            ws.MoveToEx(dc, 2, top + 6, nullptr);
-            ws.LineTo(dc, 5, top + 9);
-            ws.LineTo(dc, 10, top + 3);
+            ws.MoveToEx(dc, at(2), top + at(6), nullptr);
+            ws.LineTo(dc, at(5), top + at(9));
+            ws.LineTo(dc, at(10), top + at(3));
         }
         RECT textRect{box + 4, 0, client.right, client.bottom};
         ws.SetBkMode(dc, TRANSPARENT);

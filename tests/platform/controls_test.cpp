@@ -163,6 +163,39 @@ TEST(Button, CheckBoxTapTogglesAndNotifiesSetCheckIsSilent) {
     EXPECT_EQ(h.commands(334).size(), 2u);
 }
 
+TEST(Button, CheckBoxGrowsWithItsFont) {
+    struct Case {
+        LONG fontHeight;
+        int box;  // 12 pixels beside a 13-pixel font, in proportion beyond
+    };
+    for (const Case c : {Case{13, 12}, Case{26, 24}}) {
+        SCOPED_TRACE(c.fontHeight);
+        Harness h;
+        HWND check = h.child(kButtonClass, BS_AUTOCHECKBOX, 335, RECT{0, 0, 200, 40}, u"Tick");
+        LOGFONT log;
+        log.lfHeight = c.fontHeight;
+        log.lfWeight = FW_BOLD;
+        const HFONT font = h.ws.CreateFontIndirect(log);
+        h.ws.SendMessage(check, WM_SETFONT, static_cast<WPARAM>(font.value()), TRUE);
+        h.ws.SendMessage(check, BM_SETCHECK, BST_CHECKED, 0);
+        h.driver.pumpUntilIdle();
+        bool boxDrawn = false;
+        for (const DrawCommand& d : h.driver.snapshotWindow(check).display.commands) {
+            if (d.kind == DrawKind::Rectangle) {
+                boxDrawn = true;
+                EXPECT_EQ(d.rect.width(), c.box);
+                EXPECT_EQ(d.rect.height(), c.box);
+                EXPECT_EQ(d.rect.top, (40 - c.box) / 2);
+            }
+            if (d.kind == DrawKind::Text) {
+                EXPECT_GE(d.rect.left, c.box + 4);
+            }
+        }
+        EXPECT_TRUE(boxDrawn);
+        h.ws.DeleteObject(font);
+    }
+}
+
 TEST(Button, DisabledButtonIgnoresTaps) {
     Harness h;
     HWND button = h.child(kButtonClass, BS_PUSHBUTTON, 333, RECT{0, 0, 50, 20}, u"Close");

@@ -12,15 +12,15 @@ using testing::Harness;
 int referenceWidth(std::u16string_view text, int emOrCell, bool cell, bool bold) {
     int64_t units = 0;
     for (char16_t c : text) units += GlyphAdvanceUnits(c, bold);
-    const int64_t den = cell ? 1901 + 483 : 2048;  // DejaVu Sans ascent + descent, units per em
+    const int64_t den = cell ? 1901 + 483 : 2048;  // ascent + descent, units per em
     return static_cast<int>((2 * units * emOrCell + den) / (2 * den));
 }
 
-TEST(TextMetrics, KnownAdvancesOfDejaVuSans) {
+TEST(TextMetrics, KnownAdvancesOfDejaVuSansCondensed) {
     EXPECT_EQ(FontUnitsPerEm(), 2048);
-    EXPECT_EQ(GlyphAdvanceUnits(u'A', false), 1401);
-    EXPECT_EQ(GlyphAdvanceUnits(u' ', false), 651);
-    EXPECT_EQ(GlyphAdvanceUnits(u'0', false), 1303);
+    EXPECT_EQ(GlyphAdvanceUnits(u'A', false), 1260);
+    EXPECT_EQ(GlyphAdvanceUnits(u' ', false), 585);
+    EXPECT_EQ(GlyphAdvanceUnits(u'0', false), 1172);
     EXPECT_GT(GlyphAdvanceUnits(u'A', true), GlyphAdvanceUnits(u'A', false));
     // Characters the program draws beyond Latin-1 are covered.
     for (char16_t c :
@@ -37,10 +37,11 @@ TEST(TextMetrics, WidthIsTheScaledSumRoundedOnce) {
             EXPECT_EQ(MeasureText(s, FontSize{-h, true}), referenceWidth(s, h, false, true));
         }
     }
-    // At an em of 2048 pixels the width is the sum of the advances itself: 1401 + 651 + 1303.
-    EXPECT_EQ(MeasureText(u"A 0", FontSize{-2048, false}), 3355);
-    EXPECT_EQ(MeasureText(u"Weight", FontSize{13, false}),
-              MeasureText(u"Weight", FontSize{13, false}));
+    // At an em of 2048 pixels the width is the sum of the advances itself: 1260 + 585 + 1172.
+    EXPECT_EQ(MeasureText(u"A 0", FontSize{-2048, false}), 3017);
+    // W e i g h t = 1822 + 1134 + 512 + 1170 + 1168 + 722 = 6528 units; at a 13-pixel cell
+    // (ascent + descent 2384 units) 6528 x 13 / 2384 = 35.6, so 36 pixels.
+    EXPECT_EQ(MeasureText(u"Weight", FontSize{13, false}), 36);
 }
 
 TEST(TextMetrics, CellHeightGivesTheLineHeight) {
@@ -126,7 +127,8 @@ TEST(DisplayList, DrawingOutsidePaintAddsAndOpaqueFillsCoverWhatIsBeneath) {
         HBRUSH b = h.ws.CreateSolidBrush(RGB(240, 240, 240));
         h.ws.FillRect(dc, RECT{0, 0, 50, 20}, b);
         RECT r{2, 2, 48, 18};
-        h.ws.DrawText(dc, u"Caption", &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        h.ws.DrawText(dc, u"Caption text", &r,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
         h.ws.DeleteObject(b);
         h.ws.ReleaseDC(h.host, dc);
     }
