@@ -1,8 +1,9 @@
 #include "content/pdb_file.h"
 
-#include <bit>
 #include <cstring>
 #include <limits>
+
+#include "content/record_offsets.h"
 
 namespace orvane {
 
@@ -12,84 +13,9 @@ uint16_t be16(const uint8_t* p) {
     return static_cast<uint16_t>((p[0] << 8) | p[1]);
 }
 
-uint32_t be32(const uint8_t* p) {
-    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
-}
-
 // List headers are read in chunks of this many, not one read each; the first chunk comes with
 // the file header in one read.
 constexpr size_t kListHeadersPerRead = 128;
-
-// Four 32-bit lanes, for checking the record offsets eight entries at a time, and the same
-// lanes as signed values and as sixteen-bit halves.
-using Lanes = uint32_t __attribute__((vector_size(16)));
-using SignedLanes = int32_t __attribute__((vector_size(16)));
-using HalfLanes = uint16_t __attribute__((vector_size(16)));
-
-// Big-endian lanes converted to native values and shifted by 2^31, so that a signed comparison of
-// the results orders them as unsigned values.
-inline SignedLanes orderedLanes(Lanes raw) {
-    if constexpr (std::endian::native == std::endian::little) {
-        HalfLanes halves = reinterpret_cast<HalfLanes>(raw);
-        halves = (halves << 8) | (halves >> 8);
-        halves = __builtin_shufflevector(halves, halves, 1, 0, 3, 2, 5, 4, 7, 6);
-        raw = reinterpret_cast<Lanes>(halves);
-    }
-    const SignedLanes flip = {INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
-    return reinterpret_cast<SignedLanes>(raw) ^ flip;
-}
-
-// True when the offsets of the count entries of table never descend; last receives the final
-// offset. The table is walked as four quarters side by side, one quarter per lane and two entries
-// per lane and step, so that each lane compares an entry with its neighbour in the same lane with
-// no shuffling between steps; the three pairs that straddle quarters and the entries left over
-// are compared one by one.
-bool offsetsAscend(const uint8_t* table, size_t count, uint32_t& last) {
-    constexpr size_t kEntry = PdbFile::kEntrySize;
-    const size_t quarter = count / 4 & ~size_t{1};  // entries per lane, whole steps only
-    uint32_t descending = 0;
-    if (quarter != 0) {
-        const uint8_t* lane0 = table;
-        const uint8_t* lane1 = table + quarter * kEntry;
-        const uint8_t* lane2 = table + 2 * quarter * kEntry;
-        const uint8_t* lane3 = table + 3 * quarter * kEntry;
-        SignedLanes previous = orderedLanes(Lanes{0, 0, 0, 0});
-        SignedLanes descendingLanes = {0, 0, 0, 0};
-        for (size_t at = 0; at < quarter * kEntry; at += 2 * kEntry) {
-            // Two entries (16 bytes) of each quarter; the offsets are lanes 0 and 2 of each.
-            Lanes a;
-            Lanes b;
-            Lanes c;
-            Lanes d;
-            std::memcpy(&a, lane0 + at, sizeof a);
-            std::memcpy(&b, lane1 + at, sizeof b);
-            std::memcpy(&c, lane2 + at, sizeof c);
-            std::memcpy(&d, lane3 + at, sizeof d);
-            const Lanes ab = __builtin_shufflevector(a, b, 0, 2, 4, 6);
-            const Lanes cd = __builtin_shufflevector(c, d, 0, 2, 4, 6);
-            const SignedLanes first = orderedLanes(__builtin_shufflevector(ab, cd, 0, 2, 4, 6));
-            const SignedLanes second = orderedLanes(__builtin_shufflevector(ab, cd, 1, 3, 5, 7));
-            descendingLanes |= first < previous;
-            descendingLanes |= second < first;
-            previous = second;
-        }
-        descending = static_cast<uint32_t>(descendingLanes[0] | descendingLanes[1] |
-                                           descendingLanes[2] | descendingLanes[3]);
-        for (size_t k = 1; k < 4; ++k) {
-            const uint8_t* start = table + k * quarter * kEntry;
-            descending |= be32(start) < be32(start - kEntry) ? 1u : 0u;
-        }
-    }
-    const size_t done = 4 * quarter;
-    uint32_t previous = done != 0 ? be32(table + (done - 1) * kEntry) : 0;
-    for (size_t i = done; i < count; ++i) {
-        const uint32_t offset = be32(table + i * kEntry);
-        descending |= offset < previous ? 1u : 0u;
-        previous = offset;
-    }
-    last = previous;
-    return descending == 0;
-}
 
 }  // namespace
 
@@ -210,7 +136,7 @@ bool PdbFile::readEntries() {
     fileSize_ = source_->size();
     // Ascending offsets with the last one inside the file keep every record inside it.
     uint32_t last = 0;
-    if (!offsetsAscend(table_.get(), recordCount_, last) || last > fileSize_) return false;
+    if (!recordOffsetsAscend(table_.get(), recordCount_, last) || last > fileSize_) return false;
     if (fileSize_ - last > std::numeric_limits<uint32_t>::max()) return false;
     const auto end = static_cast<uint32_t>(fileSize_);  // the low bits: see table_
     uint8_t* past = table_.get() + tableSize;
