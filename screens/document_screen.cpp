@@ -33,11 +33,12 @@ DocumentScreen::DocumentScreen(PPCOrvaneApp& app, Request request)
     const RECT& c = u_.c;
     const HWND main = app_.mainWindow();
 
-    // The more button takes its bitmap's size.
+    // The more button takes its bitmap's size and ends a pixel inside the right edge (R - 14 for
+    // the small picture; the large one would otherwise run past the screen).
     const bool large = u_.s == 2;
     const int32_t moreW = large ? 32 : 13;
     const int32_t moreH = large ? 32 : 16;
-    moreButton_ = makeControl(app_, u"Button", u"", BS_PUSHBUTTON | BS_BITMAP, c.right - 14,
+    moreButton_ = makeControl(app_, u"Button", u"", BS_PUSHBUTTON | BS_BITMAP, c.right - moreW - 1,
                               c.top + u_.lh, moreW, moreH, main, cmd::kMore);
     moreBitmap_ = setButtonBitmap(app_, moreButton_,
                                   large ? document_bitmap::kMoreLarge : document_bitmap::kMoreSmall,

@@ -445,6 +445,15 @@ TEST_P(DocumentLayoutTest, WeightRowKeypadAndTogglesSitWhereTheyShould) {
     EXPECT_EQ(snap(doc->keypadToggle(false)).control.bitmapId, s == 1 ? 3009 : 3010);
     EXPECT_EQ(snap(doc->keypadToggle(true)).control.bitmapId, s == 1 ? 3007 : 3008);
     EXPECT_EQ(snap(doc->moreButton()).control.bitmapId, s == 1 ? 173 : 172);
+    // The more button stays on the screen: at R - 14 with the small picture, inside the right
+    // edge with the large one.
+    const platform::RECT more = rectOf(doc->moreButton());
+    EXPECT_EQ(more.width(), s == 1 ? 13 : 32);
+    EXPECT_EQ(more.right, c.right - 1);
+    if (s == 1) {
+        EXPECT_EQ(more.left, c.right - 14);
+    }
+    EXPECT_EQ(more.top, c.top + lh);
     EXPECT_EQ(doc->view().placement().top, c.top + 2 * lh);
     EXPECT_EQ(doc->view().placement().bottom, c.bottom - 2 - 3 * rh);
 }
