@@ -7,6 +7,7 @@
 #include "rendering/link_target.h"
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
+#include "screens/dc_measurer.h"
 #include "screens/document_commands.h"
 #include "screens/document_screen.h"
 #include "shell/ppc_orvane_app.h"
@@ -20,20 +21,6 @@ namespace cmd = document_command;
 namespace {
 
 constexpr COLORREF kBackground = RGB(245, 245, 245);
-
-class DcMeasurer final : public TextMeasurer {
-  public:
-    DcMeasurer(WindowSystem& ws, HDC dc) : ws_(ws), dc_(dc) {}
-    int32_t textWidth(std::u16string_view text) const override {
-        SIZE size;
-        ws_.GetTextExtentPoint32(dc_, text, &size);
-        return size.cx;
-    }
-
-  private:
-    WindowSystem& ws_;
-    HDC dc_;
-};
 
 void fill(WindowSystem& ws, HDC dc, const RECT& rect, COLORREF colour) {
     const HBRUSH brush = ws.CreateSolidBrush(colour);

@@ -7,6 +7,7 @@
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
 #include "screens/caption_popup.h"
+#include "screens/dc_measurer.h"
 #include "screens/list_entry_text.h"
 #include "screens/program_bitmaps.h"
 #include "shell/ppc_orvane_app.h"
@@ -25,21 +26,6 @@ constexpr COLORREF kMarkerColor = RGB(0, 150, 30);
 constexpr COLORREF kCaptionBack = RGB(245, 245, 245);
 constexpr COLORREF kIndexEntryColor = RGB(0, 0, 143);
 constexpr COLORREF kListEntryColor = RGB(0, 0, 43);
-
-// Widths measured with the font selected into a device context.
-class DcMeasurer final : public TextMeasurer {
-  public:
-    DcMeasurer(WindowSystem& ws, HDC dc) : ws_(ws), dc_(dc) {}
-    int32_t textWidth(std::u16string_view text) const override {
-        SIZE size;
-        ws_.GetTextExtentPoint32(dc_, text, &size);
-        return size.cx;
-    }
-
-  private:
-    WindowSystem& ws_;
-    HDC dc_;
-};
 
 bool hasSearch(int32_t code) {
     return code == 53 || code == 30 || code == 12;

@@ -380,19 +380,30 @@
     }
   }
 
+  // A click on a control's element goes in as a tap at the window's centre; the program decides
+  // what it does and the page shows what it then says.
+  function tapsThrough(node, element) {
+    element.addEventListener('click', (event) => {
+      event.preventDefault();
+      if (node.w.enabled) tapCentre(node.w);
+    });
+    node.ownInput = true;
+    setControl(node, element, '');
+  }
+
+  function makeButton(className) {
+    const button = document.createElement('button');
+    button.className = className;
+    button.type = 'button';
+    button.tabIndex = -1;
+    return button;
+  }
+
   function renderButton(node, w, client) {
     let button = node.ctl;
     if (!button || button.tagName !== 'BUTTON' || button.classList.contains('picture')) {
-      button = document.createElement('button');
-      button.className = 'ctl';
-      button.type = 'button';
-      button.tabIndex = -1;
-      button.addEventListener('click', (event) => {
-        event.preventDefault();
-        if (node.w.enabled) tapCentre(node.w);
-      });
-      node.ownInput = true;
-      setControl(node, button, '');
+      button = makeButton('ctl');
+      tapsThrough(node, button);
     }
     sizeTo(button, client);
     applyFont(button, controlFont(w));
@@ -404,21 +415,13 @@
   function renderPicture(node, w, client) {
     let button = node.ctl;
     if (!button || !button.classList.contains('picture')) {
-      button = document.createElement('button');
-      button.className = 'ctl picture';
-      button.type = 'button';
-      button.tabIndex = -1;
+      button = makeButton('ctl picture');
       const img = document.createElement('img');
       // A picture the program does not have leaves an empty button face, not a broken icon.
       img.addEventListener('error', () => img.classList.add('missing'));
       img.addEventListener('load', () => img.classList.remove('missing'));
       button.appendChild(img);
-      button.addEventListener('click', (event) => {
-        event.preventDefault();
-        if (node.w.enabled) tapCentre(node.w);
-      });
-      node.ownInput = true;
-      setControl(node, button, '');
+      tapsThrough(node, button);
     }
     sizeTo(button, client);
     const img = button.firstChild;
@@ -441,13 +444,8 @@
       box.tabIndex = -1;
       const text = document.createElement('span');
       label.append(box, text);
-      label.addEventListener('click', (event) => {
-        // The program toggles the box; the page shows what it then says.
-        event.preventDefault();
-        if (node.w.enabled) tapCentre(node.w);
-      });
-      node.ownInput = true;
-      setControl(node, label, '');
+      // The program toggles the box.
+      tapsThrough(node, label);
     }
     sizeTo(label, client);
     applyFont(label, controlFont(w));
@@ -543,9 +541,7 @@
     const field = (w.ctl.itemHeight || 13) + 6 - 2 * (w.border || 0);
     select.style.width = `${client.w}px`;
     select.style.height = `${field}px`;
-    // The field's text in the normal weight: the handheld's narrow fields were made for a
-    // narrower face than the one the page draws with.
-    applyFont(select, { px: controlFont(w).px, bold: false });
+    applyFont(select, controlFont(w));
   }
 
   function renderListBox(node, w, client) {
