@@ -15,11 +15,11 @@
 #include <string_view>
 
 #include "content/content_folder.h"
+#include "dosing/builders/dose_templates.h"
 #include "foundation/shared_string.h"
-#include "modules/input_field.h"
+#include "model/input_field.h"
 #include "modules/patient_inputs.h"
 #include "modules/patient_value_text.h"
-#include "rendering/dose_templates.h"
 #include "rendering/image_names.h"
 #include "rendering/page_builder.h"
 

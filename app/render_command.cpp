@@ -18,6 +18,7 @@
 #include "modules/patient_value_text.h"
 #include "shell/headless_session.h"
 #include "shell/page_frame.h"
+#include "suite/program_modules.h"
 
 namespace orvane {
 
@@ -335,7 +336,7 @@ int runRenderCommand(int argc, char** argv) {
     if (!parseArguments(argc, argv, options, error)) return badArguments(error);
 
     const ContentCatalogue catalogue(ContentFolder::forRunningProgram(options.content));
-    PatientContext context(catalogue);
+    PatientContext context(catalogue, programModules());
     if (options.haveToday) context.setToday(options.today);
     HeadlessSession session(context);
 

@@ -12,7 +12,9 @@
 #include <cstring>
 #include <memory>
 
+#include "screens/program_screens.h"
 #include "shell/orvane_program.h"
+#include "suite/program_modules.h"
 #include "web/web_mirror.h"
 
 namespace orvane {
@@ -61,6 +63,8 @@ int runStartCommand(int argc, char** argv) {
             return badArguments("unknown option", arg);
         }
     }
+    options.modules = &programModules();
+    options.screens = &programScreens();
     options.display.width = web.screenWidth;
     options.display.height = web.screenHeight;
     std::unique_ptr<web::WebMirror> mirror;

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "dosing/builders/dose_templates.h"
 #include "foundation/shared_string.h"
-#include "rendering/dose_templates.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "modules/input_field.h"
+#include "model/input_field.h"
 
 namespace orvane {
 

@@ -1,8 +1,8 @@
 #include "calculators/induction_meds.h"
 
 #include "content/record_cursor.h"
+#include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
-#include "rendering/dose_templates.h"
 #include "rendering/page_builder.h"
 
 namespace orvane {

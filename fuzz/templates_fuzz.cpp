@@ -7,11 +7,11 @@
 #include <limits>
 #include <string_view>
 
+#include "dosing/builders/dose_templates.h"
 #include "foundation/dyn_array.h"
 #include "foundation/shared_string.h"
-#include "modules/input_field.h"
+#include "model/input_field.h"
 #include "rendering/calculation_templates.h"
-#include "rendering/dose_templates.h"
 
 namespace {
 

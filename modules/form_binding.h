@@ -4,7 +4,7 @@
 #pragma once
 
 #include "foundation/dyn_array.h"
-#include "modules/input_field.h"
+#include "model/input_field.h"
 
 namespace orvane {
 

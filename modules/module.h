@@ -7,9 +7,9 @@
 
 #include "foundation/dyn_array.h"
 #include "foundation/shared_string.h"
-#include "modules/input_field.h"
-#include "modules/menu_item.h"
-#include "modules/request.h"
+#include "model/input_field.h"
+#include "model/menu_item.h"
+#include "model/request.h"
 
 namespace orvane {
 

@@ -1,6 +1,8 @@
 // ModuleHandle: what a screen holds of a module. It owns the module, remembers the request that
 // made it and whether the module was available at creation, and forwards the protocol to it. It
-// never creates modules (see PatientContext::moduleFor).
+// never creates modules (see PatientContext::moduleFor). Handles are shared (ModuleRef): the
+// patient context holds the current one, and a screen or a module that holds a reference keeps
+// the module alive even after the context has moved on to another.
 #pragma once
 
 #include <memory>
@@ -35,5 +37,7 @@ class ModuleHandle {
     std::unique_ptr<Module> module_;
     bool ready_ = false;
 };
+
+using ModuleRef = std::shared_ptr<ModuleHandle>;
 
 }  // namespace orvane

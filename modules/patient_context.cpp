@@ -1,6 +1,5 @@
 #include "modules/patient_context.h"
 
-#include "modules/module_factory.h"
 #include "modules/patient_inputs.h"
 #include "rendering/page_builder.h"
 
@@ -15,39 +14,11 @@ InputField patientValue(float value, int16_t unitIndex, const char* text) {
     return field;
 }
 
-// Families whose members keep one module alive while the user moves between them.
-int32_t familyOf(int32_t code) {
-    switch (code) {
-        case 5:
-        case 48:
-            return 1;
-        case 24:
-        case 57:
-        case 46:
-            return 2;
-        case 14:
-            return 3;
-        case 17:
-        case 60:
-            return 4;
-        case 9:
-        case 47:
-        case 30:
-            return 5;
-        default:
-            return 0;
-    }
-}
-
-bool isInModuleCode(int32_t code) {
-    return code == 33 || code == 50 || code == 74 || code == 75 || code == 81;
-}
-
 }  // namespace
 
-PatientContext::PatientContext(const ContentCatalogue& catalogue)
+PatientContext::PatientContext(const ContentCatalogue& catalogue, const ModuleTable& modules)
     : catalogue_(catalogue),
-      factory_(createModuleFor),
+      modules_(modules),
       pageBuilder_(std::make_unique<PageBuilder>()),
       adultWeight_(patientValue(70.0f, unit::kKilograms, "")),
       childWeight_(patientValue(10.0f, unit::kKilograms, "")),
@@ -61,8 +32,7 @@ PatientContext::PatientContext(const ContentCatalogue& catalogue)
 }
 
 PatientContext::~PatientContext() {
-    current_ = nullptr;
-    owned_.reset();
+    current_.reset();
     index_.reset();
 }
 
@@ -71,38 +41,33 @@ std::unique_ptr<ContentDatabase> PatientContext::openDatabase(uint32_t number) c
 }
 
 std::unique_ptr<Module> PatientContext::createModule(Request request) {
-    return factory_ ? factory_(request, *this) : nullptr;
+    return factory_ ? factory_(request, *this) : modules_.create(request, *this);
 }
 
-void PatientContext::dropCurrent() {
-    // The index handle lives for the whole run; any other current handle is deleted.
-    current_ = nullptr;
-    owned_.reset();
-}
-
-ModuleHandle* PatientContext::moduleFor(Request request) {
+ModuleRef PatientContext::moduleFor(Request request) {
     const int32_t code = moduleCode(request);
-    if (code == 53) {
+    if (code == request_code::kAzIndex) {
+        // The index is made once and kept for the run: its search position survives navigation.
         if (!index_) {
             std::unique_ptr<Module> module = createModule(request);
-            if (module) index_ = std::make_unique<ModuleHandle>(request, std::move(module));
+            if (module) index_ = std::make_shared<ModuleHandle>(request, std::move(module));
         }
-        dropCurrent();
-        current_ = index_.get();
+        current_ = index_;
         return current_;
     }
-    if (isInModuleCode(code)) return current_;
-    if (current_ != nullptr) {
+    if (modules_.isInModule(code)) return current_;
+    if (current_) {
         const int32_t currentCode = moduleCode(current_->request());
-        const int32_t family = familyOf(code);
-        if (family != 0 && family == familyOf(currentCode)) return current_;
-        if (code != 4 && code == currentCode) return current_;
+        const ModuleFamily family = modules_.familyOf(code);
+        if (family != ModuleFamily::kNone && family == modules_.familyOf(currentCode)) {
+            return current_;
+        }
+        if (code != request_code::kCalculator && code == currentCode) return current_;
     }
-    dropCurrent();
+    current_.reset();
     std::unique_ptr<Module> module = createModule(request);
     if (!module) return nullptr;
-    owned_ = std::make_unique<ModuleHandle>(request, std::move(module));
-    current_ = owned_.get();
+    current_ = std::make_shared<ModuleHandle>(request, std::move(module));
     return current_;
 }
 
@@ -150,11 +115,6 @@ bool PatientContext::ageYears(float& years) const {
     if (!checkAge(age_.value, nullptr)) return false;
     years = age_.value;
     return true;
-}
-
-bool PatientContext::checkWeight(const InputField& field, float value, SharedString* message,
-                                 bool childMode) const {
-    return orvane::checkWeight(field, value, message, childMode);
 }
 
 CivilDate PatientContext::today() const {

@@ -1,8 +1,8 @@
 // PatientContext: the one object of a run that owns the page builder, the module now shown (and
 // the A-Z Index module, kept for the whole run), and the seven patient values every module shares.
-// It decides which module answers a request (moduleFor) and converts the patient values to
-// kilograms and centimetres. It draws nothing and opens content only through the catalogue it is
-// given.
+// It decides which module answers a request (moduleFor, by the module table it is handed) and
+// converts the patient values to kilograms and centimetres. It draws nothing and opens content
+// only through the catalogue it is given.
 #pragma once
 
 #include <cstdint>
@@ -11,17 +11,18 @@
 #include <utility>
 
 #include "content/content_catalogue.h"
+#include "model/input_field.h"
+#include "model/request.h"
 #include "modules/civil_date.h"
-#include "modules/input_field.h"
 #include "modules/module_handle.h"
-#include "modules/request.h"
+#include "modules/module_table.h"
 
 namespace orvane {
 
 class PageBuilder;
 class PatientContext;
 
-// Makes the module for a request; the default is the module table of module_factory.cpp.
+// Makes the module for a request in place of the module table (tests add their own modules).
 using ModuleFactory = std::function<std::unique_ptr<Module>(Request, PatientContext&)>;
 
 // Which patient weight: the adult one, the child one, or the one in use now.
@@ -33,11 +34,12 @@ inline constexpr int32_t kCurrent = 3;
 
 class PatientContext {
   public:
-    // The catalogue must outlive the context. Today comes from the local clock unless set.
-    explicit PatientContext(const ContentCatalogue& catalogue);
+    // The catalogue and the table must outlive the context. Today comes from the local clock
+    // unless set.
+    PatientContext(const ContentCatalogue& catalogue, const ModuleTable& modules);
     PatientContext(const PatientContext&) = delete;
     PatientContext& operator=(const PatientContext&) = delete;
-    // Deletes the current module and the A-Z Index module before anything else.
+    // Lets go of the current module and the A-Z Index module before anything else.
     ~PatientContext();
 
     // The one page builder of the run.
@@ -48,14 +50,16 @@ class PatientContext {
     const ContentCatalogue& catalogue() const { return catalogue_; }
 
     // The module that answers a request, reusing the current one inside its family; null when no
-    // module answers (the current one is then none). The handle stays owned by the context.
-    ModuleHandle* moduleFor(Request request);
-    // The module factory (see module_factory.cpp): a new module or null.
+    // module answers (the current one is then none). The context keeps the current module until
+    // another request replaces it; whoever holds the reference keeps that module alive after.
+    ModuleRef moduleFor(Request request);
+    // A new module from the module table (or the factory set in its place), or null.
     std::unique_ptr<Module> createModule(Request request);
-    // Replaces the module factory (the program's object factory or a test's).
+    // Makes modules with the given factory instead of the table (tests); an empty one undoes it.
     void setModuleFactory(ModuleFactory factory) { factory_ = std::move(factory); }
-    ModuleHandle* current() { return current_; }
-    ModuleHandle* indexHandle() { return index_.get(); }
+    const ModuleTable& modules() const { return modules_; }
+    const ModuleRef& current() const { return current_; }
+    const ModuleRef& indexHandle() const { return index_; }
 
     // Chooses a weight (adult, child or the current one) and makes it the current one. Choosing
     // the child weight sets the adult weight back to 70; choosing the adult weight sets the child
@@ -77,9 +81,6 @@ class PatientContext {
     // The age in years when it is a usable age (1 to 120); false for an empty (0) or an
     // out-of-range age, which must not reach a formula.
     bool ageYears(float& years) const;
-
-    bool checkWeight(const InputField& field, float value, SharedString* message,
-                     bool childMode) const;
 
     InputField& adultWeight() { return adultWeight_; }
     InputField& childWeight() { return childWeight_; }
@@ -109,14 +110,12 @@ class PatientContext {
     void setToday(const CivilDate& date) { fixedToday_ = date; }
 
   private:
-    void dropCurrent();
-
     const ContentCatalogue& catalogue_;
+    const ModuleTable& modules_;
     ModuleFactory factory_;
     std::unique_ptr<PageBuilder> pageBuilder_;
-    std::unique_ptr<ModuleHandle> owned_;  // the current handle unless it is the index handle
-    std::unique_ptr<ModuleHandle> index_;
-    ModuleHandle* current_ = nullptr;
+    ModuleRef current_;
+    ModuleRef index_;  // the A-Z Index, made once
     SharedString version_ = "ver 6.0.1";
     SharedString productTitle_ = "Orvane 6.0";
     int16_t keypadShown_ = 1;

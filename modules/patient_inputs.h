@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "foundation/shared_string.h"
-#include "modules/input_field.h"
+#include "model/input_field.h"
 
 namespace orvane {
 

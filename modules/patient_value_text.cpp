@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "modules/input_field.h"
+#include "model/input_field.h"
 
 namespace orvane {
 

@@ -4,7 +4,7 @@
 
 #include "foundation/dyn_array.h"
 #include "foundation/shared_string.h"
-#include "modules/input_field.h"
+#include "model/input_field.h"
 
 namespace orvane {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "modules/request.h"
+#include "model/request.h"
 
 namespace orvane {
 

@@ -10,9 +10,9 @@
 
 #include "foundation/dyn_array.h"
 #include "foundation/shared_string.h"
-#include "modules/menu_group.h"
-#include "modules/menu_item.h"
-#include "modules/request.h"
+#include "model/menu_group.h"
+#include "model/menu_item.h"
+#include "model/request.h"
 #include "rendering/markup.h"
 
 namespace orvane {

@@ -1,8 +1,11 @@
 // CalculatorScreen: checking the inputs and asking the module for the result, the red message
 // page, "Clear All", typing from the keypad, the date calendar and scrolling the form.
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "modules/form_binding.h"
+#include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 #include "platform/window_system.h"
@@ -17,14 +20,7 @@ using namespace platform;
 namespace cmd = calculator_command;
 
 void CalculatorScreen::PostErr(const SharedString& text) {
-    if (text.empty()) {
-        lastError_ = SharedString();
-    } else {
-        SharedString page = "<B><FONT color=\"red\">";
-        page.append(text);
-        page.append("</FONT></B>");
-        lastError_ = page;
-    }
+    lastError_ = SharedString(messagePageBody(text.view()));
     view().SetPage(lastError_.view(), true);
 }
 
@@ -32,25 +28,21 @@ bool CalculatorScreen::RunPatientChecks(int32_t& failedInput) {
     failedInput = -1;
     WindowSystem& ws = app_.windows();
     PatientContext& patient = app_.patientContext();
-    SharedString message;
-    // Reads a patient box: false when it is empty (the value is then 0).
-    const auto readBox = [&](int32_t index, InputField* bound, float& value) {
+    // The form position of each patient box, in the order of PatientBox.
+    const std::array<int32_t, kPatientBoxCount> positions{
+        ageIndex_, calcWeightIndex_, adultWeightIndex_, heightIndex_, headIndex_};
+    const std::array<InputField*, kPatientBoxCount> fields{age_, calcWeight_, adultWeight_, height_,
+                                                           head_};
+    // Each box's text goes into its patient field; an empty box gives 0 and counts as untyped.
+    PatientBoxes boxes;
+    for (size_t b = 0; b < positions.size(); ++b) {
+        if (positions[b] < 0 || fields[b] == nullptr) continue;
         const std::string text =
-            controlTextOf(app_, controls_[static_cast<size_t>(index)].value, 32);
+            controlTextOf(app_, controls_[static_cast<size_t>(positions[b])].value, 32);
         bool found = false;
-        value = text.empty() ? 0.0f : leadingNumber(text, &found);
-        bound->value = value;
-        return !text.empty();
-    };
-    const auto fail = [&](int32_t index) {
-        PostErr(message);
-        failedInput = index;
-        copyBoundValues(*form_, patient);
-        return false;
-    };
-    float v = 0.0f;
-    if (ageIndex_ >= 0 && age_ != nullptr && readBox(ageIndex_, age_, v)) {
-        if (!checkAge(v, &message)) return fail(ageIndex_);
+        fields[b]->value = text.empty() ? 0.0f : leadingNumber(text, &found);
+        boxes.present[b] = true;
+        boxes.typed[b] = !text.empty();
     }
     if (sexIndex_ >= 0 && sex_ != nullptr) {
         const bool male = ws.SendMessage(controls_[static_cast<size_t>(sexIndex_)].value,
@@ -58,24 +50,16 @@ bool CalculatorScreen::RunPatientChecks(int32_t& failedInput) {
         sex_->unit = male ? unit::kMale : unit::kFemale;
         sex_->value = sex_->unit;
     }
-    const bool childMode = builder_ != nullptr && builder_->weightInput == 2;
-    if (calcWeightIndex_ >= 0 && calcWeight_ != nullptr &&
-        readBox(calcWeightIndex_, calcWeight_, v)) {
-        if (!patient.checkWeight(*calcWeight_, v, &message, childMode)) {
-            return fail(calcWeightIndex_);
-        }
-    }
-    if (adultWeightIndex_ >= 0 && adultWeight_ != nullptr &&
-        readBox(adultWeightIndex_, adultWeight_, v)) {
-        if (!patient.checkWeight(*adultWeight_, v, &message, false)) return fail(adultWeightIndex_);
-    }
-    if (heightIndex_ >= 0 && height_ != nullptr && readBox(heightIndex_, height_, v)) {
-        if (!checkHeight(height_->unit, v, &message)) return fail(heightIndex_);
-    }
-    if (headIndex_ >= 0 && head_ != nullptr && readBox(headIndex_, head_, v)) {
-        if (!checkHeadCircumference(head_->unit, v, &message)) return fail(headIndex_);
-    }
+    const bool childMode = builder_ != nullptr && builder_->weightInput == weight_mode::kChild;
+    SharedString message;
+    const std::optional<PatientBox> refused =
+        checkPatientBoxes(patient, boxes, childMode, &message);
     copyBoundValues(*form_, patient);
+    if (refused) {
+        PostErr(message);
+        failedInput = positions[static_cast<size_t>(*refused)];
+        return false;
+    }
     return true;
 }
 

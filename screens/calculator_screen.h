@@ -15,7 +15,7 @@
 
 #include "foundation/dyn_array.h"
 #include "foundation/shared_string.h"
-#include "modules/input_field.h"
+#include "model/input_field.h"
 #include "screens/screen_support.h"
 #include "shell/html_screen.h"
 

@@ -236,7 +236,7 @@ void CalculatorScreen::OnLinkClick(LPARAM lParam) {
     if (!target) return;
     module_->handleRequest(*target);
     const int32_t code = moduleCode(*target);
-    if (code == 50 || code == 33) {
+    if (staysOnPage(code)) {
         ShowView(currentView_, true);
     } else {
         Navigate(*target);

@@ -1,6 +1,7 @@
 #include "screens/document_screen.h"
 
 #include "foundation/number_format.h"
+#include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "platform/html_viewer_messages.h"
 #include "platform/window_system.h"
@@ -15,12 +16,7 @@ namespace orvane {
 using namespace platform;
 namespace cmd = document_command;
 
-namespace {
-
-constexpr char kRedOpen[] = "<B><FONT color=\"red\">";
-constexpr char kRedClose[] = "</FONT></B>";
-
-}  // namespace
+namespace {}  // namespace
 
 DocumentScreen::DocumentScreen(PPCOrvaneApp& app, Request request)
     : HTMLScreen(app),
@@ -87,12 +83,12 @@ int32_t DocumentScreen::viewCount() const {
 void DocumentScreen::Update(Request request) {
     TraceScope trace(app_.trace(), "DocumentScreen::Update");
     const int32_t code = moduleCode(request);
-    if (code == 75) {
+    if (code == request_code::kNextView) {
         if (hasResultsMenu()) {
             const int32_t next = currentView_ + 1 >= viewCount() ? 0 : currentView_ + 1;
             ShowView(next, true);
         }
-    } else if (code == 74) {
+    } else if (code == request_code::kPreviousView) {
         if (hasResultsMenu()) {
             const int32_t previous = currentView_ <= 0 ? viewCount() - 1 : currentView_ - 1;
             ShowView(previous, true);
@@ -101,7 +97,7 @@ void DocumentScreen::Update(Request request) {
         }
     } else {
         request_ = request;
-        ModuleHandle* handle = app_.patientContext().moduleFor(request);
+        ModuleRef handle = app_.patientContext().moduleFor(request);
         if (handle != module_) {
             // Another module: its results menu and weight are asked for afresh.
             resultsMenu_ = nullptr;
@@ -188,14 +184,11 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
     const int16_t weightInput = builder_->weightInput;
     if (weightInput != 0) {
         weightRowShown_ = 1;
-        weightField_ = &patient.selectWeight(weightInput);
-        // A child page is checked with the child limits, whichever way it names its weight.
-        childWeightMode_ = static_cast<int16_t>(
-            weightInput == 2 || (weightInput == 3 && weightField_ == &patient.childWeight()) ? 1
-                                                                                             : 0);
+        const PageWeight weight = selectPageWeight(patient, weightInput);
+        weightField_ = weight.field;
+        childWeightMode_ = static_cast<int16_t>(weight.childMode ? 1 : 0);
         SharedString message;
-        storedWeightFailed_ =
-            !patient.checkWeight(*weightField_, weightField_->value, &message, childWeightMode_);
+        storedWeightFailed_ = !checkPageWeight(weight, &message);
         weightMessage_ = message;
         ShowWeightRow(1);
         if (firstBuild_) {
@@ -242,14 +235,7 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
 }
 
 void DocumentScreen::ShowMessagePage(const SharedString& text) {
-    if (text.empty()) {
-        view().SetPage("", true);
-        return;
-    }
-    std::string page = kRedOpen;
-    page.append(text.view());
-    page.append(kRedClose);
-    view().SetPage(page, true);
+    view().SetPage(messagePageBody(text.view()), true);
 }
 
 void DocumentScreen::ReadWeight() {
@@ -271,8 +257,7 @@ void DocumentScreen::ReadWeight() {
     }
     weightField_->value = PageBuilder::parseNumber(text);
     SharedString message;
-    if (!app_.patientContext().checkWeight(*weightField_, weightField_->value, &message,
-                                           childWeightMode_ != 0)) {
+    if (!checkPageWeight(PageWeight{weightField_, childWeightMode_ != 0}, &message)) {
         weightMessage_ = message;
         ShowMessagePage(message);
         weightAccepted_ = 0;

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "foundation/shared_string.h"
-#include "modules/input_field.h"
+#include "model/input_field.h"
 #include "screens/caption_popup.h"
 #include "screens/screen_support.h"
 #include "shell/html_screen.h"

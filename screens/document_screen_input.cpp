@@ -150,7 +150,7 @@ void DocumentScreen::OnLinkClick(LPARAM lParam) {
     if (!target || module_ == nullptr) return;
     module_->handleRequest(*target);
     const int32_t code = moduleCode(*target);
-    if (code == 50 || code == 33) {
+    if (staysOnPage(code)) {
         ShowView(currentView_, true);
         view().JumpToAnchor("anchor");
     } else {

@@ -27,21 +27,17 @@ constexpr COLORREF kCaptionBack = RGB(245, 245, 245);
 constexpr COLORREF kIndexEntryColor = RGB(0, 0, 143);
 constexpr COLORREF kListEntryColor = RGB(0, 0, 43);
 
-bool hasSearch(int32_t code) {
-    return code == 53 || code == 30 || code == 12;
-}
-
 }  // namespace
 
 IndexDocumentScreen::IndexDocumentScreen(PPCOrvaneApp& app, Request request)
     : Screen(app), request_(request), moduleCode_(moduleCode(request)) {
-    search_ = hasSearch(moduleCode_) ? 1 : 0;
+    search_ = app_.patientContext().modules().hasSearchRow(moduleCode_) ? 1 : 0;
     const RECT& c = app_.contentRect();
     scale_ = static_cast<int16_t>(c.width() < 360 ? 1 : 2);
     iconSize_ = static_cast<int16_t>(scale_ == 1 ? 16 : 32);
     lineHeight_ = app_.lineHeight();
     rowHeight_ = lineHeight_ + 2;
-    entryColor_ = moduleCode_ == 53 ? kIndexEntryColor : kListEntryColor;
+    entryColor_ = moduleCode_ == request_code::kAzIndex ? kIndexEntryColor : kListEntryColor;
     markerWidth_ = 20 * scale_;
     app_.ShowNavButtons(0);
     ShowControls(0);

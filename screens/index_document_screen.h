@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "modules/input_field.h"
+#include "model/input_field.h"
 #include "platform/win_types.h"
 #include "shell/screen.h"
 

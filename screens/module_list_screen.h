@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "modules/input_field.h"
+#include "model/input_field.h"
 #include "platform/win_types.h"
 #include "shell/screen.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "foundation/shared_string.h"
-#include "modules/request.h"
+#include "model/request.h"
 
 namespace orvane {
 

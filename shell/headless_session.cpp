@@ -3,9 +3,9 @@
 #include "foundation/number_format.h"
 #include "modules/civil_date.h"
 #include "modules/form_binding.h"
+#include "modules/patient_checks.h"
 #include "modules/patient_inputs.h"
 #include "rendering/page_builder.h"
-#include "shell/page_frame.h"
 
 namespace orvane {
 
@@ -193,11 +193,8 @@ SessionResult HeadlessSession::showDocumentView() {
     if (mode == 0) return {};
     // The page depends on a weight: a weight that fails its check must not be shown with
     // numbers computed from it, so the page gives way to the red message.
-    InputField& weight = context_.selectWeight(mode);
     SharedString message;
-    if (!context_.checkWeight(weight, weight.value, &message, mode == weight_mode::kChild)) {
-        return refuse(message);
-    }
+    if (!checkPageWeight(selectPageWeight(context_, mode), &message)) return refuse(message);
     return {};
 }
 
@@ -208,47 +205,19 @@ SessionResult HeadlessSession::compute() {
     }
     SharedString message;
     const bool childMode = context_.pageBuilder().weightInput == weight_mode::kChild;
-    // The patient checks, in their fixed order; an empty box counts as 0 and stops nothing here
-    // (the module's own check then refuses the 0).
-    if (formHas(input_kind::kAge)) {
-        if (!typed_[kAge]) {
-            context_.age().value = 0.0f;
-        } else if (!checkAge(context_.age().value, &message)) {
-            return refuse(message);
-        }
-    }
-    if (formHas(input_kind::kCalcWeight) || formHas(input_kind::kCalcWeightAlt)) {
-        InputField& weight = context_.calcWeight();
-        if (!typed_[kCalcWeight]) {
-            weight.value = 0.0f;
-        } else if (!checkWeight(weight, weight.value, &message, childMode)) {
-            return refuse(message);
-        }
-    }
-    if (formHas(input_kind::kAdultWeight)) {
-        InputField& weight = context_.adultWeight();
-        if (!typed_[kAdultWeight]) {
-            weight.value = 0.0f;
-        } else if (!checkWeight(weight, weight.value, &message, false)) {
-            return refuse(message);
-        }
-    }
-    if (formHas(input_kind::kHeight) || formHas(input_kind::kHeightNoDefault)) {
-        InputField& height = context_.height();
-        if (!typed_[kHeight]) {
-            height.value = 0.0f;
-        } else if (!checkHeight(height.unit, height.value, &message)) {
-            return refuse(message);
-        }
-    }
-    if (formHas(input_kind::kHeadCircumference)) {
-        InputField& head = context_.headCircumference();
-        if (!typed_[kHead]) {
-            head.value = 0.0f;
-        } else if (!checkHeadCircumference(head.unit, head.value, &message)) {
-            return refuse(message);
-        }
-    }
+    PatientBoxes boxes;
+    const auto mark = [&](PatientBox box, Bound bound, bool present) {
+        boxes.present[static_cast<size_t>(box)] = present;
+        boxes.typed[static_cast<size_t>(box)] = typed_[bound];
+    };
+    mark(PatientBox::kAge, kAge, formHas(input_kind::kAge));
+    mark(PatientBox::kCalcWeight, kCalcWeight,
+         formHas(input_kind::kCalcWeight) || formHas(input_kind::kCalcWeightAlt));
+    mark(PatientBox::kAdultWeight, kAdultWeight, formHas(input_kind::kAdultWeight));
+    mark(PatientBox::kHeight, kHeight,
+         formHas(input_kind::kHeight) || formHas(input_kind::kHeightNoDefault));
+    mark(PatientBox::kHead, kHead, formHas(input_kind::kHeadCircumference));
+    if (checkPatientBoxes(context_, boxes, childMode, &message)) return refuse(message);
     copyBoundValues(*form_, context_);
     for (int16_t i = 0; i < form_->count(); ++i) {
         InputField& field = (*form_)[i];
@@ -267,7 +236,7 @@ SessionResult HeadlessSession::compute() {
 SessionResult HeadlessSession::open(Request request, int32_t view) {
     request_ = request;
     view_ = view;
-    kind_ = screenKindFor(request);
+    kind_ = context_.modules().screenKindFor(request);
     if (kind_ == ScreenKind::kNone || kind_ == ScreenKind::kKeep) {
         return SessionResult{SessionStatus::kNoModule, "no module answers the request"};
     }

@@ -14,7 +14,6 @@
 
 #include "modules/patient_context.h"
 #include "modules/patient_value_text.h"
-#include "shell/screen_kind.h"
 
 namespace orvane {
 
@@ -63,7 +62,7 @@ class HeadlessSession {
     std::vector<std::pair<std::string, Request>> list();
 
     ScreenKind screenKind() const { return kind_; }
-    ModuleHandle* handle() { return handle_; }
+    ModuleHandle* handle() const { return handle_.get(); }
 
   private:
     enum Bound { kCalcWeight, kAdultWeight, kHeight, kHead, kAge, kBoundCount };
@@ -80,7 +79,7 @@ class HeadlessSession {
     Request request_ = 0;
     int32_t view_ = 0;
     ScreenKind kind_ = ScreenKind::kNone;
-    ModuleHandle* handle_ = nullptr;
+    ModuleRef handle_;
     std::optional<std::string> page_;
     DynArray<InputField>* form_ = nullptr;
     std::vector<std::string> boxes_;

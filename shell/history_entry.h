@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "foundation/shared_string.h"
-#include "modules/request.h"
+#include "model/request.h"
 
 namespace orvane {
 

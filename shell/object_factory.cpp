@@ -16,11 +16,12 @@ ObjectFactory* installedFactory = nullptr;
 }  // namespace
 
 std::unique_ptr<PPCOrvaneApp> ObjectFactory::createApp() {
-    if (instance_.windows == nullptr || patient_ == nullptr || instance_.trace == nullptr) {
+    if (instance_.windows == nullptr || patient_ == nullptr || instance_.trace == nullptr ||
+        instance_.screens == nullptr) {
         fatalError("NULL impl_");
     }
     return std::make_unique<PPCOrvaneApp>(*instance_.windows, instance_.handle, *patient_,
-                                          *instance_.trace);
+                                          *instance_.screens, *instance_.trace);
 }
 
 std::unique_ptr<ContentDatabase> ObjectFactory::openDatabase(uint32_t number) {

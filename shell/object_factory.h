@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "content/content_catalogue.h"
+#include "model/request.h"
 #include "modules/module.h"
-#include "modules/request.h"
 #include "platform/win_types.h"
 
 namespace orvane::platform {
@@ -26,6 +26,7 @@ class PatientContext;
 class PPCOrvaneApp;
 class PreferencesStore;
 class Trace;
+struct ScreenMakers;
 
 // What the factory is made with: the platform services of this run (the "instance").
 struct AppInstance {
@@ -34,6 +35,7 @@ struct AppInstance {
     const ContentCatalogue* catalogue = nullptr;
     platform::Registry* registry = nullptr;
     Trace* trace = nullptr;
+    const ScreenMakers* screens = nullptr;  // how the screen factory makes each screen
 };
 
 class ObjectFactory {
@@ -51,8 +53,8 @@ class ObjectFactory {
     virtual std::unique_ptr<HistoryList> createHistoryList(AppShell* shell);
     // A new preferences store on the instance's registry; the caller deletes it after use.
     virtual std::unique_ptr<PreferencesStore> createPreferencesStore();
-    // The patient context's module factory for a request (null when none is attached or no
-    // module answers).
+    // The patient context's module for a request (null when none is attached or no module
+    // answers).
     virtual std::unique_ptr<Module> createModule(Request request);
 
     // The patient context of the run (made after the factory; detached before it goes).

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "content/content_folder.h"
+#include "foundation/fatal.h"
 #include "platform/debug_output.h"
 #include "platform/idle_waiter.h"
 #include "platform/registry.h"
@@ -40,6 +41,7 @@ std::string defaultStateDir() {
 }
 
 int runOrvaneProgram(const ProgramOptions& options) {
+    if (options.modules == nullptr || options.screens == nullptr) fatalError("NULL impl_");
     const std::string stateDir = options.stateDir.empty() ? defaultStateDir() : options.stateDir;
 
     SystemClock clock;
@@ -80,7 +82,8 @@ int runOrvaneProgram(const ProgramOptions& options) {
     const ContentCatalogue catalogue(ContentFolder::forRunningProgram(options.contentDir));
     int code = 0;
     {
-        OrvaneSession session(windows, registry.get(), catalogue, trace);
+        OrvaneSession session(windows, registry.get(), catalogue, *options.modules,
+                              *options.screens, trace);
         if (lock == SingleInstance::Result::Acquired) {
             single.attach(windows, [&windows, &trace, &options] {
                 TraceScope scope(trace, "PPCOrvaneApp::BringToFront");

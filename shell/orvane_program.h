@@ -11,6 +11,9 @@
 
 namespace orvane {
 
+class ModuleTable;
+struct ScreenMakers;
+
 inline constexpr int kExitAlreadyRunning = 16;
 // The front end could not start (its port is taken, say).
 inline constexpr int kExitNoFrontEnd = 3;
@@ -25,6 +28,9 @@ struct ProgramOptions {
     platform::DisplayConfig display;
     // The front end that shows the program (the browser page), or none: headless.
     platform::FrontEnd* frontEnd = nullptr;
+    // What the program is made of: its module table and its screens (both required).
+    const ModuleTable* modules = nullptr;
+    const ScreenMakers* screens = nullptr;
 };
 
 // The state folder by the rule above ("" when neither variable is set).

@@ -10,15 +10,18 @@
 #include "modules/patient_context.h"
 #include "shell/object_factory.h"
 #include "shell/ppc_orvane_app.h"
+#include "shell/screen_makers.h"
 #include "shell/trace.h"
 
 namespace orvane {
 
 class OrvaneSession {
   public:
-    // Everything given must outlive the session; registry may be null (nothing stored).
+    // Everything given must outlive the session; registry may be null (nothing stored). The
+    // module table and the screen makers are the program's (or a test's).
     OrvaneSession(platform::WindowSystem& windows, platform::Registry* registry,
-                  const ContentCatalogue& catalogue, Trace& trace);
+                  const ContentCatalogue& catalogue, const ModuleTable& modules,
+                  const ScreenMakers& screens, Trace& trace);
     OrvaneSession(const OrvaneSession&) = delete;
     OrvaneSession& operator=(const OrvaneSession&) = delete;
     ~OrvaneSession();

@@ -1,6 +1,5 @@
 // The page frame: the fixed style-sheet header and footer that go around every page body the
-// viewer shows, and the red message page that stands in for a result when an input is refused.
-// Only texts; it does not talk to any viewer.
+// viewer shows. Only texts; it does not talk to any viewer.
 #pragma once
 
 #include <string>
@@ -25,15 +24,6 @@ inline std::string framePage(std::string_view body) {
     page.append(body);
     page.append(kPageFooter);
     return page;
-}
-
-// The body of the red message page: the text in bold red; the empty text gives an empty body.
-inline std::string messagePageBody(std::string_view text) {
-    if (text.empty()) return std::string();
-    std::string body = "<B><FONT color=\"red\">";
-    body.append(text);
-    body.append("</FONT></B>");
-    return body;
 }
 
 }  // namespace orvane

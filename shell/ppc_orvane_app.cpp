@@ -6,7 +6,6 @@
 #include "shell/html_view.h"
 #include "shell/object_factory.h"
 #include "shell/preferences_store.h"
-#include "shell/screen_kind.h"
 #include "shell/screen_makers.h"
 #include "shell/shell_commands.h"
 #include "shell/splash_screen.h"
@@ -49,9 +48,10 @@ std::u16string widen(const SharedString& text) {
 }  // namespace
 
 PPCOrvaneApp::PPCOrvaneApp(WindowSystem& windows, HINSTANCE instance, PatientContext& patient,
-                           Trace& trace)
+                           const ScreenMakers& screens, Trace& trace)
     : windows_(windows),
       patient_(patient),
+      screens_(screens),
       trace_(trace),
       instance_(instance),
       bridge_(std::make_shared<ViewerBridge>()) {}
@@ -206,49 +206,54 @@ void PPCOrvaneApp::ShowScreen(std::unique_ptr<Screen> screen) {
     screenReady_ = true;
 }
 
+std::unique_ptr<Screen> PPCOrvaneApp::MakeScreen(ScreenMakers::Maker maker, Request request) {
+    return maker != nullptr ? maker(*this, request) : nullptr;
+}
+
 void PPCOrvaneApp::DisplayScreen(Request request) {
     TraceScope trace(trace_, "PPCOrvaneApp::DisplayScreen");
     const int32_t code = moduleCode(request);
-    const ScreenKind kind = screenKindFor(request);
+    const ScreenKind kind = patient_.modules().screenKindFor(request);
     if (kind == ScreenKind::kKeep) return;
 
+    // The A-Z index is never offered from itself.
+    const bool azIndex = code == request_code::kAzIndex;
     screenReady_ = false;
     screen_.reset();
-    if (code == 53) HideNavButton(command::kAtoZ);
-    if (code == 32) DestroyBrowserHandle();
+    if (azIndex) HideNavButton(command::kAtoZ);
+    if (kind == ScreenKind::kModuleList) DestroyBrowserHandle();
     std::unique_ptr<Screen> made;
     switch (kind) {
         case ScreenKind::kModuleList:
-            made = makeModuleListScreen(*this, request);
+            made = MakeScreen(screens_.moduleList, request);
             break;
         case ScreenKind::kIndex:
-            made = makeIndexDocumentScreen(*this, request);
+            made = MakeScreen(screens_.index, request);
             break;
         case ScreenKind::kDocument:
-            made = makeDocumentScreen(*this, request);
+            made = MakeScreen(screens_.document, request);
             break;
         case ScreenKind::kCalculator:
-            made = makeCalculatorScreen(*this, request);
+            made = MakeScreen(screens_.calculator, request);
             break;
         case ScreenKind::kNone:
         case ScreenKind::kKeep:
-            if (code == 87) diagnostic("Bad doctype");
+            if (code == request_code::kBadDocType) diagnostic("Bad doctype");
             break;
     }
     ReplaceScreen(std::move(made));
     screenReady_ = true;
     if (screen_) screen_->Update(request);
-    // The A-Z index is never offered from itself.
-    if (code == 53) HideNavButton(command::kAtoZ);
+    if (azIndex) HideNavButton(command::kAtoZ);
 }
 
 void PPCOrvaneApp::DisplayScreen(int32_t flag) {
     TraceScope trace(trace_, "PPCOrvaneApp::DisplayScreen");
     if (flag == 0) {
-        const Request request = makeRequest(32, 0);
+        const Request request = makeRequest(request_code::kHome, 0);
         screenReady_ = false;
         screen_.reset();
-        ReplaceScreen(makeModuleListScreen(*this, request));
+        ReplaceScreen(MakeScreen(screens_.moduleList, request));
         screenReady_ = true;
         HideNavButton(command::kHome);
         if (screen_) screen_->Update(request);
@@ -319,7 +324,9 @@ int64_t PPCOrvaneApp::CurrentTime() {
 }
 
 void PPCOrvaneApp::StepPage(int32_t direction) {
-    if (screen_) screen_->Update(makeRequest(direction < 1 ? 74 : 75, 0));
+    if (screen_)
+        screen_->Update(
+            makeRequest(direction < 1 ? request_code::kPreviousView : request_code::kNextView, 0));
 }
 
 // ---- Title, header, buttons ----

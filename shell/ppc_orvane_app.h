@@ -16,6 +16,7 @@
 #include "shell/app_shell.h"
 #include "shell/navigation_history.h"
 #include "shell/screen.h"
+#include "shell/screen_makers.h"
 #include "shell/trace.h"
 
 namespace orvane {
@@ -30,9 +31,10 @@ inline constexpr char16_t kShellFontFace[] = u"DejaVu Sans";
 
 class PPCOrvaneApp final : public AppShell {
   public:
-    // The window system, the patient context and the trace must outlive the application.
+    // The window system, the patient context, the screen makers and the trace must outlive the
+    // application.
     PPCOrvaneApp(platform::WindowSystem& windows, platform::HINSTANCE instance,
-                 PatientContext& patient, Trace& trace);
+                 PatientContext& patient, const ScreenMakers& screens, Trace& trace);
     // Deletes the current screen, destroys the navigation buttons and their bitmaps, the main
     // window, the deferred viewers and the fonts.
     ~PPCOrvaneApp() override;
@@ -123,6 +125,7 @@ class PPCOrvaneApp final : public AppShell {
     };
 
     void RunCommand(uint32_t command);
+    std::unique_ptr<Screen> MakeScreen(ScreenMakers::Maker maker, Request request);
     void ReplaceScreen(std::unique_ptr<Screen> screen);
     void DrawTab(platform::HDC dc, int32_t tabBottom, int32_t shadowBottom);
     void DestroyNavButtons();
@@ -130,6 +133,7 @@ class PPCOrvaneApp final : public AppShell {
 
     platform::WindowSystem& windows_;
     PatientContext& patient_;
+    const ScreenMakers& screens_;
     Trace& trace_;
 
     platform::HWND mainWindow_;

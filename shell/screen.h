@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "model/request.h"
 #include "modules/module_handle.h"
-#include "modules/request.h"
 #include "platform/win_types.h"
 #include "shell/history_entry.h"
 
@@ -47,15 +47,15 @@ class Screen {
     // about to be replaced).
     int16_t busy() const { return busy_; }
     void setBusy(int16_t busy) { busy_ = busy; }
-    ModuleHandle* module() const { return module_; }
-    void setModule(ModuleHandle* module) { module_ = module; }
+    ModuleHandle* module() const { return module_.get(); }
+    void setModule(ModuleRef module) { module_ = std::move(module); }
     PPCOrvaneApp& app() const { return app_; }
     // The history entry current when the screen was made (null when there was none).
     const HistoryEntry* entry() const { return entry_.get(); }
 
   protected:
     int16_t busy_ = 0;
-    ModuleHandle* module_ = nullptr;
+    ModuleRef module_;
     PPCOrvaneApp& app_;
     std::unique_ptr<HistoryEntry> entry_;
 };

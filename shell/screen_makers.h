@@ -1,21 +1,24 @@
-// The screen factory's makers: one function per kind of screen, each making a new screen for a
-// request (Update is called by the factory afterwards). Each is defined in its own file under
-// screens/ (make_<kind>_screen.cpp); until a screen class exists there, its maker returns a
-// placeholder screen.
+// ScreenMakers: how the screen factory makes each kind of screen for a request (Update is called
+// by the factory afterwards). The shell only calls them; the screens themselves live above the
+// shell, which hands them in when the program starts (see screens/program_screens.h).
 #pragma once
 
 #include <memory>
 
-#include "modules/request.h"
+#include "model/request.h"
 #include "shell/screen.h"
 
 namespace orvane {
 
 class PPCOrvaneApp;
 
-std::unique_ptr<Screen> makeModuleListScreen(PPCOrvaneApp& app, Request request);
-std::unique_ptr<Screen> makeIndexDocumentScreen(PPCOrvaneApp& app, Request request);
-std::unique_ptr<Screen> makeDocumentScreen(PPCOrvaneApp& app, Request request);
-std::unique_ptr<Screen> makeCalculatorScreen(PPCOrvaneApp& app, Request request);
+struct ScreenMakers {
+    using Maker = std::unique_ptr<Screen> (*)(PPCOrvaneApp& app, Request request);
+
+    Maker moduleList = nullptr;
+    Maker index = nullptr;
+    Maker document = nullptr;
+    Maker calculator = nullptr;
+};
 
 }  // namespace orvane

@@ -1,7 +1,7 @@
 #include "calculators/scores/scoring_calculator.h"
 
 #include "content/record_cursor.h"
-#include "modules/menu_group.h"
+#include "model/menu_group.h"
 #include "modules/patient_context.h"
 #include "rendering/calculation_templates.h"
 #include "rendering/page_builder.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "content/record_cursor.h"
-#include "modules/request.h"
+#include "model/request.h"
 
 namespace orvane {
 namespace {

@@ -184,11 +184,11 @@ TEST_F(AzIndexTest, ShowsNoPageAndRemembersTheSelection) {
 
 TEST_F(AzIndexTest, TheFirstRequestChoosesTheSelectionForTheWholeRun) {
     Session session(dir.path());
-    ModuleHandle* first = session.context.moduleFor(makeRequest(53, 120));
+    ModuleRef first = session.context.moduleFor(makeRequest(53, 120));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->choiceList(makeRequest(53, 0))->unit, 120);
     session.context.moduleFor(makeRequest(32, 0));
-    ModuleHandle* again = session.context.moduleFor(makeRequest(53, 5));
+    ModuleRef again = session.context.moduleFor(makeRequest(53, 5));
     EXPECT_EQ(again, first);
     EXPECT_EQ(again->choiceList(makeRequest(53, 5))->unit, 120);
 }
@@ -341,7 +341,7 @@ TEST_F(ClinicalConsultTest, ListPositionsFollowTheChoices) {
 TEST(ClinicalConsultMissingTest, WithoutTheTopicTableItIsNotAvailable) {
     ContentDir dir;
     Session session(dir.path());
-    ModuleHandle* handle = session.context.moduleFor(makeRequest(5, 0));
+    ModuleRef handle = session.context.moduleFor(makeRequest(5, 0));
     ASSERT_NE(handle, nullptr);
     EXPECT_FALSE(handle->ready());
     EXPECT_FALSE(handle->isAvailable());

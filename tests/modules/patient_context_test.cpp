@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "modules/module_factory.h"
 #include "tests/modules/module_fixture.h"
 
 namespace orvane {
@@ -171,7 +170,7 @@ TEST_F(PatientContextTest, InModuleCodesNeverChangeTheModule) {
     ProbeFactory factory;
     factory.install(context);
     EXPECT_EQ(context.moduleFor(makeRequest(33, 5, 1)), nullptr);  // no current module
-    ModuleHandle* handle = context.moduleFor(makeRequest(12, 3));
+    ModuleRef handle = context.moduleFor(makeRequest(12, 3));
     ASSERT_NE(handle, nullptr);
     for (const int32_t code : {33, 50, 74, 75, 81}) {
         EXPECT_EQ(context.moduleFor(makeRequest(code, 2, 1)), handle) << code;
@@ -205,48 +204,65 @@ TEST_F(PatientContextTest, FamiliesAndEqualCodesKeepTheModule) {
         Session fresh(freshDir.path());
         ProbeFactory factory;
         factory.install(fresh.context);
-        ModuleHandle* first = fresh.context.moduleFor(c.first);
+        // Held as plain pointers: only the context keeps the modules alive here.
+        const ModuleHandle* first = fresh.context.moduleFor(c.first).get();
         ASSERT_NE(first, nullptr);
-        ModuleHandle* second = fresh.context.moduleFor(c.second);
+        const ModuleHandle* second = fresh.context.moduleFor(c.second).get();
         ASSERT_NE(second, nullptr);
         EXPECT_EQ(first == second, c.same) << c.first << " " << c.second;
         EXPECT_EQ(factory.made.size(), c.same ? 1u : 2u);
         EXPECT_EQ(factory.live, 1) << "the replaced module is deleted";
-        EXPECT_EQ(fresh.context.current(), second);
+        EXPECT_EQ(fresh.context.current().get(), second);
     }
 }
 
 TEST_F(PatientContextTest, TheIndexIsMadeOnceAndSurvives) {
     ProbeFactory factory;
     factory.install(context);
-    ModuleHandle* drugs = context.moduleFor(makeRequest(12, 0));
-    ASSERT_NE(drugs, nullptr);
-    ModuleHandle* index = context.moduleFor(makeRequest(53, 120));
+    ASSERT_NE(context.moduleFor(makeRequest(12, 0)), nullptr);
+    const ModuleHandle* index = context.moduleFor(makeRequest(53, 120)).get();
     ASSERT_NE(index, nullptr);
-    EXPECT_EQ(context.indexHandle(), index);
-    EXPECT_EQ(context.current(), index);
+    EXPECT_EQ(context.indexHandle().get(), index);
+    EXPECT_EQ(context.current().get(), index);
     EXPECT_EQ(factory.live, 1) << "the previous module was deleted";
     EXPECT_EQ(context.moduleFor(makeRequest(32, 0))->request(), makeRequest(32, 0));
     EXPECT_EQ(factory.live, 2) << "the index stays alive under another module";
-    EXPECT_EQ(context.moduleFor(makeRequest(53, 7)), index);
-    EXPECT_EQ(context.moduleFor(makeRequest(53, 0)), index);
+    EXPECT_EQ(context.moduleFor(makeRequest(53, 7)).get(), index);
+    EXPECT_EQ(context.moduleFor(makeRequest(53, 0)).get(), index);
     EXPECT_EQ(index->request(), makeRequest(53, 120));
     EXPECT_EQ(factory.live, 1);
     EXPECT_EQ(context.moduleFor(makeRequest(99, 0)), nullptr);  // no module: current none
     EXPECT_EQ(context.current(), nullptr);
-    EXPECT_EQ(context.indexHandle(), index);
+    EXPECT_EQ(context.indexHandle().get(), index);
     EXPECT_EQ(factory.live, 1);
+}
+
+TEST_F(PatientContextTest, AHeldModuleOutlivesTheNextRequest) {
+    // A screen (or a module drawing another's page) that holds its module keeps it alive while
+    // the context moves on; the module goes when the last holder lets go.
+    ProbeFactory factory;
+    factory.install(context);
+    ModuleRef held = context.moduleFor(makeRequest(12, 1));
+    ASSERT_NE(held, nullptr);
+    ASSERT_NE(context.moduleFor(makeRequest(13, 0)), nullptr);
+    EXPECT_EQ(factory.live, 2);
+    EXPECT_EQ(held->request(), makeRequest(12, 1));
+    EXPECT_TRUE(held->handleRequest(makeRequest(33, 1)));
+    held.reset();
+    EXPECT_EQ(factory.live, 1);
+    EXPECT_EQ(context.moduleFor(makeRequest(99, 0)), nullptr);
+    EXPECT_EQ(factory.live, 0);
 }
 
 TEST_F(PatientContextTest, TheRealFactoryMakesTheMenus) {
     for (const int32_t code : {31, 32, 41, 43, 53, 59, 63, 5, 48}) {
-        std::unique_ptr<Module> module = createModuleFor(makeRequest(code, 0), context);
+        std::unique_ptr<Module> module = context.modules().create(makeRequest(code, 0), context);
         EXPECT_NE(module, nullptr) << code;
     }
-    EXPECT_EQ(createModuleFor(makeRequest(4, 0), context), nullptr);
-    EXPECT_EQ(createModuleFor(makeRequest(4, 41), context), nullptr);
-    EXPECT_EQ(createModuleFor(makeRequest(99, 0), context), nullptr);
-    EXPECT_EQ(createModuleFor(makeRequest(87, 0), context), nullptr);
+    EXPECT_EQ(context.modules().create(makeRequest(4, 0), context), nullptr);
+    EXPECT_EQ(context.modules().create(makeRequest(4, 41), context), nullptr);
+    EXPECT_EQ(context.modules().create(makeRequest(99, 0), context), nullptr);
+    EXPECT_EQ(context.modules().create(makeRequest(87, 0), context), nullptr);
 }
 
 TEST_F(PatientContextTest, MakingTheRegistrySetsTheListPositionBack) {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "modules/input_field.h"
+#include "model/input_field.h"
 
 namespace orvane {
 namespace {

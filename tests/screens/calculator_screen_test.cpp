@@ -13,16 +13,16 @@
 #include "rendering/page_builder.h"
 #include "screens/calculator_commands.h"
 #include "shell/shell_commands.h"
-#include "tests/screens/document_harness.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
 namespace cmd = calculator_command;
-using testing::ScreenTest;
+using testing::StartedProgram;
 
-class CalculatorScreenTest : public ::testing::Test, public ScreenTest {
+class CalculatorScreenTest : public ::testing::Test, public StartedProgram {
   protected:
     CalculatorScreen* calc() { return screen<CalculatorScreen>(); }
     std::string body() { return pageBody(calc()->view().window()); }
@@ -45,7 +45,7 @@ TEST_F(CalculatorScreenTest, FormulaCalculatorComputesLiveAndClearAllResets) {
     EXPECT_EQ(text(calc()->controlsOf(0).label), u"Calcium");
     EXPECT_EQ(text(calc()->controlsOf(0).units), u"mg/dL");
     EXPECT_EQ(text(box(0)), u"");
-    EXPECT_EQ(ws().GetFocus(), box(0));
+    EXPECT_EQ(ws.GetFocus(), box(0));
     typeInto(0, "10");
     EXPECT_EQ(body(), "");  // albumin still empty: no result, no message
     EXPECT_EQ(calc()->focusPosition(), 1);
@@ -83,7 +83,7 @@ TEST_F(CalculatorScreenTest, ScoringCalculatorWithCheckBoxes) {
     navigate(makeRequest(4, 35));  // TIMI: seven check boxes
     ASSERT_EQ(calc()->inputCount(), 7);
     EXPECT_EQ(text(box(1)), u"\u2265 3 cardiac risk factors");
-    EXPECT_EQ(ws().GetDlgCtrlID(box(6)), cmd::kCheckBoxBase + 6);
+    EXPECT_EQ(ws.GetDlgCtrlID(box(6)), cmd::kCheckBoxBase + 6);
     tap(box(0));
     EXPECT_TRUE(contains("TIMI risk score = <STRONG>1&nbsp;</STRONG> of 7")) << body();
     tap(box(2));
@@ -107,12 +107,12 @@ TEST_F(CalculatorScreenTest, PatientInputsAndAChoiceListFeedTheResult) {
     EXPECT_EQ(calc()->focusPosition(), 1);  // the first control is the "Male" box
     EXPECT_EQ(text(calc()->controlsOf(1).label), u"Age (years):");
     const CalculatorScreen::InputControls& weight = calc()->controlsOf(2);
-    EXPECT_EQ(ws().GetDlgCtrlID(weight.value), cmd::kCalcWeightBox);
+    EXPECT_EQ(ws.GetDlgCtrlID(weight.value), cmd::kCalcWeightBox);
     EXPECT_EQ(snap(weight.extra).control.selected, 0);  // pounds after binding
     EXPECT_TRUE(shown(weight.extra2));                  // ounces for pounds
     EXPECT_EQ(patient().calcWeight().max, 999999.0f);
     const HWND units = box(4);
-    EXPECT_EQ(ws().GetDlgCtrlID(units), cmd::kChoiceListBase + 4);
+    EXPECT_EQ(ws.GetDlgCtrlID(units), cmd::kChoiceListBase + 4);
     EXPECT_EQ(snap(units).control.items, (std::vector<std::u16string>{u"mg/dL", u"\u00B5mol/L"}));
 
     typeInto(1, "40");
@@ -172,15 +172,15 @@ TEST_F(CalculatorScreenTest, ADateThroughTheCalendar) {
     navigate(makeRequest(4, 29));  // pregnancy: date, weeks, days, date
     ASSERT_NE(calc(), nullptr);
     const HWND lmp = box(0);
-    EXPECT_EQ(ws().GetDlgCtrlID(lmp), cmd::kDateBase);
+    EXPECT_EQ(ws.GetDlgCtrlID(lmp), cmd::kDateBase);
     EXPECT_EQ(text(lmp), u"3/1/2024");
     // showInputs is clear on this page: no keypad.
     EXPECT_FALSE(shown(calc()->keypadButton(cmd::kClearAll)));
     tap(lmp);
     const HWND calendar = calc()->calendar();
     ASSERT_TRUE(calendar);
-    EXPECT_EQ(ws().GetDlgCtrlID(calendar), cmd::kCalendar);
-    EXPECT_EQ(ws().GetParent(calendar), calc()->panel());
+    EXPECT_EQ(ws.GetDlgCtrlID(calendar), cmd::kCalendar);
+    EXPECT_EQ(ws.GetParent(calendar), calc()->panel());
     EXPECT_FALSE(shown(lmp));
     EXPECT_FALSE(shown(calc()->view().window()));
     EXPECT_EQ(snap(calendar).control.date.wYear, 2024);
@@ -188,9 +188,9 @@ TEST_F(CalculatorScreenTest, ADateThroughTheCalendar) {
     picked.wYear = 2024;
     picked.wMonth = 1;
     picked.wDay = 1;
-    ASSERT_TRUE(h.driver.chooseDate(calendar, picked));
+    ASSERT_TRUE(driver.chooseDate(calendar, picked));
     pump();
-    EXPECT_FALSE(ws().IsWindow(calendar));
+    EXPECT_FALSE(ws.IsWindow(calendar));
     EXPECT_FALSE(calc()->calendar());
     const InputField& field = calc()->form()->at(0);
     EXPECT_EQ(field.unit, 1);
@@ -253,8 +253,8 @@ TEST_F(CalculatorScreenTest, TheFormHoldsAsManyInputsAsTheModuleGives) {
     ASSERT_NE(calc(), nullptr);
     ASSERT_EQ(calc()->inputCount(), 12);
     EXPECT_EQ(text(box(9)), u"1");
-    EXPECT_EQ(ws().GetDlgCtrlID(box(10)), cmd::kChoiceListBase + 10);
-    EXPECT_EQ(ws().GetDlgCtrlID(box(11)), cmd::kCheckBoxBase + 11);
+    EXPECT_EQ(ws.GetDlgCtrlID(box(10)), cmd::kChoiceListBase + 10);
+    EXPECT_EQ(ws.GetDlgCtrlID(box(11)), cmd::kCheckBoxBase + 11);
     typeInto(9, "0");  // "10"
     EXPECT_TRUE(contains("sum 19")) << body();
     choose(box(10), 2);
@@ -263,14 +263,15 @@ TEST_F(CalculatorScreenTest, TheFormHoldsAsManyInputsAsTheModuleGives) {
     // Scrolling the form moves the panel by rows and stays within its rows.
     const int32_t rh = app().lineHeight() + 2;
     EXPECT_TRUE(shown(calc()->scrollBar()));
-    ws().SendMessage(main(), WM_VSCROLL, SB_LINEDOWN, LParamFromHwnd(calc()->scrollBar()));
+    ws.SendMessage(app().mainWindow(), WM_VSCROLL, SB_LINEDOWN,
+                   LParamFromHwnd(calc()->scrollBar()));
     EXPECT_EQ(calc()->scrollPosition(), rh);
     EXPECT_EQ(rectOf(calc()->panel()).top, -rh);
-    ws().SendMessage(main(), WM_VSCROLL, SB_BOTTOM, LParamFromHwnd(calc()->scrollBar()));
+    ws.SendMessage(app().mainWindow(), WM_VSCROLL, SB_BOTTOM, LParamFromHwnd(calc()->scrollBar()));
     EXPECT_GT(calc()->scrollPosition(), rh);
     tap(box(11));  // the last row, reachable now
     EXPECT_TRUE(contains("sum 22")) << body();
-    ws().SendMessage(main(), WM_VSCROLL, SB_TOP, LParamFromHwnd(calc()->scrollBar()));
+    ws.SendMessage(app().mainWindow(), WM_VSCROLL, SB_TOP, LParamFromHwnd(calc()->scrollBar()));
     EXPECT_EQ(calc()->scrollPosition(), 0);
     EXPECT_EQ(rectOf(calc()->panel()).top, 0);
 }
@@ -284,7 +285,7 @@ TEST_F(CalculatorScreenTest, LeftAndRightStepTheHistory) {
     ASSERT_NE(second, nullptr);
     ASSERT_EQ(currentRequest(), makeRequest(4, 35));
     ASSERT_EQ(app().history().current(), 2);
-    ws().SendMessage(main(), WM_KEYDOWN, VK_LEFT, 0);
+    ws.SendMessage(app().mainWindow(), WM_KEYDOWN, VK_LEFT, 0);
     EXPECT_EQ(app().currentScreen(), second);  // still there until the posted command runs
     pump();
     EXPECT_EQ(currentRequest(), makeRequest(4, 12));
@@ -314,9 +315,9 @@ struct ScaleCase {
     int height;
 };
 
-class CalculatorLayoutTest : public ::testing::TestWithParam<ScaleCase>, public ScreenTest {
+class CalculatorLayoutTest : public ::testing::TestWithParam<ScaleCase>, public StartedProgram {
   protected:
-    CalculatorLayoutTest() : ScreenTest(GetParam().width, GetParam().height) {}
+    CalculatorLayoutTest() : StartedProgram(GetParam().width, GetParam().height) {}
 };
 
 TEST_P(CalculatorLayoutTest, KeypadAndFormSitWhereTheyShould) {
@@ -355,9 +356,9 @@ TEST_P(CalculatorLayoutTest, KeypadAndFormSitWhereTheyShould) {
 INSTANTIATE_TEST_SUITE_P(BothScales, CalculatorLayoutTest,
                          ::testing::Values(ScaleCase{240, 320}, ScaleCase{480, 640}));
 
-class SmallCalculatorTest : public ::testing::Test, public ScreenTest {
+class SmallCalculatorTest : public ::testing::Test, public StartedProgram {
   protected:
-    SmallCalculatorTest() : ScreenTest(240, 260) {}
+    SmallCalculatorTest() : StartedProgram(240, 260) {}
 };
 
 TEST_F(SmallCalculatorTest, AResultWithAnImageHidesTheFormAndTheImageButtonShowsIt) {
@@ -365,13 +366,13 @@ TEST_F(SmallCalculatorTest, AResultWithAnImageHidesTheFormAndTheImageButtonShows
     auto* calc = screen<CalculatorScreen>();
     ASSERT_NE(calc, nullptr);
     EXPECT_TRUE(calc->smallScreen());
-    ASSERT_TRUE(h.driver.tapWindow(calc->controlsOf(0).value));
+    ASSERT_TRUE(driver.tapWindow(calc->controlsOf(0).value));
     pump();
-    ASSERT_TRUE(h.driver.typeText(u"10"));
+    ASSERT_TRUE(driver.typeText(u"10"));
     pump();
-    ASSERT_TRUE(h.driver.tapWindow(calc->controlsOf(1).value));
+    ASSERT_TRUE(driver.tapWindow(calc->controlsOf(1).value));
     pump();
-    ASSERT_TRUE(h.driver.typeText(u"2"));
+    ASSERT_TRUE(driver.typeText(u"2"));
     pump();
     EXPECT_TRUE(calc->compactResult()) << pageBody(calc->view().window());
     EXPECT_TRUE(calc->formHidden());

@@ -12,14 +12,14 @@
 #include "screens/caption_popup.h"
 #include "screens/document_commands.h"
 #include "shell/shell_commands.h"
-#include "tests/screens/document_harness.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
 namespace cmd = document_command;
-using testing::ScreenTest;
+using testing::StartedProgram;
 
 // A module with a results menu of `views` entries ("View 0", ...), whose page names the view and
 // carries a link to (50, 1) and one to another module. Its page asks for the weight `weightInput`.
@@ -68,9 +68,9 @@ class ViewsModule final : public Module {
     int32_t view_ = 0;
 };
 
-class DocumentScreenTest : public ::testing::Test, public ScreenTest {
+class DocumentScreenTest : public ::testing::Test, public StartedProgram {
   protected:
-    DocumentScreenTest() : ScreenTest(GetParam240()) {}
+    DocumentScreenTest() : StartedProgram(GetParam240()) {}
     static int GetParam240() { return 240; }
 
     DocumentScreen* doc() { return screen<DocumentScreen>(); }
@@ -105,7 +105,7 @@ TEST_F(DocumentScreenTest, BolusPageShowsTheWeightRowWithTheChildWeight) {
     EXPECT_FALSE(shown(doc()->ouncesList()));
     EXPECT_EQ(snap(doc()->ouncesList()).control.items.size(), 16u);
     EXPECT_EQ(snap(doc()->ouncesList()).control.items[15], u"15 oz");
-    EXPECT_EQ(ws().GetFocus(), doc()->weightBox());
+    EXPECT_EQ(ws.GetFocus(), doc()->weightBox());
     // 5 mL/kg of 10 kg.
     EXPECT_NE(body().find("Bolus of 5 mL/kg = 50 mL."), std::string::npos) << body();
 }
@@ -126,7 +126,7 @@ TEST_F(DocumentScreenTest, TypingAWeightDigitByDigitRebuildsThePageEachTime) {
     EXPECT_EQ(text(doc()->weightBox()), u"70");
     EXPECT_NE(body().find("Bolus of 10 mL/kg = 700 mL."), std::string::npos) << body();
     // The focus goes back to the weight box after each key.
-    EXPECT_EQ(ws().GetFocus(), doc()->weightBox());
+    EXPECT_EQ(ws.GetFocus(), doc()->weightBox());
     press(cmd::kBackspace);
     EXPECT_EQ(text(doc()->weightBox()), u"7");
     press(cmd::kPoint);
@@ -137,8 +137,8 @@ TEST_F(DocumentScreenTest, TypingAWeightDigitByDigitRebuildsThePageEachTime) {
 
 TEST_F(DocumentScreenTest, TypingOnTheKeyboardRebuildsThePageToo) {
     navigate(makeRequest(7, 3));
-    ws().SendMessage(doc()->weightBox(), EM_SETSEL, 0, -1);
-    ASSERT_TRUE(h.driver.typeText(u"20"));
+    ws.SendMessage(doc()->weightBox(), EM_SETSEL, 0, -1);
+    ASSERT_TRUE(driver.typeText(u"20"));
     pump();
     EXPECT_EQ(patient().childWeight().value, 20.0f);
     EXPECT_NE(body().find("Bolus of 20 mL/kg = 400 mL."), std::string::npos) << body();
@@ -344,29 +344,29 @@ TEST_F(DocumentScreenTest, CaptionPopupShowsTheWholeCaptionAndClosesByTimerOrKey
     EXPECT_TRUE(shown(doc()->moreButton()));
     EXPECT_EQ(doc()->caption(),
               u"A very long caption that cannot fit the band \u2264 limits & more text here");
-    const HWND focusBefore = ws().GetFocus();
+    const HWND focusBefore = ws.GetFocus();
     tap(doc()->moreButton());
     ASSERT_TRUE(doc()->popup().isOpen());
     const HWND popup = doc()->popup().window();
-    EXPECT_EQ(ws().GetClassName(popup), kLabelClass);
-    const HWND edit = ws().GetDlgItem(popup, kCaptionPopupEditId);
-    EXPECT_EQ(ws().GetFocus(), edit);
+    EXPECT_EQ(ws.GetClassName(popup), kLabelClass);
+    const HWND edit = ws.GetDlgItem(popup, kCaptionPopupEditId);
+    EXPECT_EQ(ws.GetFocus(), edit);
     EXPECT_EQ(text(edit), doc()->caption());
     pump();
     EXPECT_TRUE(doc()->popup().isOpen());  // its own focus does not close it
-    h.driver.advanceClock(1999);
+    driver.advanceClock(1999);
     pump();
     EXPECT_TRUE(doc()->popup().isOpen());
-    h.driver.advanceClock(1);
+    driver.advanceClock(1);
     pump();
     EXPECT_FALSE(doc()->popup().isOpen());
-    EXPECT_FALSE(ws().IsWindow(popup));
+    EXPECT_FALSE(ws.IsWindow(popup));
     (void)focusBefore;
-    EXPECT_EQ(ws().GetFocus(), doc()->moreButton());
+    EXPECT_EQ(ws.GetFocus(), doc()->moreButton());
 
     tap(doc()->moreButton());
     ASSERT_TRUE(doc()->popup().isOpen());
-    ASSERT_TRUE(h.driver.key(VK_SPACE));
+    ASSERT_TRUE(driver.key(VK_SPACE));
     pump();
     EXPECT_FALSE(doc()->popup().isOpen());
 }
@@ -389,9 +389,9 @@ struct DocumentScale {
 };
 
 class DocumentLayoutTest : public ::testing::TestWithParam<DocumentScale>,
-                           public testing::ScreenTest {
+                           public testing::StartedProgram {
   protected:
-    DocumentLayoutTest() : ScreenTest(GetParam().width, GetParam().height) {}
+    DocumentLayoutTest() : StartedProgram(GetParam().width, GetParam().height) {}
 };
 
 TEST_P(DocumentLayoutTest, WeightRowKeypadAndTogglesSitWhereTheyShould) {
@@ -422,7 +422,7 @@ TEST_P(DocumentLayoutTest, WeightRowKeypadAndTogglesSitWhereTheyShould) {
     pump();
     bool labelDrawn = false;
     for (const platform::DrawCommand& d :
-         h.driver.snapshotWindow(app().mainWindow()).display.commands) {
+         driver.snapshotWindow(app().mainWindow()).display.commands) {
         if (d.kind != platform::DrawKind::Text || d.text != u"Weight") continue;
         labelDrawn = true;
         EXPECT_FALSE(d.font.bold);

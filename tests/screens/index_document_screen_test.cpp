@@ -7,16 +7,17 @@
 
 #include <gtest/gtest.h>
 
-#include "module_list_harness.h"
 #include "screens/caption_popup.h"
 #include "screens/module_list_screen.h"
+#include "tests/screens/fake_list_module.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
 using testing::FakeListModule;
-using testing::ScreenHarness;
+using testing::ProgramHarness;
 
 // The sample A-Z index, record by record.
 const std::vector<std::u16string> kIndex = {
@@ -89,7 +90,7 @@ class IndexTest : public ::testing::TestWithParam<DisplayConfig> {
     }
     void focusList() { h.ws.SetFocus(index().list()); }
 
-    ScreenHarness h{GetParam()};
+    ProgramHarness h{GetParam()};
 };
 
 TEST_P(IndexTest, LayoutOfTheListScrollBarAndSearchRow) {
@@ -105,7 +106,7 @@ TEST_P(IndexTest, LayoutOfTheListScrollBarAndSearchRow) {
     const int icon = s() == 1 ? 16 : 32;
     const int height = c.bottom - 2 * s() - (c.top + 2 * lh) - rh;
 
-    const WindowSnapshot list = h.window(screen.list());
+    const WindowSnapshot list = h.snap(screen.list());
     EXPECT_EQ(list.rect, (RECT{c.left, c.top + 2 * lh, c.right - w, c.top + 2 * lh + height}));
     ASSERT_EQ(list.control.columns.size(), 2u);
     const int d = c.right - w - 23 * s() - c.left;
@@ -115,7 +116,7 @@ TEST_P(IndexTest, LayoutOfTheListScrollBarAndSearchRow) {
     EXPECT_EQ(screen.rowsPerPage(), list.control.countPerPage);
     EXPECT_LT(screen.rowsPerPage(), 36);
 
-    const WindowSnapshot bar = h.window(screen.scrollBar());
+    const WindowSnapshot bar = h.snap(screen.scrollBar());
     EXPECT_TRUE(bar.shown);
     EXPECT_EQ(bar.rect, (RECT{c.right - w, c.top + 2 * lh, c.right, c.top + 2 * lh + height}));
     EXPECT_EQ(bar.control.minPos, 0);
@@ -123,22 +124,22 @@ TEST_P(IndexTest, LayoutOfTheListScrollBarAndSearchRow) {
     EXPECT_EQ(bar.control.page, screen.rowsPerPage());
     EXPECT_EQ(bar.control.pos, 0);
 
-    const WindowSnapshot box = h.window(screen.searchBox());
+    const WindowSnapshot box = h.snap(screen.searchBox());
     EXPECT_EQ(box.id, 40320);
     EXPECT_EQ(box.rect, (RECT{c.left + icon + 10 * s(), c.bottom - s() - rh,
                               c.right - w - icon - 30 * s(), c.bottom - s() - rh + lh}));
-    const WindowSnapshot find = h.window(screen.findButton());
+    const WindowSnapshot find = h.snap(screen.findButton());
     EXPECT_EQ(find.id, 40319);
     EXPECT_EQ(find.control.bitmapId, s() == 1 ? 171 : 170);
     EXPECT_EQ(find.rect, (RECT{c.left + 5 * s(), c.bottom - rh + 2, c.left + 5 * s() + icon,
                                c.bottom - rh + 2 + icon}));
-    const WindowSnapshot keys = h.window(screen.keyboardButton());
+    const WindowSnapshot keys = h.snap(screen.keyboardButton());
     EXPECT_EQ(keys.id, 40807);
     EXPECT_EQ(keys.control.bitmapId, s() == 1 ? 174 : 175);
     EXPECT_EQ(keys.rect.left, c.right - s() - icon);
     // The caption fits: no more button. The A-Z button is not offered on the A-Z index.
     EXPECT_FALSE(h.shown(screen.moreButton()));
-    EXPECT_EQ(h.window(screen.moreButton()).control.bitmapId, s() == 1 ? 173 : 172);
+    EXPECT_EQ(h.snap(screen.moreButton()).control.bitmapId, s() == 1 ? 173 : 172);
     EXPECT_FALSE(h.shown(h.app().navButton(command::kAtoZ)));
     EXPECT_TRUE(h.shown(h.app().navButton(command::kHome)));
 }
@@ -321,7 +322,7 @@ TEST_P(IndexTest, TheMarkerOpensTheFullEntryForTwoSeconds) {
     h.pump();
     const HWND popup = screen.popupWindow();
     ASSERT_TRUE(popup);
-    const WindowSnapshot shown = h.window(popup);
+    const WindowSnapshot shown = h.snap(popup);
     EXPECT_EQ(shown.className, u"LabelClass");
     EXPECT_TRUE(shown.shown);
     EXPECT_EQ(shown.rect.left, 2);
@@ -346,7 +347,7 @@ TEST_P(IndexTest, TheMoreCommandShowsTheCaptionUntilAKey) {
     h.ws.SendMessage(h.app().mainWindow(), WM_COMMAND, 40806, 0);
     const HWND popup = screen.popupWindow();
     ASSERT_TRUE(popup);
-    EXPECT_EQ(h.window(popup).rect.top, 2 * h.app().lineHeight());
+    EXPECT_EQ(h.snap(popup).rect.top, 2 * h.app().lineHeight());
     EXPECT_EQ(h.ws.GetWindowText(h.ws.GetDlgItem(popup, 111)), u"Orvane 6.0 Index");
     // The popup's edit box has the focus and the popup stays up with it.
     h.pump();
@@ -394,7 +395,7 @@ TEST_P(IndexTest, LeftGoesBack) {
 
 TEST_P(IndexTest, TheKeyboardToggleShortensTheList) {
     IndexDocumentScreen& screen = index();
-    const int before = h.window(screen.list()).rect.height();
+    const int before = h.snap(screen.list()).rect.height();
     ASSERT_TRUE(h.driver.tapWindow(screen.keyboardButton()));
     h.pump();
     EXPECT_TRUE(screen.keyboardUp());
@@ -404,13 +405,13 @@ TEST_P(IndexTest, TheKeyboardToggleShortensTheList) {
     h.ws.GetClientRect(h.app().mainWindow(), &client);
     const int lh = h.app().lineHeight();
     const int expected = client.bottom - 3 * s() - (lh + 2) - (client.top + 2 * lh) - 84 * s();
-    EXPECT_EQ(h.window(screen.list()).rect.height(), expected);
+    EXPECT_EQ(h.snap(screen.list()).rect.height(), expected);
     EXPECT_LT(expected, before);
     ASSERT_TRUE(h.driver.tapWindow(screen.keyboardButton()));
     h.pump();
     EXPECT_FALSE(screen.keyboardUp());
     EXPECT_FALSE(h.ws.shellState().inputPanelUp);
-    EXPECT_EQ(h.window(screen.list()).rect.height(), expected + 84 * s());
+    EXPECT_EQ(h.snap(screen.list()).rect.height(), expected + 84 * s());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScales, IndexTest,
@@ -437,7 +438,7 @@ class ListTest : public ::testing::TestWithParam<DisplayConfig> {
         return out;
     }
 
-    ScreenHarness h{GetParam()};
+    ProgramHarness h{GetParam()};
 };
 
 TEST_P(ListTest, FirstLetterJumpsInAListWithoutSearch) {
@@ -479,7 +480,8 @@ TEST_P(ListTest, ARememberedPositionBeyondTheLastEntryOpensAtTheFirst) {
 
 TEST_P(ListTest, ScrollToAPositionStopsAtTheLastPage) {
     h.start();
-    h.replaceModule(59, [this] { return std::make_unique<FakeListModule>(labels(30), 1, false); });
+    h.addModule(59,
+                [this](Request) { return std::make_unique<FakeListModule>(labels(30), 1, false); });
     h.patient().setListPosition(20);
     open(makeRequest(59, 0));
     IndexDocumentScreen& list = screen();
@@ -493,7 +495,8 @@ TEST_P(ListTest, ScrollToAPositionStopsAtTheLastPage) {
 
 TEST_P(ListTest, AllEntriesOnOnePageHideTheScrollBar) {
     h.start();
-    h.replaceModule(59, [this] { return std::make_unique<FakeListModule>(labels(5), 1, false); });
+    h.addModule(59,
+                [this](Request) { return std::make_unique<FakeListModule>(labels(5), 1, false); });
     open(makeRequest(59, 0));
     IndexDocumentScreen& list = screen();
     EXPECT_TRUE(list.allFit());
@@ -501,7 +504,7 @@ TEST_P(ListTest, AllEntriesOnOnePageHideTheScrollBar) {
     const RECT c = h.app().contentRect();
     const int lh = h.app().lineHeight();
     const int w = h.ws.GetSystemMetrics(SM_CXVSCROLL);
-    const WindowSnapshot shown = h.window(list.list());
+    const WindowSnapshot shown = h.snap(list.list());
     EXPECT_EQ(shown.rect,
               (RECT{c.left + 2 * s(), c.top + 2 * lh, c.right - 2 * s(), c.bottom - 3 * s()}));
     const int d = c.right - w - 23 * s() - c.left + w;
@@ -512,7 +515,7 @@ TEST_P(ListTest, AllEntriesOnOnePageHideTheScrollBar) {
 
 TEST_P(ListTest, AnEntryThatCannotBeReadIsAnEmptyRow) {
     h.start();
-    h.replaceModule(53, [this] {
+    h.addModule(53, [this](Request) {
         return std::make_unique<FakeListModule>(labels(40), 1, true, std::set<int32_t>{2});
     });
     h.press(command::kAtoZ);
@@ -552,7 +555,7 @@ class MissingContentTest : public ::testing::TestWithParam<std::tuple<MissingCas
 
 TEST_P(MissingContentTest, TheListSaysItsContentIsMissing) {
     const auto& [missing, display] = GetParam();
-    ScreenHarness h(display, {missing.file});
+    ProgramHarness h(display, {missing.file});
     h.start();
     h.app().currentScreen()->Navigate(missing.request);
     h.pump();
@@ -570,7 +573,7 @@ TEST_P(MissingContentTest, TheListSaysItsContentIsMissing) {
 
 TEST_P(MissingContentTest, AModuleNotInThisVersionSaysSo) {
     const DisplayConfig display = std::get<1>(GetParam());
-    ScreenHarness h(display, {});
+    ProgramHarness h(display, {});
     h.start();
     // Code 12 opens a list screen; no module of this version answers it.
     h.app().currentScreen()->Navigate(makeRequest(12, 0));

@@ -5,15 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include "module_list_harness.h"
 #include "screens/index_document_screen.h"
+#include "tests/screens/fake_list_module.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
 using testing::FakeListModule;
-using testing::ScreenHarness;
+using testing::ProgramHarness;
 
 // The registry's labels in order: the home list's contents.
 const std::vector<std::u16string> kModules = {
@@ -39,7 +40,7 @@ class ModuleListTest : public ::testing::TestWithParam<DisplayConfig> {
                rows[static_cast<size_t>(row)].selected;
     }
 
-    ScreenHarness h{GetParam()};
+    ProgramHarness h{GetParam()};
 };
 
 TEST_P(ModuleListTest, EntriesSplitIntoTwoColumns) {
@@ -66,8 +67,8 @@ TEST_P(ModuleListTest, ListsLogoAndExitArePlacedByScale) {
     const int listHeight = s() == 1 ? 180 : 384;
     // Content taller than 240: the lists start two line heights and 10 pixels down.
     const int y = c.top + 2 * lh + 10;
-    const WindowSnapshot left = h.window(screen.leftList());
-    const WindowSnapshot right = h.window(screen.rightList());
+    const WindowSnapshot left = h.snap(screen.leftList());
+    const WindowSnapshot right = h.snap(screen.rightList());
     EXPECT_EQ(left.rect,
               (RECT{(c.left + c.right) / 2 - w, y, (c.left + c.right) / 2, y + listHeight}));
     EXPECT_EQ(right.rect, (RECT{(c.right - c.left) / 2 - 1, y, (c.right - c.left) / 2 - 1 + w,
@@ -82,13 +83,13 @@ TEST_P(ModuleListTest, ListsLogoAndExitArePlacedByScale) {
     EXPECT_TRUE(left.style & LVS_SINGLESEL);
     EXPECT_TRUE(left.style & WS_BORDER);
 
-    const WindowSnapshot logo = h.window(screen.logo());
+    const WindowSnapshot logo = h.snap(screen.logo());
     EXPECT_EQ(logo.control.bitmapId, s() == 2 ? 1520 : 1500);
     EXPECT_EQ(logo.rect.left, c.left);
     EXPECT_EQ(logo.rect.top, c.top + 2);
     EXPECT_EQ(logo.rect.width(), s() == 2 ? 132 : 66);
 
-    const WindowSnapshot exit = h.window(screen.exitButton());
+    const WindowSnapshot exit = h.snap(screen.exitButton());
     EXPECT_EQ(exit.control.bitmapId, 135);
     EXPECT_EQ(exit.id, 41002);
     const int e = s() == 1 ? 16 : 32;
@@ -149,7 +150,7 @@ TEST_P(ModuleListTest, ProductNameNoticeVersionAndShadowAreDrawn) {
     const int x0 = (c.right - c.left) / 2 - w + 2 * s() + 2;
     const int y0 = c.top + 2 * lh + 10 + 2 * s();
     bool shadow = false;
-    for (const DrawCommand& d : h.window(h.app().mainWindow()).display.commands) {
+    for (const DrawCommand& d : h.snap(h.app().mainWindow()).display.commands) {
         if (d.kind == DrawKind::Rectangle && d.fillColor == RGB(172, 161, 156)) {
             shadow = true;
             EXPECT_EQ(d.rect, (RECT{x0, y0, x0 + 2 * w, y0 + h0 + 2 * s()}));
@@ -258,17 +259,13 @@ std::unique_ptr<Module> registryOf(int n, size_t labelLength = 0) {
 class SmallRegistryTest : public ::testing::Test {
   protected:
     void open(int n, size_t labelLength = 0) {
-        h.session = std::make_unique<OrvaneSession>(h.ws, nullptr, h.catalogue, h.trace);
-        h.replaceModule(32, [n, labelLength] { return registryOf(n, labelLength); });
-        h.app().Initialise();
-        h.app().history().clear();
-        h.app().history().push(HomeEntry());
-        h.app().history().showCurrent();
-        h.pump();
+        h.makeSession();
+        h.addModule(32, [n, labelLength](Request) { return registryOf(n, labelLength); });
+        h.start();
     }
     ModuleListScreen& home() { return *h.screen<ModuleListScreen>(); }
 
-    ScreenHarness h{testing::smallScreen()};
+    ProgramHarness h{testing::smallScreen()};
 };
 
 TEST_F(SmallRegistryTest, SevenEntriesGiveFourAndThree) {
@@ -307,15 +304,15 @@ TEST_F(SmallRegistryTest, LongLabelsAreCutTo255Characters) {
 
 TEST(ModuleListShortScreen, ContentHeight240UsesTheShortLayout) {
     // 266 - 26: a content rectangle exactly 240 high.
-    ScreenHarness h(DisplayConfig{240, 266});
+    ProgramHarness h(DisplayConfig{240, 266});
     h.start();
     ModuleListScreen* screen = h.screen<ModuleListScreen>();
     ASSERT_NE(screen, nullptr);
     const RECT c = h.app().contentRect();
     ASSERT_EQ(c.height(), 240);
     const int lh = h.app().lineHeight();
-    EXPECT_EQ(h.window(screen->logo()).control.bitmapId, 1501);
-    EXPECT_EQ(h.window(screen->leftList()).rect.top, c.top + lh);
+    EXPECT_EQ(h.snap(screen->logo()).control.bitmapId, 1501);
+    EXPECT_EQ(h.snap(screen->leftList()).rect.top, c.top + lh);
     bool name = false;
     for (const DrawCommand& t : h.mainTexts()) {
         if (t.text != u"Orvane 6.0") continue;

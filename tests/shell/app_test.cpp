@@ -4,13 +4,13 @@
 
 #include "shell/object_factory.h"
 #include "shell/shell_commands.h"
-#include "shell_test_support.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ShellHarness;
+using testing::ProgramHarness;
 
 DisplayConfig screenOf(int width, int height) {
     DisplayConfig d;
@@ -21,14 +21,14 @@ DisplayConfig screenOf(int width, int height) {
 
 TEST(AppLayout, ScaleChangesAt360) {
     {
-        ShellHarness h(screenOf(359, 320));
+        ProgramHarness h(screenOf(359, 320));
         h.makeSession();
         h.app().Initialise();
         EXPECT_EQ(h.app().scale(), 1);
         EXPECT_EQ(h.app().navButtonHeight(), 16);
     }
     {
-        ShellHarness h(screenOf(360, 480));
+        ProgramHarness h(screenOf(360, 480));
         h.makeSession();
         h.app().Initialise();
         EXPECT_EQ(h.app().scale(), 2);
@@ -37,7 +37,7 @@ TEST(AppLayout, ScaleChangesAt360) {
 }
 
 TEST(AppLayout, LineHeightAndContentRectangle) {
-    ShellHarness h(screenOf(240, 320));
+    ProgramHarness h(screenOf(240, 320));
     h.makeSession();
     h.app().Initialise();
     // The system font of this screen is 13 pixels high.
@@ -51,7 +51,7 @@ TEST(AppLayout, LineHeightAndContentRectangle) {
 }
 
 TEST(AppLayout, FontsAreTheMeasuringFace) {
-    ShellHarness h(screenOf(480, 640));
+    ProgramHarness h(screenOf(480, 640));
     h.makeSession();
     h.app().Initialise();
     LOGFONT bold;
@@ -71,7 +71,7 @@ TEST(AppLayout, FontsAreTheMeasuringFace) {
 
 TEST(AppLayout, NavigationButtonsFromTheRightEdge) {
     for (const int width : {240, 480}) {
-        ShellHarness h(screenOf(width, width == 240 ? 320 : 640));
+        ProgramHarness h(screenOf(width, width == 240 ? 320 : 640));
         h.makeSession();
         PPCOrvaneApp& app = h.app();
         app.Initialise();
@@ -104,12 +104,12 @@ TEST(AppLayout, NavigationButtonsFromTheRightEdge) {
     }
 }
 
-std::vector<DrawCommand> mainDrawing(ShellHarness& h) {
+std::vector<DrawCommand> mainDrawing(ProgramHarness& h) {
     return h.driver.snapshotWindow(h.app().mainWindow()).display.commands;
 }
 
 TEST(AppDrawing, TitleTab) {
-    ShellHarness h(screenOf(240, 320));
+    ProgramHarness h(screenOf(240, 320));
     h.makeSession();
     h.app().Initialise();
     h.driver.pumpUntilIdle();
@@ -138,7 +138,7 @@ TEST(AppDrawing, TitleTab) {
 }
 
 TEST(AppDrawing, CalculatorHeaderAtScale2) {
-    ShellHarness h(screenOf(480, 640));
+    ProgramHarness h(screenOf(480, 640));
     h.makeSession();
     PPCOrvaneApp& app = h.app();
     app.Initialise();
@@ -165,7 +165,7 @@ TEST(AppDrawing, CalculatorHeaderAtScale2) {
 }
 
 TEST(AppTime, CurrentTimeCountsFrom1904) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
     SYSTEMTIME t;
     t.wYear = 1904;
@@ -188,7 +188,7 @@ TEST(AppTime, CurrentTimeCountsFrom1904) {
 }
 
 TEST(AppViewers, DeferredViewersAreDestroyedInOrder) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
     PPCOrvaneApp& app = h.app();
     app.Initialise();
@@ -218,7 +218,7 @@ TEST(AppViewers, DeferredViewersAreDestroyedInOrder) {
 }
 
 TEST(AppErrors, CaptionsByKind) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
     h.app().Initialise();
     for (int kind = 0; kind < 5; ++kind) h.app().ShowError(kind, "x");
@@ -234,7 +234,7 @@ TEST(ObjectFactoryDeath, ReachingItBeforeInstallationIsFatal) {
 
 TEST(ObjectFactory, InstalledForTheSessionOnly) {
     {
-        ShellHarness h;
+        ProgramHarness h;
         OrvaneSession& session = h.makeSession();
         EXPECT_EQ(&objectFactory(), &session.factory());
         EXPECT_NE(objectFactory().createHistoryList(nullptr), nullptr);

@@ -6,13 +6,13 @@
 #include "platform/html_viewer_messages.h"
 #include "shell/disclaimer_screen.h"
 #include "shell/page_frame.h"
-#include "shell_test_support.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ShellHarness;
+using testing::ProgramHarness;
 
 class DisclaimerTest : public ::testing::Test {
   protected:
@@ -24,7 +24,7 @@ class DisclaimerTest : public ::testing::Test {
     // Shows the disclaimer; the idle step looks at it once, then closes it.
     void showAndInspect(const std::function<void(DisclaimerScreen&)>& inspect) {
         bool inspected = false;
-        h.step = [&](ShellHarness& s) {
+        h.step = [&](ProgramHarness& s) {
             auto* d = dynamic_cast<DisclaimerScreen*>(s.app().currentScreen());
             if (d == nullptr || d->closed()) return false;
             if (!inspected) {
@@ -36,7 +36,7 @@ class DisclaimerTest : public ::testing::Test {
         h.app().ShowDisclaimer(0);
         EXPECT_TRUE(inspected);
     }
-    ShellHarness h;
+    ProgramHarness h;
 };
 
 TEST_F(DisclaimerTest, LayoutAt240) {
@@ -86,7 +86,7 @@ TEST_F(DisclaimerTest, PageIsTheDocumentListPageUnframed) {
 
 TEST_F(DisclaimerTest, CheckBoxIsReadOnItsCommand) {
     bool ticked = false;
-    h.step = [&](ShellHarness& s) {
+    h.step = [&](ProgramHarness& s) {
         auto* d = dynamic_cast<DisclaimerScreen*>(s.app().currentScreen());
         if (d == nullptr || d->closed()) return false;
         if (!ticked) {

@@ -4,13 +4,13 @@
 
 #include "platform/html_viewer_messages.h"
 #include "shell/html_screen.h"
-#include "shell_test_support.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ShellHarness;
+using testing::ProgramHarness;
 
 // The frame, written out here independently of the program's constant.
 const std::string kHeader =
@@ -57,7 +57,7 @@ class HtmlViewTest : public ::testing::Test {
     }
     ControlSnapshot viewer() { return h.driver.snapshotWindow(screen->view().window()).control; }
 
-    ShellHarness h;
+    ProgramHarness h;
     TestHtmlScreen* screen = nullptr;
     std::unique_ptr<TestHtmlScreen> holder;
 };

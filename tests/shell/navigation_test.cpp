@@ -9,13 +9,13 @@
 
 #include "shell/placeholder_screen.h"
 #include "shell/shell_commands.h"
-#include "shell_test_support.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ShellHarness;
+using testing::ProgramHarness;
 
 // The class a screen stands for: a placeholder's kind, else the screen's own class name.
 std::string kindOf(const Screen* screen) {
@@ -31,15 +31,7 @@ std::string kindOf(const Screen* screen) {
 
 class NavigationTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        h.makeSession();
-        app().Initialise();
-        NavigationHistory& history = app().history();
-        history.clear();
-        history.push(HomeEntry());
-        history.showCurrent();
-        h.driver.pumpUntilIdle();
-    }
+    void SetUp() override { h.start(); }
     PPCOrvaneApp& app() { return h.app(); }
     NavigationHistory& history() { return app().history(); }
     bool shown(uint32_t cmd) { return h.ws.IsWindowVisible(app().navButton(cmd)); }
@@ -57,7 +49,7 @@ class NavigationTest : public ::testing::Test {
         return static_cast<RequestEntry&>(*entry).request();
     }
 
-    ShellHarness h;
+    ProgramHarness h;
 };
 
 TEST_F(NavigationTest, AfterStartUpOnlyAtoZIsShown) {

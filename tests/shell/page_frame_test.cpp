@@ -20,11 +20,5 @@ TEST(PageFrameTest, AnEmptyPageIsStillFramed) {
     EXPECT_EQ(framePage(""), std::string(kPageHeader) + std::string(kPageFooter));
 }
 
-TEST(PageFrameTest, RedMessagePage) {
-    EXPECT_EQ(messagePageBody("Age should be greater or equal to 1 yr"),
-              "<B><FONT color=\"red\">Age should be greater or equal to 1 yr</FONT></B>");
-    EXPECT_EQ(messagePageBody(""), "");
-}
-
 }  // namespace
 }  // namespace orvane

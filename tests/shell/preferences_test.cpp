@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "shell/preferences_store.h"
-#include "shell_test_support.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
@@ -146,7 +146,7 @@ class PreferencesStoreTest : public ::testing::Test {
     }
     Registry& registry() { return *h.registry; }
 
-    testing::ShellHarness h;
+    testing::ProgramHarness h;
 };
 
 TEST_F(PreferencesStoreTest, MissingKeyGivesTheDefaults) {

@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "shell_test_support.h"
+#include "tests/support/program_harness.h"
 
 extern char** environ;
 

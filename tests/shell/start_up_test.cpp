@@ -9,28 +9,28 @@
 #include "shell/placeholder_screen.h"
 #include "shell/shell_commands.h"
 #include "shell/splash_screen.h"
-#include "shell_test_support.h"
+#include "tests/support/program_harness.h"
 
 namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ShellHarness;
+using testing::ProgramHarness;
 
-DisclaimerScreen* disclaimerOf(ShellHarness& h) {
+DisclaimerScreen* disclaimerOf(ProgramHarness& h) {
     return dynamic_cast<DisclaimerScreen*>(h.app().currentScreen());
 }
 
-bool homeListShown(ShellHarness& h) {
+bool homeListShown(ProgramHarness& h) {
     return dynamic_cast<ModuleListScreen*>(h.app().currentScreen()) != nullptr;
 }
 
 TEST(StartUp, SplashThenDisclaimerThenHomeList) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
     bool sawDisclaimer = false;
     bool sawHome = false;
-    h.step = [&](ShellHarness& s) {
+    h.step = [&](ProgramHarness& s) {
         if (DisclaimerScreen* d = disclaimerOf(s); d != nullptr && !d->closed()) {
             sawDisclaimer = true;
             return s.driver.tapWindow(d->closeButton());
@@ -60,9 +60,9 @@ TEST(StartUp, SplashThenDisclaimerThenHomeList) {
 }
 
 TEST(StartUp, EveryLineIsAPlusOrMinusTraceLine) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
-    h.step = [](ShellHarness& s) {
+    h.step = [](ProgramHarness& s) {
         if (DisclaimerScreen* d = disclaimerOf(s); d != nullptr && !d->closed()) {
             return s.driver.tapWindow(d->closeButton());
         }
@@ -83,14 +83,14 @@ TEST(StartUp, EveryLineIsAPlusOrMinusTraceLine) {
 }
 
 TEST(StartUp, StoredFlagZeroSkipsTheDisclaimer) {
-    ShellHarness h;
+    ProgramHarness h;
     Preferences prefs;
     prefs.showDisclaimer = 0;
     prefs.keypadShown = 0;
     h.storePreferences(prefs);
     h.makeSession();
     bool sawDisclaimer = false;
-    h.step = [&](ShellHarness& s) {
+    h.step = [&](ProgramHarness& s) {
         if (disclaimerOf(s) != nullptr) sawDisclaimer = true;
         return false;
     };
@@ -104,9 +104,9 @@ TEST(StartUp, StoredFlagZeroSkipsTheDisclaimer) {
 }
 
 TEST(StartUp, TickingTheBoxStopsTheDisclaimer) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
-    h.step = [](ShellHarness& s) {
+    h.step = [](ProgramHarness& s) {
         DisclaimerScreen* d = disclaimerOf(s);
         if (d == nullptr || d->closed()) return false;
         if (s.ws.SendMessage(d->checkBox(), BM_GETCHECK, 0, 0) == 0) {
@@ -120,10 +120,10 @@ TEST(StartUp, TickingTheBoxStopsTheDisclaimer) {
 }
 
 TEST(StartUp, QuitDuringTheDisclaimerEndsTheProgramWithoutStoring) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
     bool posted = false;
-    h.step = [&](ShellHarness& s) {
+    h.step = [&](ProgramHarness& s) {
         if (disclaimerOf(s) != nullptr && !posted) {
             posted = true;
             s.ws.PostMessage(s.app().mainWindow(), WM_COMMAND, command::kExit, 0);
@@ -139,10 +139,10 @@ TEST(StartUp, QuitDuringTheDisclaimerEndsTheProgramWithoutStoring) {
 }
 
 TEST(StartUp, QuitDuringTheSplashEndsTheProgram) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
     bool posted = false;
-    h.step = [&](ShellHarness& s) {
+    h.step = [&](ProgramHarness& s) {
         if (dynamic_cast<SplashScreen*>(s.app().currentScreen()) != nullptr && !posted) {
             posted = true;
             s.ws.PostMessage(s.app().mainWindow(), WM_CLOSE, 0, 0);
@@ -158,13 +158,13 @@ TEST(StartUp, QuitDuringTheSplashEndsTheProgram) {
 }
 
 TEST(StartUp, SplashWaitIgnoresTheWallClockGoingBack) {
-    ShellHarness h;
+    ProgramHarness h;
     Preferences prefs;
     prefs.showDisclaimer = 0;
     h.storePreferences(prefs);
     h.makeSession();
     bool moved = false;
-    h.step = [&](ShellHarness& s) {
+    h.step = [&](ProgramHarness& s) {
         if (dynamic_cast<SplashScreen*>(s.app().currentScreen()) != nullptr && !moved) {
             moved = true;
             SYSTEMTIME past;
@@ -185,7 +185,7 @@ TEST(StartUp, SplashWaitIgnoresTheWallClockGoingBack) {
 }
 
 TEST(StartUp, ExitWritesThePatientValues) {
-    ShellHarness h;
+    ProgramHarness h;
     Preferences prefs;
     prefs.showDisclaimer = 0;
     prefs.spare12 = 7;
@@ -217,10 +217,10 @@ TEST(StartUp, MagnificationOfTheSplashPicture) {
 }
 
 TEST(StartUp, SplashDrawsBitmap4001) {
-    ShellHarness h;
+    ProgramHarness h;
     h.makeSession();
     bool checked = false;
-    h.step = [&](ShellHarness& s) {
+    h.step = [&](ProgramHarness& s) {
         if (!checked && dynamic_cast<SplashScreen*>(s.app().currentScreen()) != nullptr) {
             checked = true;
             const WindowSnapshot main = s.driver.snapshotWindow(s.app().mainWindow());

@@ -15,6 +15,7 @@
 #include "content/content_catalogue.h"
 #include "content/content_folder.h"
 #include "modules/patient_context.h"
+#include "suite/program_modules.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::test_support {
@@ -76,7 +77,7 @@ class TempContentDir {
 // A patient context over a content folder (the folder must outlive it).
 struct ContentSession {
     explicit ContentSession(const std::string& dir)
-        : catalogue(ContentFolder("", dir)), context(catalogue) {}
+        : catalogue(ContentFolder("", dir)), context(catalogue, programModules()) {}
     ContentCatalogue catalogue;
     PatientContext context;
 };

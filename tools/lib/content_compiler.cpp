@@ -11,7 +11,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "modules/request.h"
+#include "model/request.h"
 
 namespace orvane::tools {
 
