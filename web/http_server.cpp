@@ -97,7 +97,10 @@ struct HttpServer::Impl {
     std::string cookieName() const { return "orvane_token_" + std::to_string(port); }
 
     bool hostAllowed(const std::string& host) const {
-        const std::string suffix = ":" + std::to_string(port);
+        // Appended rather than written as ":" + number: GCC 12 at -O3 warns (-Wrestrict) about
+        // the inlined insert at the front of a temporary, which stops the release build.
+        std::string suffix(1, ':');
+        suffix += std::to_string(port);
         if (host.size() <= suffix.size() ||
             host.compare(host.size() - suffix.size(), suffix.size(), suffix) != 0) {
             return false;
