@@ -74,6 +74,30 @@ function pageProbe() {
   probe.viewerText = viewerText;
   probe.checks = checks;
 
+  // Where the time goes: when the input left for the program and when the event stream brought
+  // the last screen before the page showed the awaited one.
+  const plainFetch = window.fetch;
+  window.fetch = function (resource, ...rest) {
+    const a = probe.armed;
+    if (a && a.start !== null && a.sent === null && String(resource).includes('/api/input')) a.sent = performance.now();
+    return plainFetch.call(this, resource, ...rest);
+  };
+  const PlainEventSource = window.EventSource;
+  window.EventSource = class extends PlainEventSource {
+    constructor(...rest) {
+      super(...rest);
+      this.addEventListener('snapshot', () => {
+        const a = probe.armed;
+        if (a && a.sent !== null && a.shown === null) a.arrived = performance.now();
+      });
+      // After the page's own listener, which it adds as soon as it has made the stream.
+      queueMicrotask(() => this.addEventListener('snapshot', () => {
+        const a = probe.armed;
+        if (a && a.arrived !== null && a.drawn === null) a.drawn = performance.now();
+      }));
+    }
+  };
+
   const evaluate = () => {
     const a = probe.armed;
     if (!a || a.start === null || a.shown !== null) return;
@@ -81,7 +105,12 @@ function pageProbe() {
     a.shown = performance.now();
     nextFrame(() => {
       a.frame = performance.now();
-      a.resolve({ shown: a.shown - a.start, frame: a.frame - a.start });
+      a.resolve({
+        shown: a.shown - a.start, frame: a.frame - a.start,
+        sent: a.sent === null ? NaN : a.sent - a.start,
+        arrived: a.arrived === null ? NaN : a.arrived - a.start,
+        drawing: a.drawn === null ? NaN : a.drawn - a.arrived,
+      });
     });
   };
   const onInput = (event) => {
@@ -113,7 +142,7 @@ function pageProbe() {
   probe.arm = (type, check, arg) => {
     let resolve;
     const done = new Promise((r) => { resolve = r; });
-    probe.armed = { type, check, arg, start: null, shown: null, frame: null, resolve, done };
+    probe.armed = { type, check, arg, start: null, sent: null, arrived: null, drawn: null, shown: null, frame: null, resolve, done };
   };
   probe.wait = (timeout) => Promise.race([
     probe.armed.done,
@@ -322,6 +351,11 @@ async function main() {
       if (!MEASURES[kind]) throw new Error(`no input kind "${kind}"`);
       const times = await MEASURES[kind](page);
       console.log(`${kind.padEnd(11)} ${String(times.length).padStart(4)}  | ${figures(times.map((t) => t.shown))} | ${figures(times.map((t) => t.frame))}`);
+      const median = (key) => {
+        const s = times.map((t) => t[key]).filter((v) => !Number.isNaN(v)).sort((a, b) => a - b);
+        return s.length ? percentile(s, 0.5).toFixed(1) : '-';
+      };
+      console.log(`${''.padEnd(17)}medians: input sent ${median('sent')}, last screen arrived ${median('arrived')} (parsed and drawn in ${median('drawing')}), shown ${median('shown')}`);
     }
   } finally {
     if (orvane) await orvane.kill();

@@ -9,14 +9,29 @@ function showOverlay(text) {
   elements.overlay.hidden = !text;
 }
 
-// Catches up with the published screen when the event stream lags behind an input's answer.
-export async function catchUp() {
+// How long the event stream may take to bring a screen that an input's answer named before the
+// page fetches it itself (a stream held up by a proxy or a sleeping tab).
+const CATCH_UP_MS = 1000;
+let catchUpTimer = 0;
+
+async function fetchScreen() {
   try {
     const response = await fetch('/api/snapshot', { credentials: 'same-origin' });
     if (response.ok) showScreen(await response.json());
   } catch (error) {
     // The event stream reports a lost program.
   }
+}
+
+// An input's answer names the screen published after it. The event stream brings every screen,
+// so new screens have one path; only when the stream has not brought this one in time does the
+// page fetch it.
+export function catchUp(version) {
+  if (version <= page.version || catchUpTimer) return;
+  catchUpTimer = setTimeout(() => {
+    catchUpTimer = 0;
+    if (page.version < version) fetchScreen();
+  }, CATCH_UP_MS);
 }
 
 function comeToFront() {
