@@ -5,6 +5,7 @@ import { page, elements } from './page-state.js';
 import { showScreen } from './screen.js';
 
 function showOverlay(text) {
+  if (elements.overlayText.textContent === text && elements.overlay.hidden === !text) return;
   elements.overlayText.textContent = text;
   elements.overlay.hidden = !text;
 }

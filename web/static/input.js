@@ -5,16 +5,9 @@ import { page, elements } from './page-state.js';
 import { catchUp } from './connection.js';
 
 let queue = Promise.resolve();
-let pending = 0;
-
-function setPending(delta) {
-  pending += delta;
-  document.body.dataset.pending = String(pending);
-}
 
 // Sends one input; resolves with the program's answer ({outcome, version} or {error}).
 export function send(input) {
-  setPending(1);
   const next = queue.then(async () => {
     try {
       const response = await fetch('/api/input', {
@@ -28,8 +21,6 @@ export function send(input) {
       return body;
     } catch (error) {
       return { error: String(error) };
-    } finally {
-      setPending(-1);
     }
   });
   queue = next.catch(() => {});

@@ -1,7 +1,8 @@
 // The window tree as positioned elements: one element per shown window, kept between snapshots
 // by the window's handle, placed at its rectangle inside its parent's client area, stacked in
 // z-order. A window draws its display list (drawing.js) unless it is a control drawn as an HTML
-// element (controls/*.js, viewer.js). Windows gone from the snapshot are removed.
+// element (controls/*.js, viewer.js). A window that shows the same as in the last snapshot is
+// left as it is (only its children are visited); windows gone from the snapshot are removed.
 import { drawingMarkup, SVG_NS } from './drawing.js';
 import { tapAtPointer } from './input.js';
 import { page } from './page-state.js';
@@ -81,6 +82,27 @@ function drawOwnDrawing(node, w, client, drawsItself) {
   }
 }
 
+// Whether two snapshot values are the same (the snapshot holds only JSON values).
+function same(a, b) {
+  if (a === b) return true;
+  if (typeof a !== 'object' || typeof b !== 'object' || a === null || b === null) return false;
+  if (Array.isArray(a)) {
+    if (!Array.isArray(b) || a.length !== b.length) return false;
+    for (let i = 0; i < a.length; i++) if (!same(a[i], b[i])) return false;
+    return true;
+  }
+  const keys = Object.keys(a);
+  if (keys.length !== Object.keys(b).length) return false;
+  for (const key of keys) if (!same(a[key], b[key])) return false;
+  return true;
+}
+
+// Whether a window shows what it showed in the last snapshot, leaving its children aside.
+function sameWindow(a, b) {
+  for (const key of Object.keys(b)) if (key !== 'kids' && !same(a[key], b[key])) return false;
+  return Object.keys(a).length === Object.keys(b).length;
+}
+
 function drawWindow(w, parentEl, origin) {
   const kind = pageKind(w);
   let node = nodes.get(w.h);
@@ -89,8 +111,27 @@ function drawWindow(w, parentEl, origin) {
     node = makeNode(w, kind);
     nodes.set(w.h, node);
   }
+  const el = node.el;
+  const unchanged = node.seen !== undefined && node.originX === origin.x && node.originY === origin.y &&
+    sameWindow(node.w, w);
   node.w = w;
   node.seen = pass;
+  if (!unchanged) drawOwn(node, w, origin);
+  const [l, t] = w.r;
+  // Children, bottom of the z-order first so that the top one is drawn last.
+  const childOrigin = { x: l + (w.border || 0), y: t + (w.border || 0) };
+  const kids = [];
+  for (let i = w.kids.length - 1; i >= 0; i--) kids.push(drawWindow(w.kids[i], el, childOrigin).el);
+  placeChildren(el, kids, node.ctl, node.svg);
+  if (el.parentNode !== parentEl) parentEl.appendChild(el);
+  return node;
+}
+
+// The window's own element, drawing and control; an unchanged window keeps them as they are.
+function drawOwn(node, w, origin) {
+  const kind = node.kind;
+  node.originX = origin.x;
+  node.originY = origin.y;
   const el = node.el;
   const [l, t, r, b] = w.r;
   el.style.left = `${l - origin.x}px`;
@@ -110,14 +151,6 @@ function drawWindow(w, parentEl, origin) {
 
   drawOwnDrawing(node, w, client, !control);
   if (control) control.render(node, w, client);
-
-  // Children, bottom of the z-order first so that the top one is drawn last.
-  const childOrigin = { x: l + (w.border || 0), y: t + (w.border || 0) };
-  const kids = [];
-  for (let i = w.kids.length - 1; i >= 0; i--) kids.push(drawWindow(w.kids[i], el, childOrigin).el);
-  placeChildren(el, kids, node.ctl, node.svg);
-  if (el.parentNode !== parentEl) parentEl.appendChild(el);
-  return node;
 }
 
 // Keeps an element's window children in the given order after its drawing and control.

@@ -50,7 +50,10 @@ export function applyFont(element, font) {
 
 // A click on a control's element goes in as a tap at the window's centre; the program decides
 // what it does and the page shows what it then says.
+// The element takes no keyboard focus from the click (keys go to the program whatever has it):
+// a focused element that the next screen removes costs the browser a synchronous style update.
 export function tapsThrough(node, element) {
+  element.addEventListener('mousedown', (event) => event.preventDefault());
   element.addEventListener('click', (event) => {
     event.preventDefault();
     if (node.w.enabled) tapCentre(node.w);
