@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "web/control_style_names.h"
 #include "web/text_encoding.h"
 
 namespace orvane::web {
@@ -64,8 +65,9 @@ json drawCommand(const DrawCommand& c, const BitmapSizeLookup& bitmapSize) {
     return json();
 }
 
-json control(const ControlSnapshot& s) {
-    json out{{"kind", s.kind}};
+json control(const ControlSnapshot& s, DWORD style) {
+    json out{{"kind", s.kind}, {"flags", controlFlagNames(s.kind, style)}};
+    if (s.kind == "button") out["type"] = buttonTypeName(style);
     if (s.kind == "static" || s.kind == "button") {
         out["bitmap"] = s.bitmapId;
         out["check"] = s.checkState;
@@ -150,14 +152,12 @@ json window(const WindowSnapshot& w, const BitmapSizeLookup& bitmapSize) {
     json out{{"h", w.handle},
              {"cls", utf8FromUtf16(w.className)},
              {"text", utf8FromUtf16(w.text)},
-             {"style", w.style},
-             {"exStyle", w.exStyle},
              {"id", w.id},
              {"r", rect(w.screenRect)},
              {"border", border},
              {"enabled", w.enabled},
              {"focused", w.focused}};
-    if (!w.control.kind.empty()) out["ctl"] = control(w.control);
+    if (!w.control.kind.empty()) out["ctl"] = control(w.control, w.style);
     json draw = json::array();
     for (const DrawCommand& c : w.display.commands) draw.push_back(drawCommand(c, bitmapSize));
     out["draw"] = std::move(draw);

@@ -1,7 +1,8 @@
 // The JSON form of a window-tree snapshot that the browser page draws: the screen, the shell
 // state, the open message box and every shown window (hidden windows and their children are
 // left out: nothing of them is on the screen) with its place in screen coordinates, border,
-// state, control state and display list. Texts become UTF-8 (page texts byte by byte). Colours
+// state, control state (its kind, a button's type and its style flags by name, never the raw
+// style bits) and display list. Texts become UTF-8 (page texts byte by byte). Colours
 // are "#rrggbb". The snapshot's clock is left out, so that an unchanged screen gives the same
 // text.
 #pragma once

@@ -121,6 +121,18 @@ describe('the HTTP interface refuses what it must', { concurrency: false }, () =
     assert.equal((await request(orvane, { path: '/static/../CMakeLists.txt' })).status, 404);
   });
 
+  test('the page\'s script modules are served as JavaScript, and nothing beside them', async () => {
+    for (const path of ['/static/main.js', '/static/controls/edit.js']) {
+      const res = await request(orvane, { path });
+      assert.equal(res.status, 200, path);
+      assert.match(String(res.headers['content-type']), /^text\/javascript/);
+    }
+    for (const path of ['/static/nothing.js', '/static/app.js', '/static/..%2Fweb_mirror.js',
+      '/static/controls/../main.js', '/static/%2E%2E/%2E%2E/CMakeLists.txt']) {
+      assert.equal((await request(orvane, { path })).status, 404, path);
+    }
+  });
+
   test('after all that the program still answers', async () => {
     const res = await json(orvane, '{"kind":"key","key":"Down"}');
     assert.equal(res.status, 200);

@@ -8,7 +8,7 @@
 import { existsSync, readFileSync } from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
-import { startOrvane, freshDir, removeDir, repoDir } from './harness.mjs';
+import { fileURLToPath } from 'node:url';
 
 const args = process.argv.slice(2);
 const option = (name, fallback) => {
@@ -19,10 +19,13 @@ const TAPS = Number(option('--taps', 1000));
 const NAVIGATIONS = Number(option('--navigations', 10000));
 const SCREEN = option('--screen', '480x640');
 
+const repoDir = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..');
 if (!process.env.ORVANE_BIN) {
   const release = path.join(repoDir, 'build', 'release', 'bin', 'orvane');
   if (existsSync(release)) process.env.ORVANE_BIN = release;
 }
+// The harness reads ORVANE_BIN when it loads.
+const { startOrvane, freshDir, removeDir } = await import('./harness.mjs');
 
 const agent = new http.Agent({ keepAlive: true, maxSockets: 4 });
 

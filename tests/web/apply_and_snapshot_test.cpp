@@ -129,5 +129,49 @@ TEST(SnapshotJson, LeavesOutHiddenWindowsAndTheClock) {
     EXPECT_EQ(ui["screen"]["taskbar"], 26);
 }
 
+TEST(SnapshotJson, NamesEachControlsTypeAndFlagsInsteadOfStyleBits) {
+    Harness h;
+    struct Case {
+        HWND window;
+        const char* kind;
+        const char* type;  // buttons only
+        json flags;
+    };
+    const Case cases[] = {
+        {h.child(kButtonClass, BS_PUSHBUTTON, 1, RECT{0, 0, 50, 20}, u"OK"), "button", "push",
+         json::array()},
+        {h.child(kButtonClass, BS_AUTOCHECKBOX, 2, RECT{0, 20, 50, 40}, u"Tick"), "button",
+         "checkbox", json::array()},
+        {h.child(kButtonClass, BS_AUTORADIOBUTTON, 3, RECT{0, 40, 50, 60}, u"One"), "button",
+         "radio", json::array()},
+        {h.child(kButtonClass, BS_OWNERDRAW, 4, RECT{0, 60, 50, 80}), "button", "ownerdraw",
+         json::array()},
+        {h.child(kButtonClass, BS_PUSHBUTTON | BS_BITMAP, 5, RECT{0, 80, 50, 100}), "button",
+         "push", json::array({"bitmap"})},
+        {h.child(kEditClass, ES_MULTILINE, 6, RECT{60, 0, 110, 40}), "edit", nullptr,
+         json::array({"multiline"})},
+        {h.child(kEditClass, ES_READONLY, 7, RECT{60, 40, 110, 60}), "edit", nullptr,
+         json::array()},
+        {h.child(kListViewClass, LVS_REPORT | LVS_NOCOLUMNHEADER, 8, RECT{120, 0, 200, 80}),
+         "listview", nullptr, json::array({"nocolumnheader"})},
+    };
+    h.driver.pumpUntilIdle();
+    const json ui = uiOf(h);
+    for (const Case& c : cases) {
+        const json* w = findWindow(ui["windows"], c.window.value());
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(w->contains("style"));
+        EXPECT_FALSE(w->contains("exStyle"));
+        const json& ctl = (*w)["ctl"];
+        EXPECT_EQ(ctl["kind"], c.kind);
+        EXPECT_EQ(ctl["flags"], c.flags) << (*w)["id"];
+        if (c.type) {
+            EXPECT_EQ(ctl["type"], c.type);
+        } else {
+            EXPECT_FALSE(ctl.contains("type"));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace orvane::web

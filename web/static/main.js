@@ -1,0 +1,20 @@
+// The Orvane page: draws the program's window tree from the snapshots the program publishes and
+// sends every tap, key, typed character and choice back as the platform's input. The program
+// owns all state: the page never changes what it shows by itself, it only redraws what the next
+// snapshot says.
+//
+// Where things are:
+//   connection.js   the event stream: new screens, focus requests, the program's end
+//   input.js        input sent to the program; keys; screen coordinates of a pointer
+//   screen.js       the whole screen: device size, task bar, keyboard focus
+//   window-tree.js  windows as positioned elements, kept between snapshots by handle
+//   drawing.js      a window's display list as SVG
+//   controls/*.js   one module per control kind, each drawn as a real HTML element
+//   viewer.js       the HTML viewer: the program's page in a sandboxed frame
+import { connect } from './connection.js';
+import { onKeyDown } from './input.js';
+import { startScreen } from './screen.js';
+
+document.addEventListener('keydown', onKeyDown);
+startScreen();
+connect();
