@@ -4,12 +4,17 @@
 #include <cstring>
 
 #include "app/preview_command.h"
+#include "app/program_usage.h"
 #include "app/render_command.h"
 #include "app/start_command.h"
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
         std::puts("Orvane 6.0");
+        return 0;
+    }
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(orvane::kProgramUsage, stdout);
         return 0;
     }
     if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
@@ -24,11 +29,6 @@ int main(int argc, char** argv) {
     if (argc == 1 || std::strncmp(argv[1], "--", 2) == 0) {
         return orvane::runStartCommand(argc - 1, argv + 1);
     }
-    std::fputs(
-        "usage: orvane [serve] [--state-dir DIR] [--trace FILE] [--content DIR] [--port N]\n"
-        "              [--screen 240x320|480x640] [--listen ADDR] [--until-idle]\n"
-        "       orvane [--version] | orvane render [OPTIONS] REQUEST\n"
-        "       orvane preview [--weight W] [--content DIR] [FILE|-]\n",
-        stderr);
+    std::fputs(orvane::kProgramUsage, stderr);
     return 2;
 }

@@ -74,6 +74,7 @@ struct Options {
     CivilDate today;
     bool framed = false;
     bool list = false;
+    bool help = false;  // --help: print the usage and nothing else
     std::string content;
 };
 
@@ -143,6 +144,10 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
             return true;
         };
         std::string_view value;
+        if ((arg == "--help" || arg == "-h") && !hasInline) {
+            options.help = true;
+            return true;
+        }
         if (arg == "--framed" || arg == "--list") {
             if (hasInline) {
                 error = std::string(arg) + " takes no value";
@@ -334,6 +339,10 @@ int runRenderCommand(int argc, char** argv) {
     Options options;
     std::string error;
     if (!parseArguments(argc, argv, options, error)) return badArguments(error);
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return kExitPrinted;
+    }
 
     const ContentCatalogue catalogue(ContentFolder::forRunningProgram(options.content));
     PatientContext context(catalogue, programModules());

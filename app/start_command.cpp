@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/program_usage.h"
 #include "screens/program_screens.h"
 #include "shell/orvane_program.h"
 #include "suite/program_modules.h"
@@ -21,12 +22,8 @@ namespace orvane {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orvane [serve] [--state-dir DIR] [--trace FILE] [--content DIR] [--port N]\n"
-    "              [--screen 240x320|480x640] [--listen ADDR] [--until-idle]\n";
-
 int badArguments(const char* message, const char* arg) {
-    std::fprintf(stderr, "orvane: %s %s\n%s", message, arg, kUsage);
+    std::fprintf(stderr, "orvane: %s %s\n%s", message, arg, kProgramUsage);
     return 2;
 }
 
@@ -38,7 +35,10 @@ int runStartCommand(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) {
         const char* arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (std::strcmp(arg, "--state-dir") == 0 && hasValue) {
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            std::fputs(kProgramUsage, stdout);
+            return 0;
+        } else if (std::strcmp(arg, "--state-dir") == 0 && hasValue) {
             options.stateDir = argv[++i];
         } else if (std::strcmp(arg, "--trace") == 0 && hasValue) {
             options.traceFile = argv[++i];

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "content/program_data_folder.h"
+
 namespace orvane {
 
 namespace {
@@ -19,6 +21,17 @@ std::string withTrailingSlash(std::string_view dir) {
     std::string folder(dir);
     if (folder.back() != '/') folder.push_back('/');
     return folder;
+}
+
+// True when the folder lists at least one content database file (a name ending in ".pdb").
+bool holdsContentFiles(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error) return false;
+    for (const auto& entry : entries) {
+        if (entry.path().extension() == ContentFolder::kContentFileExtension) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -55,7 +68,24 @@ ContentFolder ContentFolder::forRunningProgram(std::string_view contentOption) {
     const std::string exePath = error ? std::string() : exe.string();
     if (!contentOption.empty()) return ContentFolder(exePath, contentOption);
     const char* env = std::getenv("ORVANE_CONTENT");
-    return ContentFolder(exePath, env != nullptr ? std::string_view(env) : std::string_view());
+    if (env != nullptr && *env != '\0') return ContentFolder(exePath, env);
+    return forExecutable(exePath);
+}
+
+ContentFolder ContentFolder::forExecutable(std::string_view executablePath) {
+    ContentFolder byRule(executablePath, "");
+    // An installed program keeps its files apart from its executable: with no content beside the
+    // executable, the content installed in the program's data folder.
+    const std::string installed = installedContentFolder(executablePath);
+    if (!holdsContentFiles(byRule.folder()) && holdsContentFiles(installed)) {
+        return ContentFolder(executablePath, installed);
+    }
+    return byRule;
+}
+
+std::string ContentFolder::installedContentFolder(std::string_view executablePath) {
+    const std::string data = programDataFolder(executablePath);
+    return data.empty() ? std::string() : data + std::string(kInstalledSubfolder);
 }
 
 std::string ContentFolder::fullPath(std::string_view fileName) const {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "content/content_folder.h"
+#include "content/program_data_folder.h"
 
 namespace orvane {
 
@@ -38,10 +39,10 @@ std::string programBitmapFile(int32_t bitmapId);
 bool isBareImageFileName(std::string_view name);
 
 // The picture for an image name: a table name gives the program's bitmap (read from
-// resourceDir); any other bare file name gives the regular file of that name in the content
-// folder when it is a BMP, PNG, GIF or JPEG picture of at most kMaxImageFileBytes. Anything else
-// gives no bitmap; nothing is reported.
+// resourceDir, by default the running program's data folder); any other bare file name gives the
+// regular file of that name in the content folder when it is a BMP, PNG, GIF or JPEG picture of at
+// most kMaxImageFileBytes. Anything else gives no bitmap; nothing is reported.
 ResolvedImage resolveImage(std::string_view name, const ContentFolder& folder,
-                           std::string_view resourceDir = ORVANE_RESOURCE_DIR);
+                           std::string_view resourceDir = runningProgramDataFolder());
 
 }  // namespace orvane

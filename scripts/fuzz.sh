@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-      -DORVANE_FUZZ=ON -DORVANE_TESTS=OFF >/dev/null
+      -DORVANE_FUZZ=ON -DORVANE_TESTS=OFF -DORVANE_WERROR=ON >/dev/null
 cmake --build build/fuzz
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

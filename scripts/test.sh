@@ -5,13 +5,13 @@ cd "$(dirname "$0")/.."
 ./scripts/deps.sh
 # No folder may include one above it.
 ./scripts/check_layers.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON >/dev/null
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_WERROR=ON >/dev/null
 cmake --build build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build/test --output-on-failure -j"$(nproc)"
-# The program must also build with clang.
-cmake -S . -B build/clang -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DORVANE_TESTS=OFF >/dev/null
-cmake --build build/clang
+# The program must also build with clang, optimised as a packager builds it, and work installed
+# without its sources.
+./scripts/install_check.sh -DCMAKE_CXX_COMPILER=clang++ -DORVANE_WERROR=ON
 # The browser page end to end: playwright-core driving Debian's chromium against the program.
 (cd tests/e2e && npm ci --no-audit --no-fund --loglevel=error)
 ORVANE_BIN="$PWD/build/test/bin/orvane" node --test tests/e2e/

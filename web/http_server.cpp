@@ -102,8 +102,8 @@ struct HttpServer::Impl {
     std::string cookieName() const { return "orvane_token_" + std::to_string(port); }
 
     bool hostAllowed(const std::string& host) const {
-        // Appended rather than written as ":" + number: GCC 12 at -O3 warns (-Wrestrict) about
-        // the inlined insert at the front of a temporary, which stops the release build.
+        // Appended rather than written as ":" + std::to_string(port): GCC 12 at -O3 reports a
+        // false overlap (-Wrestrict) in the inlined insert of that operator+.
         std::string suffix(1, ':');
         suffix += std::to_string(port);
         if (host.size() <= suffix.size() ||

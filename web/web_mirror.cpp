@@ -1,6 +1,7 @@
 #include "web/web_mirror.h"
 
 #include "content/content_folder.h"
+#include "content/program_data_folder.h"
 #include "platform/window_system.h"
 #include "web/snapshot_json.h"
 
@@ -8,12 +9,9 @@ namespace orvane::web {
 
 using namespace platform;
 
-#ifndef ORVANE_WEB_STATIC_DIR
-#define ORVANE_WEB_STATIC_DIR "web/static"
-#endif
-
 WebFiles defaultWebFiles() {
-    return WebFiles{ORVANE_WEB_STATIC_DIR, "/usr/share/fonts/truetype/dejavu", ORVANE_RESOURCE_DIR};
+    const std::string data = runningProgramDataFolder();
+    return WebFiles{data + "web", "/usr/share/fonts/truetype/dejavu", data};
 }
 
 WebMirror::WebMirror(WebOptions options, WebFiles files, std::FILE* out)

@@ -26,7 +26,8 @@ struct WebFiles {
     std::string resourceDir;
 };
 
-// The files of this build: web/static of the source tree, Debian's DejaVu fonts, the resources.
+// The files of this program: web/ and the bitmaps of the program's data folder (found from its
+// executable), Debian's DejaVu fonts.
 WebFiles defaultWebFiles();
 
 class WebMirror final : public platform::FrontEnd {

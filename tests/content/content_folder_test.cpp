@@ -1,9 +1,12 @@
 #include "content/content_folder.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 
 namespace orvane {
@@ -101,6 +104,61 @@ TEST(ContentFolderTest, EmptyEnvironmentIsIgnored) {
     ScopedEnv env("ORVANE_CONTENT", "");
     const std::string exe = std::filesystem::read_symlink("/proc/self/exe").string();
     EXPECT_EQ(ContentFolder::forRunningProgram("").folder(), exe.substr(0, exe.rfind('/') + 1));
+}
+
+TEST(ContentFolderTest, InstalledContentFolderIsInTheDataFolder) {
+    EXPECT_EQ(ContentFolder::installedContentFolder("/usr/bin/orvane"),
+              "/usr/share/orvane/content/");
+    EXPECT_EQ(ContentFolder::installedContentFolder("orvane"), "");
+}
+
+// A program folder and its data folder in a new temporary tree, with content files placed in
+// either; the tree is removed with the test.
+class InstalledContentTest : public ::testing::Test {
+  protected:
+    InstalledContentTest()
+        : root_(makeRoot()),
+          program_(root_ / "bin" / "orvane"),
+          beside_(root_ / "bin"),
+          installed_(root_ / "share" / "orvane" / "content") {
+        std::filesystem::create_directories(beside_);
+        std::filesystem::create_directories(installed_);
+    }
+    ~InstalledContentTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+    static std::filesystem::path makeRoot() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "orvane-installed-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+        return pattern;
+    }
+    static void touch(const std::filesystem::path& file) { std::ofstream(file).put('x'); }
+    std::string found() const { return ContentFolder::forExecutable(program_.string()).folder(); }
+
+    std::filesystem::path root_;
+    std::filesystem::path program_;
+    std::filesystem::path beside_;
+    std::filesystem::path installed_;
+};
+
+TEST_F(InstalledContentTest, ContentBesideTheProgramComesFirst) {
+    touch(beside_ / "vemra6_00a.pdb");
+    touch(installed_ / "vemra6_00a.pdb");
+    EXPECT_EQ(found(), beside_.string() + "/");
+}
+
+TEST_F(InstalledContentTest, WithNoContentBesideTheProgramTheInstalledContent) {
+    touch(beside_ / "orvane-content");
+    touch(beside_ / "notes.txt");
+    touch(installed_ / "orvane_index.pdb");
+    EXPECT_EQ(found(), installed_.string() + "/");
+}
+
+TEST_F(InstalledContentTest, WithNoContentAnywhereTheRuleStands) {
+    touch(installed_ / "readme.txt");
+    EXPECT_EQ(found(), beside_.string() + "/");
 }
 
 }  // namespace

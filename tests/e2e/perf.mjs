@@ -19,13 +19,14 @@ const TAPS = Number(option('--taps', 1000));
 const NAVIGATIONS = Number(option('--navigations', 10000));
 const SCREEN = option('--screen', '480x640');
 
+// The program is chosen before the harness is loaded: the harness reads ORVANE_BIN once, when it
+// is imported, and a static import would run before these lines.
 const repoDir = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..', '..');
 if (!process.env.ORVANE_BIN) {
   const release = path.join(repoDir, 'build', 'release', 'bin', 'orvane');
   if (existsSync(release)) process.env.ORVANE_BIN = release;
 }
-// The harness reads ORVANE_BIN when it loads.
-const { startOrvane, freshDir, removeDir } = await import('./harness.mjs');
+const { startOrvane, freshDir, removeDir, orvaneBin } = await import('./harness.mjs');
 
 const agent = new http.Agent({ keepAlive: true, maxSockets: 4 });
 
@@ -113,6 +114,7 @@ function residentKb(pid) {
 const percentile = (sorted, p) => sorted[Math.min(sorted.length - 1, Math.ceil(p * sorted.length) - 1)];
 
 async function main() {
+  console.log(`measuring ${orvaneBin}`);
   const stateDir = freshDir('orvane-perf-');
   const orvane = await startOrvane({ screen: SCREEN, stateDir });
   const events = openEvents(orvane);
