@@ -11,6 +11,8 @@
 #include "calculators/pregnancy_calc.h"
 #include "calculators/scores/scoring_calculators.h"
 #include "calculators/tyko_growth.h"
+#include "dosing/airway/paralytics_module.h"
+#include "dosing/airway/sedation_meds_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -61,9 +63,9 @@ constexpr std::array kModules{
     ModuleRow{12, nullptr, R::kIndexOrDocument, F::kNone, false, true},  // TykoDrugs
     ModuleRow{13, nullptr, R::kDocument},                                // TykoFever
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},
-    ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},         // TykoOTC
-    ModuleRow{22, nullptr, R::kDocument},                         // RSI Navix
-    ModuleRow{23, nullptr, R::kIndexOrDocument},                  // Sedation Meds
+    ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},  // TykoOTC
+    ModuleRow{22, nullptr, R::kDocument},                  // RSI Navix
+    ModuleRow{23, make<SedationMedsModule>, R::kIndexOrDocument},
     ModuleRow{24, nullptr, R::kIndexOrDocument, F::kToxicology},  // Toxicology
     ModuleRow{26, nullptr, R::kIndexOrDocument},                  // Transfusions
     ModuleRow{27, make<InfusionCalc>, R::kCalculator},
@@ -71,7 +73,7 @@ constexpr std::array kModules{
     ModuleRow{31, make<DocumentList>, R::kDocument},
     ModuleRow{request_code::kHome, home, R::kModuleList},
     ModuleRow{request_code::kSamePage, nullptr, R::kKeep, F::kNone, true},
-    ModuleRow{37, nullptr, R::kIndexOrDocument},  // Paralytics
+    ModuleRow{37, make<ParalyticsModule>, R::kIndexOrDocument},
     ModuleRow{39, make<InductionMeds>, R::kIndexOrDocument},
     ModuleRow{41, make<DocumentList>, R::kDocument},
     ModuleRow{43, make<DocumentList>, R::kDocument},

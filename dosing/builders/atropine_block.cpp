@@ -8,7 +8,7 @@
 namespace orvane {
 
 void appendAtropineBlock(SharedString& out, float weight) {
-    if (!(weight < 50)) return;  // adults, and a weight that is no number
+    if (!(weight < kAtropineBlockBelowKg)) return;  // adults, and a weight that is no number
     std::string block =
         "Atropine to blunt bradycardia/secretions recommended:<BR>"
         "0.02 mg/kg = ";

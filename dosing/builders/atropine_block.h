@@ -6,6 +6,9 @@
 
 namespace orvane {
 
+// The block is for children: from this weight in kg up it adds nothing.
+inline constexpr float kAtropineBlockBelowKg = 50.0f;
+
 // Appends the block for a weight in kg; nothing from 50 kg up (or for a weight that is no number).
 void appendAtropineBlock(SharedString& out, float weight);
 

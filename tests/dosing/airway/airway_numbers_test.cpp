@@ -1,0 +1,44 @@
+// The amounts of the airway pages: the dose-rounded one-decimal form and the plain forms, and
+// the widening that keeps a positive amount from reading "0".
+#include "dosing/airway/airway_numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::airway {
+namespace {
+
+struct Case {
+    float x;
+    const char* f1;
+    const char* p1;
+    const char* p2;
+};
+
+TEST(AirwayNumbersTest, ShortFormsAndTheirWidening) {
+    const Case cases[] = {
+        // 12.3 lies in the halves band: 12.5 with the dose rounding, 12.3 without.
+        {12.3f, "12.5", "12.3", "12.3"},
+        {20.0f, "20", "20", "20"},
+        // 0.615 rounds to tenths (0.6) with the dose rounding; plain 0.615 + 0.05 = 0.665 → 0.6,
+        // and + 0.005 = 0.62.
+        {0.615f, "0.6", "0.6", "0.62"},
+        // 0.05 and above keep the one-decimal form: 0.05 + 0.05 = 0.1.
+        {0.05f, "0.1", "0.1", "0.05"},
+        // Below 0.05 the one-decimal form would be 0: two decimals, 0.025 + 0.005 = 0.03.
+        {0.025f, "0.03", "0.03", "0.03"},
+        // 0.004 needs three decimals in every form.
+        {0.004f, "0.004", "0.004", "0.004"},
+        // 0.04 is 0 with one decimal, 0.04 with two.
+        {0.04f, "0.04", "0.04", "0.04"},
+        // No amount stays 0.
+        {0.0f, "0", "0", "0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(f1(c.x), c.f1) << c.x;
+        EXPECT_EQ(p1(c.x), c.p1) << c.x;
+        EXPECT_EQ(p2(c.x), c.p2) << c.x;
+    }
+}
+
+}  // namespace
+}  // namespace orvane::airway
