@@ -3,18 +3,14 @@
 #include "content/record_cursor.h"
 #include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
+#include "modules/record_name_list.h"
 #include "rendering/page_builder.h"
 
 namespace orvane {
 
 InductionMeds::InductionMeds(PatientContext& context, Request request)
     : context_(context), request_(request), table_(context.openDatabase(39)) {
-    const uint16_t records = table_->recordCount();
-    for (uint16_t i = 0; i < records; ++i) {
-        RecordCursor cursor(table_->getRecord(i));
-        cursor.readText();
-        list_.addEntry(cursor.readText(), makeRequest(39, i + 1));
-    }
+    addRecordNames(list_, *table_, 39);
     choose(value(request));
 }
 
@@ -27,7 +23,7 @@ const char* InductionMeds::buildPage(int32_t /*view*/) {
     PageBuilder& builder = context_.pageBuilder().start(true);
     builder.setTitle("", makeRequest(39, 0), 0);
     if (chosen_ <= 0) return nullptr;
-    const float w = context_.weightKg(3);
+    const float w = context_.weightKg(weight_mode::kCurrent);
     for (SharedString& text : record_) text = SharedString();
     if (chosen_ <= 0xFFFF) {
         RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(chosen_ - 1)));
@@ -35,7 +31,7 @@ const char* InductionMeds::buildPage(int32_t /*view*/) {
     }
     SharedString document = record_[3];
     fillWeightTemplates(document, w);
-    builder.weightInput = 3;
+    builder.weightInput = weight_mode::kCurrent;
     builder.appendDocument(document);
     return builder.finish();
 }

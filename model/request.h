@@ -49,6 +49,7 @@ inline constexpr int32_t kAzIndex = 53;       // the A-Z index, kept for the who
 inline constexpr int32_t kInput = 70;         // input n of the page changed
 inline constexpr int32_t kPreviousView = 74;  // step to the previous view of the module
 inline constexpr int32_t kNextView = 75;      // step to the next view of the module
+inline constexpr int32_t kResultsMenu = 80;   // asks the module for its list of result views
 inline constexpr int32_t kReservedInModule = 81;  // kept inside the module; nothing sends it
 inline constexpr int32_t kBadDocType = 87;        // a request no screen can show
 }  // namespace request_code

@@ -153,7 +153,7 @@ void CalculatorScreen::ShowView(int32_t viewIndex, bool /*apply*/) {
             if (!builder_->showInputs) ShowKeypad(-1);
             if (formHidden_) ShowForm(false);
         }
-        if (module_ != nullptr) module_->choiceList(makeRequest(80, 0));
+        if (module_ != nullptr) module_->choiceList(makeRequest(request_code::kResultsMenu, 0));
     }
     showControl(app_, imageButton_, builder_->showImage != 0);
     if (hasForm) {

@@ -131,7 +131,9 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
     builder_ = &patient.pageBuilder();
 
     if (firstBuild_) {
-        resultsMenu_ = module_ != nullptr ? module_->choiceList(makeRequest(80, 0)) : nullptr;
+        resultsMenu_ = module_ != nullptr
+                           ? module_->choiceList(makeRequest(request_code::kResultsMenu, 0))
+                           : nullptr;
         listedViews_.clear();
         if (!hasResultsMenu()) {
             resultsMenu_ = nullptr;

@@ -3,6 +3,7 @@
 #include "content/record_cursor.h"
 #include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
+#include "modules/record_name_list.h"
 #include "rendering/page_builder.h"
 
 namespace orvane {
@@ -16,19 +17,11 @@ constexpr int32_t kInformationPageKind = 5;
 
 constexpr const char* kDrugListLabel = "Select a Paralytic :";
 
-// The screens ask for the section list with this code.
-constexpr int32_t kSectionListRequest = 80;
-
 }  // namespace
 
 ParalyticsModule::ParalyticsModule(PatientContext& context, Request request)
     : context_(context), request_(request), table_(context.openDatabase(kCode)) {
-    const uint16_t records = table_->recordCount();
-    for (uint16_t i = 0; i < records; ++i) {
-        RecordCursor cursor(table_->getRecord(i));
-        cursor.readText();
-        drugs_.addEntry(cursor.readText(), makeRequest(kCode, i + 1));
-    }
+    addRecordNames(drugs_, *table_, kCode);
     drugs_.label = kDrugListLabel;
     sections_.addEntry("Information", makeRequest(request_code::kInPage, kInformation));
     sections_.addEntry("Dosing", makeRequest(request_code::kInPage, kDosing));
@@ -84,7 +77,7 @@ const char* ParalyticsModule::buildPage(int32_t /*view*/) {
         builder.setTitle("", request_, kNoPageKind);
         return nullptr;
     }
-    const float weight = context_.weightKg(3);
+    const float weight = context_.weightKg(weight_mode::kCurrent);
     builder.hideChoiceList = 1;
     if (section_ == kInformation) {
         builder.setTitle("", request_, kInformationPageKind);
@@ -97,14 +90,14 @@ const char* ParalyticsModule::buildPage(int32_t /*view*/) {
         SharedString text;
         SharedString information;
         appendPage(drug_ - 1, weight, text, information, {.atropine = true, .equipment = true});
-        builder.weightInput = 3;
+        builder.weightInput = weight_mode::kCurrent;
         builder.appendDocument(text);
     }
     return builder.finish();
 }
 
 InputField* ParalyticsModule::choiceList(Request request) {
-    if (moduleCode(request) == kSectionListRequest) return &sections_;
+    if (moduleCode(request) == request_code::kResultsMenu) return &sections_;
     drugs_.label = kDrugListLabel;
     drugs_.unit = static_cast<int16_t>(drug_ - 1);
     return &drugs_;

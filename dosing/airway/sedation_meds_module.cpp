@@ -4,25 +4,14 @@
 #include "dosing/airway/sedation_fixed_pages.h"
 #include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
+#include "modules/record_name_list.h"
 #include "rendering/page_builder.h"
 
 namespace orvane {
 
-namespace {
-
-// The screens ask for a section list with this code; this module has none.
-constexpr int32_t kSectionListRequest = 80;
-
-}  // namespace
-
 SedationMedsModule::SedationMedsModule(PatientContext& context, Request request)
     : context_(context), request_(request), table_(context.openDatabase(kCode)) {
-    const uint16_t records = table_->recordCount();
-    for (uint16_t i = 0; i < records; ++i) {
-        RecordCursor cursor(table_->getRecord(i));
-        cursor.readText();
-        drugs_.addEntry(cursor.readText(), makeRequest(kCode, i + 1));
-    }
+    addRecordNames(drugs_, *table_, kCode);
     if (inList(value(request))) drug_ = value(request);
 }
 
@@ -30,7 +19,7 @@ const char* SedationMedsModule::buildPage(int32_t /*view*/) {
     PageBuilder& builder = context_.pageBuilder().start(true);
     builder.setTitle("", request_, 0);
     if (drug_ <= 0) return nullptr;
-    const float weight = context_.weightKg(3);
+    const float weight = context_.weightKg(weight_mode::kCurrent);
     for (SharedString& text : record_) text = SharedString();
     if (drug_ <= table_->recordCount()) {
         RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(drug_ - 1)));
@@ -43,13 +32,13 @@ const char* SedationMedsModule::buildPage(int32_t /*view*/) {
         text = record_[kDocument];
         fillWeightTemplates(text, weight);
     }
-    builder.weightInput = 3;
+    builder.weightInput = weight_mode::kCurrent;
     builder.appendDocument(text);
     return builder.finish();
 }
 
 InputField* SedationMedsModule::choiceList(Request request) {
-    if (moduleCode(request) == kSectionListRequest) return nullptr;
+    if (moduleCode(request) == request_code::kResultsMenu) return nullptr;
     drugs_.label = "Select a Sedative :";
     drugs_.unit = static_cast<int16_t>(drug_ - 1);
     return &drugs_;
