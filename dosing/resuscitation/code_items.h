@@ -39,6 +39,10 @@ struct RangeBlock {
     const char* tail;
 };
 void appendRangeBlocks(SharedString& out, float weight, const RangeBlock* blocks, int count);
+template <std::size_t N>
+void appendRangeBlocks(SharedString& out, float weight, const RangeBlock (&blocks)[N]) {
+    appendRangeBlocks(out, weight, blocks, static_cast<int>(N));
+}
 
 // A single dose doseRound(perKg W): from the maximum up, the maximum + unit + "<BR>" + maxNote;
 // below it the dose + unit.

@@ -1,5 +1,7 @@
 // The infusion pages of dobutamine, dopamine and adrenaline: pump rates of the standard mixture
 // for each dose per minute, mixing advice, and the same infusion mixed by the rule of six.
+#include <cstddef>
+
 #include "dosing/builders/drip_rate_line.h"
 #include "dosing/builders/rule_of_six_tables.h"
 #include "dosing/resuscitation/code_items.h"

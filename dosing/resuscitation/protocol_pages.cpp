@@ -1,8 +1,6 @@
 // The protocol pages for anaphylaxis, asthma, hypertension, hypoglycemia and seizures: fixed
 // advice around drug blocks whose doses are capped ranges per kg. The blocks are data; the
 // arithmetic is in code_items.cpp.
-#include <iterator>
-
 #include "dosing/builders/equipment_table.h"
 #include "dosing/resuscitation/code_items.h"
 #include "dosing/resuscitation/code_pages.h"
@@ -78,18 +76,13 @@ constexpr RangeBlock kSeizureDrugs[] = {
 
 constexpr CappedDose kGlucagon{0.1f, 1.0f, " mg.", "[1 mg = Max dose]"};
 
-template <std::size_t N>
-void appendBlocks(SharedString& out, float weight, const RangeBlock (&blocks)[N]) {
-    appendRangeBlocks(out, weight, blocks, static_cast<int>(std::size(blocks)));
-}
-
 }  // namespace
 
 void appendAnaphylaxisPage(SharedString& out, float weight, const SharedString&) {
     out.append("Epinephrine IM/SC (0.01 mg/kg/dose)<BR>Calc Dose: ");
     appendEpinephrineIm(out, weight);
     out.append("Route: IM (Preferred) or SC<BR>Freq: May be repeated q15 min");
-    appendBlocks(out, weight, kAnaphylaxisDrugs);
+    appendRangeBlocks(out, weight, kAnaphylaxisDrugs);
     out.append("<BR><BR>Fluids IV (10-20 mL/kg)<BR>Calc Dose: ");
     appendAmount(out, 10.0f * weight);
     out.append("-");
@@ -108,7 +101,7 @@ void appendAsthmaPage(SharedString& out, float weight, const SharedString&) {
         "mg/kg/dose)</B><BR>Calc Dose: ");
     appendEpinephrineIm(out, weight);
     out.append("Route: Subcutaneous<BR>Freq: May be repeated q15 min");
-    appendBlocks(out, weight, kAsthmaDrugs);
+    appendRangeBlocks(out, weight, kAsthmaDrugs);
     out.append(
         "<BR>Mag Sulfate     Vol of D5W/NS<BR><500 mg                25 mL<BR>"
         "500-1000 mg          50 mL<BR>1000-2000 mg        100 mL<BR>");
@@ -121,7 +114,7 @@ void appendHypertensionPage(SharedString& out, float weight, const SharedString&
         "initiating any treatment.<BR><BR>Usually choose one agent initially. The usual choices "
         "are Labetalol, Phentolamine, Nitroprusside or Hydralizine.  Dosing for Nitroprusside is "
         "in the TykoDrips module.");
-    appendBlocks(out, weight, kHypertensionDrugs);
+    appendRangeBlocks(out, weight, kHypertensionDrugs);
 }
 
 void appendHypoglycemiaPage(SharedString& out, float weight, const SharedString&) {
@@ -135,14 +128,14 @@ void appendHypoglycemiaPage(SharedString& out, float weight, const SharedString&
         "Adolescents.<BR><BR><B>Glucagon (0.1 mg/kg)</B><BR>Calc Result: ");
     appendCappedDose(out, weight, kGlucagon);
     out.append("<BR>Route: IV/IO/IM/SC<BR>Note: May repeat in 25 minutes.");
-    appendBlocks(out, weight, kHypoglycemiaDrugs);
+    appendRangeBlocks(out, weight, kHypoglycemiaDrugs);
 }
 
 void appendSeizuresPage(SharedString& out, float weight, const SharedString&) {
     out.append(
         "Choose either Lorazepam, Midazolam or Diazepam for initial treatment.  As time permits, "
         "load with Phenobarbital or Phenytoin, if indicated.");
-    appendBlocks(out, weight, kSeizureDrugs);
+    appendRangeBlocks(out, weight, kSeizureDrugs);
 }
 
 }  // namespace orvane::code
