@@ -81,8 +81,7 @@ void ToxicologyModule::appendIngestion() {
     context_.pageBuilder().appendDocument(ingestion_[kDocument]);
 }
 
-void ToxicologyModule::appendAntidote() {
-    const float weight = context_.weightKg(weight_mode::kCurrent);
+void ToxicologyModule::appendAntidote(float weight) {
     readRecordTexts(*antidoteTable_, item_ - 1, antidote_);
     caption_ = antidote_[kName];
     PageBuilder& builder = context_.pageBuilder();
@@ -98,6 +97,7 @@ void ToxicologyModule::appendAntidote() {
 const char* ToxicologyModule::buildPage(int32_t /*view*/) {
     PageBuilder& builder = context_.pageBuilder().start(true);
     builder.setTitle("", request_, kNoPageKind);
+    const float weight = context_.weightKg(weight_mode::kCurrent);
     if (section_ == kTopPage) {
         appendTopPage();
         return builder.finish();
@@ -106,7 +106,7 @@ const char* ToxicologyModule::buildPage(int32_t /*view*/) {
     if (section_ == kIngestions) {
         appendIngestion();
     } else {
-        appendAntidote();
+        appendAntidote(weight);
     }
     return builder.finish();
 }

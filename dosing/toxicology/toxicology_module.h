@@ -51,7 +51,7 @@ class ToxicologyModule : public Module {
     InputField* answer(InputField& list, const char* label, int32_t selected);
     void appendTopPage();
     void appendIngestion();
-    void appendAntidote();
+    void appendAntidote(float weight);
 
     PatientContext& context_;
     Request request_;
