@@ -4,7 +4,7 @@
 // in 100 mL with its rate table.
 #include <span>
 
-#include "dosing/airway/airway_numbers.h"
+#include "dosing/builders/short_amounts.h"
 #include "dosing/builders/drip_rate_line.h"
 #include "dosing/builders/rule_of_six_tables.h"
 #include "dosing/toxicology/antidote_pages.h"
@@ -83,7 +83,7 @@ void appendInfusionPage(SharedString& out, const InfusionPage& page, float weigh
     const RuleOfSix& six = page.ruleOfSix;
     const float mgPerKg = weight < six.smallChildBelowKg ? six.smallChildMgPerKg : six.mgPerKg;
     out.append("<BR>Alternatively, for Pediatric use, using Rule of 6's:<BR>Place ");
-    out.append(airway::f1(doseRound(mgPerKg * weight)));
+    out.append(f1(doseRound(mgPerKg * weight)));
     out.append(six.mixing);
     six.rateTable(out, weight);
 }
