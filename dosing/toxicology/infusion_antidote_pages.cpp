@@ -4,9 +4,9 @@
 // in 100 mL with its rate table.
 #include <span>
 
-#include "dosing/builders/short_amounts.h"
 #include "dosing/builders/drip_rate_line.h"
 #include "dosing/builders/rule_of_six_tables.h"
+#include "dosing/builders/short_amounts.h"
 #include "dosing/toxicology/antidote_pages.h"
 #include "foundation/rounding.h"
 
