@@ -13,6 +13,7 @@
 #include "calculators/tyko_growth.h"
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/sedation_meds_module.h"
+#include "dosing/resuscitation/code_list_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -50,13 +51,13 @@ using F = ModuleFamily;
 // their screens say so.
 constexpr std::array kModules{
     ModuleRow{1, nullptr, R::kIndexOrDocument},  // AbxNavix
-    ModuleRow{2, nullptr, R::kIndexOrDocument},  // ACLS
+    ModuleRow{2, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{3, nullptr, R::kIndexOrDocument},  // Adult Drips
     ModuleRow{request_code::kCalculator, nullptr, R::kByCalculator},
     ModuleRow{5, make<ClinicalConsult>, R::kIndexOrDocument, F::kClinicalConsult},
     ModuleRow{6, nullptr, R::kIndexOrDocument},  // Emergency Meds
     ModuleRow{7, make<FluidNavix>, R::kIndexOrDocument},
-    ModuleRow{8, nullptr, R::kIndexOrDocument},                          // PALS
+    ModuleRow{8, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},    // TykoAbx
     ModuleRow{10, nullptr, R::kIndexOrDocument},                         // TykoCode
     ModuleRow{11, nullptr, R::kIndexOrDocument},                         // TykoDrips
