@@ -14,6 +14,7 @@
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/sedation_meds_module.h"
 #include "dosing/resuscitation/code_list_module.h"
+#include "dosing/resuscitation/emerg_meds_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -55,7 +56,7 @@ constexpr std::array kModules{
     ModuleRow{3, nullptr, R::kIndexOrDocument},  // Adult Drips
     ModuleRow{request_code::kCalculator, nullptr, R::kByCalculator},
     ModuleRow{5, make<ClinicalConsult>, R::kIndexOrDocument, F::kClinicalConsult},
-    ModuleRow{6, nullptr, R::kIndexOrDocument},  // Emergency Meds
+    ModuleRow{6, make<EmergMedsModule>, R::kIndexOrDocument},
     ModuleRow{7, make<FluidNavix>, R::kIndexOrDocument},
     ModuleRow{8, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},    // TykoAbx

@@ -1,5 +1,6 @@
 // `orvane render` of the resuscitation lists on the sample content: the ACLS and PALS lists and
-// pages, and values outside the lists that leave the page as it was. Also checks the page checker
+// pages, the emergency medicines at a newborn's, a child's and an adult's weight, and values
+// outside the lists that leave the page as it was. Also checks the page checker
 // the render tests share, so that it catches what it is meant to.
 #include <gtest/gtest.h>
 
@@ -69,6 +70,79 @@ TEST(ResuscitationRenderTest, ValuesOutsideTheListsAreIgnored) {
     }
     const RenderRun kept = render("2:4");
     const RenderRun sent = render("2:4 --send 2:20:0 --send 8:15:0");
+    ASSERT_EQ(sent.status, 0) << sent.err;
+    EXPECT_FALSE(kept.out.empty());
+    EXPECT_EQ(sent.out, kept.out);
+}
+
+constexpr const char* kWeights[] = {"3kg", "13.3kg", "60kg"};
+
+RenderRun emergencyPage(int drug, const std::string& weight, const std::string& more = "") {
+    return render("6:" + std::to_string(drug) + " --child-weight " + weight + " --weight child" +
+                  more);
+}
+
+TEST(ResuscitationRenderTest, EmergencyMedicinesAtThreeWeights) {
+    const RenderRun list = render("6 --list");
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(lineCount(list.out), 13) << list.out;
+    EXPECT_EQ(list.out.rfind("Adenosine\t100663297\n", 0), 0u) << list.out;         // (6, 1)
+    EXPECT_TRUE(contains(list.out, "Diazepam (Valium)\t100663300\n")) << list.out;  // (6, 4)
+
+    for (const char* weight : kWeights) {
+        for (int drug = 1; drug <= lineCount(list.out); ++drug) {
+            const RenderRun run = emergencyPage(drug, weight);
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_FALSE(run.out.empty()) << drug << " at " << weight;
+            expectNoBrokenNumbers(run.out);
+        }
+    }
+}
+
+TEST(ResuscitationRenderTest, EmergencyMedicinePagesForAChild) {
+    // Diazepam at 13.3 kg: 0.2 × 13.3 = 2.66 → 2.7 mg; 0.5 × 13.3 = 6.65 → 6.6 mg (tenths, the
+    // tie to the even 66); volumes of 5 mg/mL 0.54 and 1.32 mL; 6.6 mg reaches the 5 mg of the
+    // young child's note.
+    const RenderRun diazepam = emergencyPage(4, "13.3kg");
+    EXPECT_TRUE(contains(diazepam.out,
+                         "(IV/IO):<BR>0.2-0.5 mg/kg = 2.7-6.6 mg.<BR>[0.54 - 1.32 "
+                         "mL of 5 mg/mL soln]."))
+        << diazepam.out;
+    EXPECT_TRUE(contains(diazepam.out, "Max dose 5 mg.")) << diazepam.out;
+    // At 3 kg the umbilical route and no note: 0.6-1.5 mg.
+    const RenderRun newborn = emergencyPage(4, "3kg");
+    EXPECT_TRUE(contains(newborn.out, "(IV/IO/UVC):<BR>0.2-0.5 mg/kg = 0.6-1.5 mg."))
+        << newborn.out;
+    EXPECT_FALSE(contains(newborn.out, "Max dose 5 mg.")) << newborn.out;
+
+    // Succinylcholine ("S30"), drawn from the paralytics table: 13.3 mg → 13.5 (halves) in
+    // 0.665 → 0.7 mL; 26.6 mg → 26.5 in 1.33 → 1.3 mL; with the atropine block and the yellow
+    // band of the equipment table.
+    const RenderRun succinylcholine = emergencyPage(11, "13.3kg");
+    EXPECT_TRUE(contains(succinylcholine.out, "1 mg/kg = 13.5 mg.<BR>[0.7 mL of 20 mg/mL soln]"))
+        << succinylcholine.out;
+    EXPECT_TRUE(contains(succinylcholine.out, "2 mg/kg = 26.5 mg.<BR>[1.3 mL of 20 mg/mL soln]"))
+        << succinylcholine.out;
+    EXPECT_TRUE(contains(succinylcholine.out, "Atropine to blunt")) << succinylcholine.out;
+    EXPECT_TRUE(contains(succinylcholine.out, "(Yellow)")) << succinylcholine.out;
+
+    // Rocuronium ("R20"): its paralytic document, 0.6-1.2 mg/kg = 7.98 → 8 and 15.96 → 16 mg.
+    const RenderRun rocuronium = emergencyPage(10, "13.3kg");
+    EXPECT_TRUE(contains(rocuronium.out, "<B>8</B>&nbsp;-&nbsp;<B>16</B>&nbsp;mg"))
+        << rocuronium.out;
+
+    // Adenosine, a templated document: 0.1 × 13.3 = 1.33 → 1.3 mg, in 1.3 / 3 = 0.43 mL.
+    const RenderRun adenosine = emergencyPage(1, "13.3kg");
+    EXPECT_TRUE(contains(adenosine.out, "Dose: <B>1.3</B>&nbsp;mg")) << adenosine.out;
+    EXPECT_TRUE(contains(adenosine.out, "<B>0.43</B>&nbsp;mL")) << adenosine.out;
+}
+
+TEST(ResuscitationRenderTest, EmergencyMedicineValuesOutsideTheListAreIgnored) {
+    const RenderRun none = render("6:14");
+    EXPECT_EQ(none.status, 0) << none.err;
+    EXPECT_EQ(none.out, "");
+    const RenderRun kept = emergencyPage(4, "20kg");
+    const RenderRun sent = emergencyPage(4, "20kg", " --send 6:14:0 --send 6:32767:0");
     ASSERT_EQ(sent.status, 0) << sent.err;
     EXPECT_FALSE(kept.out.empty());
     EXPECT_EQ(sent.out, kept.out);
