@@ -12,6 +12,7 @@
 #include "calculators/scores/scoring_calculators.h"
 #include "calculators/tyko_growth.h"
 #include "dosing/airway/paralytics_module.h"
+#include "dosing/airway/rsi_navix_module.h"
 #include "dosing/airway/sedation_meds_module.h"
 #include "dosing/resuscitation/code_list_module.h"
 #include "dosing/resuscitation/emerg_meds_module.h"
@@ -66,7 +67,7 @@ constexpr std::array kModules{
     ModuleRow{13, nullptr, R::kDocument},                                // TykoFever
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},
     ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},  // TykoOTC
-    ModuleRow{22, nullptr, R::kDocument},                  // RSI Navix
+    ModuleRow{22, make<RsiNavixModule>, R::kDocument},
     ModuleRow{23, make<SedationMedsModule>, R::kIndexOrDocument},
     ModuleRow{24, nullptr, R::kIndexOrDocument, F::kToxicology},  // Toxicology
     ModuleRow{26, nullptr, R::kIndexOrDocument},                  // Transfusions

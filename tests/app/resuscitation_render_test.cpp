@@ -148,4 +148,16 @@ TEST(ResuscitationRenderTest, EmergencyMedicineValuesOutsideTheListAreIgnored) {
     EXPECT_EQ(sent.out, kept.out);
 }
 
+TEST(ResuscitationRenderTest, IndexEntriesOpenTheirPages) {
+    const RenderRun index = render("53 --list");
+    ASSERT_EQ(index.status, 0) << index.err;
+    // (6, 13): vecuronium of the emergency medicines; (2, 1): the first ACLS record.
+    EXPECT_TRUE(contains(index.out, "Vecuronium (sample)\t100663309\n")) << index.out;
+    EXPECT_TRUE(contains(index.out, "VF and pulseless VT (sample)\t33554433\n")) << index.out;
+    // Vecuronium at 20 kg: 0.1 mg/kg = 2 mg, under its 10 mg maximum.
+    const RenderRun vecuronium = emergencyPage(13, "20kg");
+    EXPECT_TRUE(contains(vecuronium.out, "<B>2</B>&nbsp;mg")) << vecuronium.out;
+    EXPECT_TRUE(contains(render("2:1").out, "Shockable Rhythm"));
+}
+
 }  // namespace
