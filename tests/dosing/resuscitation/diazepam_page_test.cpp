@@ -61,6 +61,19 @@ TEST(DiazepamPageTest, RouteDoseLineAndNoteByWeight) {
     }
 }
 
+TEST(DiazepamPageTest, TheUmbilicalRouteUpToFiveKilograms) {
+    const struct {
+        float weight;
+        const char* route;
+    } cases[] = {{0.5f, "(IV/IO/UVC):"}, {4.9f, "(IV/IO/UVC):"}, {5.0f, "(IV/IO/UVC):"},
+                 {5.01f, "(IV/IO):"},    {5.1f, "(IV/IO):"},     {150.0f, "(IV/IO):"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(page(c.weight).rfind(std::string("<B>Calc Result</B>  ") + c.route + "<BR>", 0),
+                  0u)
+            << c.weight;
+    }
+}
+
 // The note's test in a float32 model of its own: 0.5 × W in single precision, then rounded to
 // tenths (ties to even) as the dose bands do between 0.5 and 10.
 bool noteByModel(float weight) {
