@@ -12,7 +12,10 @@
 #include "calculators/scores/scoring_calculators.h"
 #include "calculators/tyko_growth.h"
 #include "dosing/airway/paralytics_module.h"
+#include "dosing/airway/rsi_navix_module.h"
 #include "dosing/airway/sedation_meds_module.h"
+#include "dosing/resuscitation/code_list_module.h"
+#include "dosing/resuscitation/emerg_meds_module.h"
 #include "dosing/resuscitation/tyko_code_module.h"
 #include "dosing/toxicology/references_module.h"
 #include "dosing/toxicology/toxicology_module.h"
@@ -54,13 +57,13 @@ using F = ModuleFamily;
 // their screens say so.
 constexpr std::array kModules{
     ModuleRow{1, nullptr, R::kIndexOrDocument},  // AbxNavix
-    ModuleRow{2, nullptr, R::kIndexOrDocument},  // ACLS
+    ModuleRow{2, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{3, nullptr, R::kIndexOrDocument},  // Adult Drips
     ModuleRow{request_code::kCalculator, nullptr, R::kByCalculator},
     ModuleRow{5, make<ClinicalConsult>, R::kIndexOrDocument, F::kClinicalConsult},
-    ModuleRow{6, nullptr, R::kIndexOrDocument},  // Emergency Meds
+    ModuleRow{6, make<EmergMedsModule>, R::kIndexOrDocument},
     ModuleRow{7, make<FluidNavix>, R::kIndexOrDocument},
-    ModuleRow{8, nullptr, R::kIndexOrDocument},                        // PALS
+    ModuleRow{8, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
     ModuleRow{10, make<TykoCodeModule>, R::kIndexOrDocument},
     ModuleRow{11, nullptr, R::kIndexOrDocument},                         // TykoDrips
@@ -68,7 +71,7 @@ constexpr std::array kModules{
     ModuleRow{13, nullptr, R::kDocument},                                // TykoFever
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},
     ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},  // TykoOTC
-    ModuleRow{22, nullptr, R::kDocument},                  // RSI Navix
+    ModuleRow{22, make<RsiNavixModule>, R::kDocument},
     ModuleRow{23, make<SedationMedsModule>, R::kIndexOrDocument},
     ModuleRow{24, make<ToxicologyModule>, R::kIndexOrDocument, F::kToxicology},
     ModuleRow{26, make<TransfusionsModule>, R::kIndexOrDocument},

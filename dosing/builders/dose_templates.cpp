@@ -25,12 +25,13 @@ bool printable(float x) {
     return std::isfinite(x) && std::fabs(x) < kLargestPrinted;
 }
 
-// Formats numbers for one tag and remembers whether any of them was out of range.
+// Formats numbers for one tag and remembers whether any of them was out of range. A positive
+// amount never reads "0": it is widened up to 3 decimals (formatAmount).
 class Printer {
   public:
     std::string operator()(float x, int32_t decimals = 2) {
         if (!printable(x)) ok_ = false;
-        return formatNumber(x, decimals, false).str();
+        return formatAmount(x, decimals, false).str();
     }
     bool ok() const { return ok_; }
 

@@ -1,35 +1,20 @@
 #include "dosing/builders/short_amounts.h"
 
-#include <cstdint>
-
 #include "foundation/number_format.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
 
-namespace {
-
-// x with at most `decimals` decimals, widened while a positive x would still read "0".
-std::string shortForm(float x, int32_t decimals, bool applyDoseRound) {
-    std::string text = formatNumber(x, decimals, applyDoseRound).str();
-    for (int32_t d = decimals + 1; x > 0 && text == "0" && d <= kMostDecimals; ++d) {
-        text = formatNumber(x, d, applyDoseRound).str();
-    }
-    return text;
-}
-
-}  // namespace
-
 std::string f1(float x) {
-    return shortForm(doseRound(x), 1, true);
+    return formatAmount(doseRound(x), 1, true).str();
 }
 
 std::string p1(float x) {
-    return shortForm(x, 1, false);
+    return formatAmount(x, 1, false).str();
 }
 
 std::string p2(float x) {
-    return shortForm(x, 2, false);
+    return formatAmount(x, 2, false).str();
 }
 
 }  // namespace orvane

@@ -1,5 +1,6 @@
-// `orvane render` of the paralytics and sedation lists on the sample content: the lists, a
-// computed page for a child's weight, and values outside the lists that leave the page as it was.
+// `orvane render` of the paralytics and sedation lists and the intubation plan on the sample
+// content: the lists, computed pages for a child's weight, the plan at a newborn's, a child's and
+// an adult's weight, and values outside the lists that leave the page as it was.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,16 +10,14 @@
 
 namespace {
 
-using orvane::test_support::expectNoBrokenNumbers;
 using RenderRun = orvane::test_support::ProcessRun;
 
 RenderRun render(const std::string& arguments) {
     return orvane::test_support::runOrvane("render " + arguments);
 }
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using orvane::test_support::contains;
+using orvane::test_support::expectNoBrokenNumbers;
 
 TEST(AirwayRenderTest, ParalyticsListAndSuccinylcholineDosing) {
     const RenderRun list = render("37 --list");
@@ -62,6 +61,67 @@ TEST(AirwayRenderTest, ValuesOutsideTheListsAreIgnored) {
     ASSERT_EQ(sent.status, 0) << sent.err;
     EXPECT_EQ(sent.out, kept.out);
     EXPECT_TRUE(contains(sent.out, "1 mg/kg = <B>10</B>"));
+}
+
+// The plan's result page: one --choose per list (adjunct, sedative, narcotic, paralytic), then
+// the result view.
+RenderRun plan(const std::string& weight, int adjunct, int sedative, int narcotic, int paralytic) {
+    return render(
+        "22 --child-weight " + weight + " --weight child --choose 1=" + std::to_string(adjunct) +
+        " --choose 2=" + std::to_string(sedative) + " --choose 3=" + std::to_string(narcotic) +
+        " --choose 4=" + std::to_string(paralytic) + " --send 50:1:0");
+}
+
+TEST(AirwayRenderTest, RsiNavixPlanForAChild) {
+    // 13.3 kg, child weight: atropine 0.133 → 0.13 and 0.266 → 0.27 mg (one decimal each) in
+    // 1.3-2.7 mL; ketamine 13.3 → 13.5 and 53.2 → 53 mg; fentanyl likewise in mcg, in 0.27 and
+    // 1.06 mL of 50 mcg/mL; succinylcholine 13.5 mg in 0.665 → 0.7 mL; the yellow band.
+    const RenderRun run = plan("13.3kg", 2, 3, 2, 8);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(contains(run.out,
+                         "<B>Atropine:</B><BR>0.01-0.02 mg/kg = 0.1-0.3 mg.<BR>[1.3 - "
+                         "2.7 mL of 1 mg/10 mL soln]."))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "<B>Ketamine:</B><BR>1-4 mg/kg = 13.5-53 mg.")) << run.out;
+    EXPECT_TRUE(contains(run.out, "1-4 mcg/kg = 13.5-53 mcg.<BR>[0.27 - 1.06 mL of 50 mcg/mL"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out,
+                         "<B>Succinylcholine:</B><BR><B>Initial Dose (>12 yrs):</B>"
+                         "<BR>1 mg/kg = 13.5 mg.<BR>[0.7 mL of 20 mg/mL soln]"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "(Yellow)")) << run.out;
+    expectNoBrokenNumbers(run.out);
+
+    // The selections page names the choices, each a link that clears it.
+    const RenderRun selections =
+        render("22 --child-weight 13.3kg --weight child --choose 1=1 --choose 4=6");
+    EXPECT_TRUE(contains(selections.out, "<U>No Adjunct</U>")) << selections.out;
+    EXPECT_TRUE(contains(selections.out, "<U>Pancuronium (Pavulon)</U>")) << selections.out;
+    EXPECT_TRUE(contains(selections.out, "Select Sedative :")) << selections.out;
+}
+
+TEST(AirwayRenderTest, RsiNavixPlansAtThreeWeights) {
+    const struct {
+        int adjunct, sedative, narcotic, paralytic;
+    } plans[] = {{1, 1, 1, 1}, {2, 2, 2, 2}, {3, 3, 3, 3}, {4, 4, 1, 4}, {5, 5, 2, 5},
+                 {6, 6, 3, 6}, {2, 7, 2, 7}, {1, 3, 1, 8}, {5, 3, 3, 9}};
+    for (const char* weight : {"3kg", "13.3kg", "60kg"}) {
+        for (const auto& p : plans) {
+            const RenderRun run = plan(weight, p.adjunct, p.sedative, p.narcotic, p.paralytic);
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_FALSE(run.out.empty());
+            expectNoBrokenNumbers(run.out);
+        }
+    }
+}
+
+TEST(AirwayRenderTest, RsiNavixValuesOutsideTheListsAreIgnored) {
+    const RenderRun kept = render("22 --choose 1=3");
+    const RenderRun sent =
+        render("22 --choose 1=3 --choose 1=7 --choose 4=10 --choose 5=1 --send 50:2:0");
+    ASSERT_EQ(sent.status, 0) << sent.err;
+    EXPECT_TRUE(contains(kept.out, "<U>Lidocaine</U>")) << kept.out;
+    EXPECT_EQ(sent.out, kept.out);
 }
 
 }  // namespace

@@ -61,6 +61,8 @@ const std::vector<std::u16string> kIndex = {
     u"TykoFever (sample)",
     u"TykoGrowth (sample)",
     u"TykoOTC (sample)",
+    u"Vecuronium (sample)",
+    u"VF and pulseless VT (sample)",
     u"Weight-based code summary for children (TykoCode sample)",
     u"Weight-based defibrillation energy (TykoCode sample)",
     u"Weight-based fluid boluses and maintenance (TykoCode sample)"};

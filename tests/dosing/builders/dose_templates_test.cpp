@@ -78,6 +78,21 @@ TEST(DoseTemplatesTest, AmountAndRateTags) {
     runCases(std::begin(cases), std::end(cases));
 }
 
+TEST(DoseTemplatesTest, SmallPositiveAmountsNeverReadZero) {
+    const Case cases[] = {
+        // 0.001 mg/kg × 3 kg = 0.003 mg: two decimals would read 0, three show it.
+        {"<$dose=0.001 units=mg>", 3, "<B>0.003</B>&nbsp;mg"},
+        {"<$doseamt=0.001 conc=1 units=mg>", 3, "<B>0.003</B>&nbsp;mg (0.003 mL)"},
+        // 0.0012 mg → 0.001 (thousandths) in 1 mg/mL.
+        {"<$amt=0.0004 conc=1>", 3, "<B>0.001</B>&nbsp;"},
+        // 0.006 mg reads 0.01 with two decimals (halves up), not 0: it keeps that form.
+        {"<$doserange=0.002 up=0.05 units=mg>", 3, "<B>0.01</B>&nbsp;-&nbsp;<B>0.15</B>&nbsp;mg"},
+        // No dose stays 0.
+        {"<$dose=0.001 units=mg>", 0, "<B>0</B>&nbsp;mg"},
+    };
+    runCases(std::begin(cases), std::end(cases));
+}
+
 TEST(DoseTemplatesTest, Conditionals) {
     const Case cases[] = {
         {"a<$weightif=20>b</$weightif>c", 25, "abc"},
