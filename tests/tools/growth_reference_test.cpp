@@ -7,11 +7,16 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <ostream>
 #include <sstream>
 #include <string>
 
+#include "calculators/growth_formulas.h"
 #include "tests/content/content_fixture.h"
 #include "tests/support/cdc_reference_file.h"
 
@@ -20,6 +25,7 @@ namespace {
 
 using test_support::cdcReferenceFolder;
 using test_support::cdcRow;
+using Row = std::map<std::string, double>;
 
 constexpr int kRecordsPerSex = 72;
 
@@ -56,6 +62,10 @@ DecodedRecord decode(const ByteVector& bytes) {
         at += 4;
     }
     return out;
+}
+
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << "band " << c.band << (c.boy ? " boys" : " girls");
 }
 
 class GrowthReferenceRecordTest : public testing::TestWithParam<RecordCase> {
@@ -173,6 +183,62 @@ INSTANTIATE_TEST_SUITE_P(
                    {"statage.csv", "216.5"},
                    kZeros,
                    {"bmiagerev.csv", "216.5"}}));
+
+// The months a band's text names: "n mos to less than ..." gives n, "y yrs" and "y yrs m mos" give
+// 12 y + m; the two birth bands give 0.
+double monthsOfBandText(const std::string& text) {
+    if (text.starts_with("Birth") || text.starts_with("1 month ")) return text[0] == '1' ? 1 : 0;
+    const double first = std::strtod(text.c_str(), nullptr);
+    if (text.find(" mos to less than ") != std::string::npos) return first;
+    const size_t yrs = text.find(" yrs ");
+    return 12 * first +
+           (yrs == std::string::npos ? 0 : std::strtod(text.c_str() + yrs + 5, nullptr));
+}
+
+std::string ageText(double months) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%g", months);
+    return text;
+}
+
+TEST(GrowthReferenceTest, EveryBandOfBothSexesHoldsTheFileRows) {
+    CompiledSource built;
+    std::string error;
+    ASSERT_TRUE(buildGrowthReference(cdcReferenceFolder(), built, error)) << error;
+    ASSERT_EQ(built.image.records.size(), 144u);
+    for (int band = 1; band <= 72; ++band) {
+        // The middle of the band's first month; birth itself for band 1.
+        const double middle = band == 1 ? 0 : monthsOfBandText(growthBandLabel(band).str()) + 0.5;
+        const bool infant = band <= 38;
+        struct Expected {
+            const char* file;
+            std::string age;
+        };
+        const Expected weight = {infant ? "wtageinf.csv" : "wtage.csv",
+                                 ageText(band == 38 ? 36 : middle)};
+        const Expected length = {infant ? "lenageinf.csv" : "statage.csv",
+                                 ageText(band == 38 ? 35.5 : middle)};
+        const Expected head = {infant ? "hcageinf.csv" : nullptr, weight.age};
+        const Expected bmi = {band >= 27 ? "bmiagerev.csv" : nullptr, ageText(middle)};
+        for (const bool boy : {false, true}) {
+            const DecodedRecord record =
+                decode(built.image.records[static_cast<size_t>(band - 1 + (boy ? 72 : 0))]);
+            ASSERT_EQ(record.floats.size(), 13u);
+            int at = 1;
+            for (const Expected& e : {weight, length, head, bmi}) {
+                const std::string where = "band " + std::to_string(band) +
+                                          (boy ? " boys " : " girls ") +
+                                          (e.file ? e.file : "zeros") + " " + e.age;
+                const Row row = e.file ? cdcRow(e.file, boy ? "1" : "2", e.age) : Row{};
+                ASSERT_TRUE(e.file == nullptr || !row.empty()) << where;
+                for (const char* column : {"L", "M", "S"}) {
+                    const float expected = e.file ? static_cast<float>(row.at(column)) : 0.0f;
+                    EXPECT_EQ(record.floats[static_cast<size_t>(at++)], expected) << where;
+                }
+            }
+        }
+    }
+}
 
 ByteVector fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
