@@ -55,7 +55,7 @@ const std::vector<std::u16string> kIndex = {
     u"TykoDrips (sample)",
     u"TykoDrugs (sample)",
     u"TykoFever (sample)",
-    u"TykoGrowth (sample)",
+    u"TykoGrowth (CDC 2000)",
     u"TykoOTC (sample)"};
 
 bool startsWithIgnoringCase(const std::u16string& text, const std::u16string& prefix) {
