@@ -78,10 +78,10 @@ void TykoGrowth::resetInputs() {
 TykoGrowth::Reference TykoGrowth::readReference(bool boy) {
     const int32_t index = band_ - 1 + (boy ? kGrowthBandCount : 0);
     RecordCursor cursor(growth_->getRecord(static_cast<uint16_t>(index)));
-    cursor.readText();   // label
+    Reference r;
+    r.name = cursor.readText();
     cursor.readByte();   // flag
     cursor.readFloat();  // age
-    Reference r;
     r.weight = readLms(cursor);
     r.length = readLms(cursor);
     r.head = readLms(cursor);
@@ -161,6 +161,11 @@ const char* TykoGrowth::buildPage(int32_t view) {
     if (bmiBand) {
         report.append("<BR><B>BMI Percentiles</B><BR>");
         appendRows(report, ref.bmi, 1.0f, false, " Kg/M^2\r\n");
+    }
+    // A page with tables says where their numbers come from.
+    if ((any || bmiBand) && !ref.name.empty()) {
+        report.append("<BR>");
+        report.append(ref.name);
     }
     results_[0] = report;
     builder.appendDocument(report);

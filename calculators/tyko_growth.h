@@ -1,7 +1,8 @@
 // TykoGrowth: growth percentiles (request 14). The user picks one of 72 age bands and the sex and
 // enters weight, length or height and head circumference; the page places each on the reference
 // curves of database 14 (LMS rows per band and sex) with its percentile band and Z-score, and
-// lists the values at eleven standard percentiles. The arithmetic is in growth_formulas.h.
+// lists the values at eleven standard percentiles, and closes with a line naming the reference
+// (the records' label, e.g. "CDC 2000 growth reference"). The arithmetic is in growth_formulas.h.
 #pragma once
 
 #include <memory>
@@ -34,6 +35,7 @@ class TykoGrowth : public CalculatorModule {
 
   private:
     struct Reference {
+        SharedString name;  // the record's label: the reference the rows come from
         LmsParameters weight, length, head, bmi;
     };
 

@@ -28,6 +28,7 @@ cmake --build "$bld"
 cmake --install "$bld" --prefix "$prefix" >/dev/null
 expected_list="$("$bld/bin/orvane" render 32 --list)"
 expected_page="$("$bld/bin/orvane" render 5:1)"
+expected_growth="$("$bld/bin/orvane" render 14:14 --sex male --input 2=10kg)"
 
 server=""
 finish() {
@@ -50,7 +51,7 @@ fail() {
 }
 
 for f in bin/orvane bin/orvane-content share/orvane/web/index.html share/orvane/bitmaps/bitmap_108.svg \
-         share/orvane/content/orvane_index.pdb; do
+         share/orvane/content/orvane_index.pdb share/orvane/content/vemra6_09a.pdb; do
     [ -f "$moved/$f" ] || fail "$f is not installed"
 done
 [ -z "$(find "$moved/bin" -name '*.pdb')" ] || fail "content files were installed among the programs"
@@ -58,6 +59,13 @@ done
 [ -n "$expected_list" ] && [ -n "$expected_page" ] || fail "the build tree's program printed nothing"
 [ "$("$orvane" render 32 --list)" = "$expected_list" ] || fail "orvane render 32 --list differs"
 [ "$("$orvane" render 5:1)" = "$expected_page" ] || fail "orvane render 5:1 differs"
+# The growth reference generated from the CDC 2000 files is installed with the sample content.
+case "$expected_growth" in
+*"CDC 2000 growth reference") ;;
+*) fail "the build tree's growth page does not name the CDC 2000 growth reference" ;;
+esac
+[ "$("$orvane" render 14:14 --sex male --input 2=10kg)" = "$expected_growth" ] ||
+    fail "orvane render 14:14 differs"
 "$orvane" --version >/dev/null || fail "orvane --version failed"
 
 state="$work/state"

@@ -99,7 +99,7 @@ class ContentDir : public test_support::TempContentDir {
         for (const GrowthRow* row : {&kGirls, &kBoys}) {
             for (int band = 1; band <= 72; ++band) {
                 ByteVector r;
-                putText(r, "band " + std::to_string(band));
+                putText(r, "Test growth rows");
                 r.push_back(0);
                 putFloat(r, static_cast<float>(band));
                 for (const float* lms : {row->weight, row->length, row->head, row->bmi}) {

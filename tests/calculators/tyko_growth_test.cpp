@@ -168,6 +168,20 @@ TEST_F(TykoGrowthTest, HeightBandsHaveNoHeadTable) {
     EXPECT_NE(text.find("<B>BMI Percentiles</B>"), std::string::npos);
 }
 
+TEST_F(TykoGrowthTest, PageWithTablesNamesItsReference) {
+    // The records' label names the reference the rows come from, on the page's last line.
+    open(10);
+    sex(unit::kMale);
+    measure(12, 0, 0);
+    EXPECT_TRUE(page().ends_with("<BR><BR>Test growth rows"));
+    open(30);
+    measure(0, 0, 0);  // the BMI table alone
+    EXPECT_TRUE(page().ends_with(" <BR><BR>Test growth rows"));
+    open(10);
+    measure(0, 0, 0);
+    EXPECT_EQ(page(), "");  // no table: no reference line either
+}
+
 TEST_F(TykoGrowthTest, NothingGivenAndImplausibleValues) {
     open(10);
     measure(0, 0, 0);

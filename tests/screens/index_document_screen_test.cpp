@@ -59,7 +59,7 @@ const std::vector<std::u16string> kIndex = {
     u"TykoDrips (sample)",
     u"TykoDrugs (sample)",
     u"TykoFever (sample)",
-    u"TykoGrowth (sample)",
+    u"TykoGrowth (CDC 2000)",
     u"TykoOTC (sample)",
     u"Vecuronium (sample)",
     u"VF and pulseless VT (sample)",

@@ -82,6 +82,40 @@ TEST(OrvaneContentTest, BuildErrorExitsOneAndLeavesNoFile) {
     EXPECT_TRUE(std::filesystem::is_empty(out));
 }
 
+TEST(OrvaneContentTest, BuildWithTheGrowthReference) {
+    const std::string src = freshFolder("tool_growth_src");
+    const std::string out = freshFolder("tool_growth_out");
+    const std::string reference = std::string(ORVANE_SOURCE_DIR) + "/reference-data/cdc2000";
+    writeText(src + "/x.json", R"({"file": "x.pdb", "records": [["x"]]})");
+    const ToolRun build = runTool("build '" + src + "' '" + out + "' --growth '" + reference + "'");
+    ASSERT_EQ(build.status, 0) << build.output;
+    EXPECT_TRUE(std::filesystem::exists(out + "/x.pdb"));
+    const ToolRun dump = runTool("dump '" + out + "/vemra6_09a.pdb' --fields TBF");
+    ASSERT_EQ(dump.status, 0) << dump.output;
+    EXPECT_NE(dump.output.find("records 144"), std::string::npos) << dump.output;
+    EXPECT_NE(dump.output.find("0 T \"CDC 2000 growth reference\""), std::string::npos);
+
+    // A JSON source for the same file as the growth reference: refused, nothing written.
+    const std::string out2 = freshFolder("tool_growth_twice");
+    writeText(src + "/growth.json", R"({"file": "vemra6_09a.pdb", "records": [["x"]]})");
+    const ToolRun twice =
+        runTool("build '" + src + "' '" + out2 + "' --growth '" + reference + "'");
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_NE(twice.output.find(reference + ": \"vemra6_09a.pdb\" is also made by " + src +
+                                "/growth.json"),
+              std::string::npos)
+        << twice.output;
+    EXPECT_TRUE(std::filesystem::is_empty(out2));
+
+    // A reference folder without the files: exits 1 with the file named.
+    const std::string empty = freshFolder("tool_growth_empty");
+    const ToolRun missing = runTool("build '" + src + "' '" + out2 + "' --growth '" + empty + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.output.find(empty + "/wtageinf.csv: cannot read the file"), std::string::npos)
+        << missing.output;
+    EXPECT_TRUE(std::filesystem::is_empty(out2));
+}
+
 TEST(OrvaneContentTest, BadUseExitsOne) {
     EXPECT_EQ(runTool("").status, 1);
     EXPECT_EQ(runTool("frobnicate").status, 1);

@@ -263,7 +263,8 @@ bool compileSource(const std::string& sourceName, const std::string& text, Compi
     return true;
 }
 
-bool buildContent(const std::string& sourceDir, const std::string& outDir, std::string& errors) {
+bool buildContent(const std::string& sourceDir, const std::string& outDir, std::string& errors,
+                  std::vector<GeneratedSource> generated) {
     namespace fs = std::filesystem;
     std::error_code ec;
     std::vector<fs::path> sources;
@@ -305,6 +306,16 @@ bool buildContent(const std::string& sourceDir, const std::string& outDir, std::
             continue;
         }
         compiled.push_back(std::move(result));
+    }
+    for (GeneratedSource& source : generated) {
+        const auto [it, fresh] = sourceOfFile.emplace(source.compiled.fileName, source.madeFrom);
+        if (!fresh) {
+            errors += source.madeFrom + ": \"" + source.compiled.fileName + "\" is also made by " +
+                      it->second + "\n";
+            ok = false;
+            continue;
+        }
+        compiled.push_back(std::move(source.compiled));
     }
     if (!ok) return false;
 

@@ -31,9 +31,18 @@ bool compileSource(const std::string& sourceName, const std::string& json, Compi
 // a character that has no 8-bit form or for malformed UTF-8.
 bool encodeText(const std::string& utf8, std::string& out, std::string& error);
 
+// A database made by a generator rather than from a JSON source, with what it was made from (for
+// messages).
+struct GeneratedSource {
+    std::string madeFrom;
+    CompiledSource compiled;
+};
+
 // Compiles every *.json in sourceDir (in name order) and writes each as a file in outDir, each
-// through a temporary file. Nothing is written when any source has an error. Messages (one per
-// line) are appended to errors. Returns true when everything was written.
-bool buildContent(const std::string& sourceDir, const std::string& outDir, std::string& errors);
+// through a temporary file, together with the generated databases. Two sources for one file are
+// an error. Nothing is written when any source has an error. Messages (one per line) are appended
+// to errors. Returns true when everything was written.
+bool buildContent(const std::string& sourceDir, const std::string& outDir, std::string& errors,
+                  std::vector<GeneratedSource> generated = {});
 
 }  // namespace orvane::tools

@@ -1,5 +1,6 @@
-// orvane-content: builds the Palm database content files from their JSON sources and dumps them.
-//   orvane-content build SRC_DIR OUT_DIR
+// orvane-content: builds the Palm database content files from their JSON sources (and database 14
+// from the growth reference's LMS files) and dumps them.
+//   orvane-content build SRC_DIR OUT_DIR [--growth REFERENCE_DIR]
 //   orvane-content dump FILE [--fields LAYOUT]   (layout letters: T text, B byte, L long,
 //                                                 F float, N number text)
 #include <cstdio>
@@ -8,12 +9,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "content/byte_source.h"
 #include "content/pdb_file.h"
 #include "content/record_buffer.h"
 #include "content/record_cursor.h"
 #include "tools/lib/content_compiler.h"
+#include "tools/lib/growth_reference.h"
 
 namespace {
 
@@ -21,7 +24,7 @@ using namespace orvane;
 
 int usage() {
     std::fputs(
-        "usage: orvane-content build SRC_DIR OUT_DIR\n"
+        "usage: orvane-content build SRC_DIR OUT_DIR [--growth REFERENCE_DIR]\n"
         "       orvane-content dump FILE [--fields LAYOUT]   (T text, B byte, L long, F float,"
         " N number text)\n",
         stderr);
@@ -60,9 +63,20 @@ void printHex(const uint8_t* bytes, uint32_t count) {
     std::printf("\n");
 }
 
-int build(const char* sourceDir, const char* outDir) {
+// Builds the sources; with a growth reference folder, database 14 is generated from its files.
+int build(const char* sourceDir, const char* outDir, const char* growthDir) {
+    std::vector<tools::GeneratedSource> generated;
+    if (growthDir != nullptr) {
+        tools::GeneratedSource growth{growthDir, {}};
+        std::string error;
+        if (!tools::buildGrowthReference(growthDir, growth.compiled, error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
+        generated.push_back(std::move(growth));
+    }
     std::string errors;
-    if (!tools::buildContent(sourceDir, outDir, errors)) {
+    if (!tools::buildContent(sourceDir, outDir, errors, std::move(generated))) {
         std::fputs(errors.c_str(), stderr);
         return 1;
     }
@@ -138,7 +152,10 @@ int dump(const char* fileName, std::string_view layout) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "build") == 0) return build(argv[2], argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "build") == 0) return build(argv[2], argv[3], nullptr);
+    if (argc == 6 && std::strcmp(argv[1], "build") == 0 && std::strcmp(argv[4], "--growth") == 0) {
+        return build(argv[2], argv[3], argv[5]);
+    }
     if (argc == 3 && std::strcmp(argv[1], "dump") == 0) return dump(argv[2], "");
     if (argc == 5 && std::strcmp(argv[1], "dump") == 0 && std::strcmp(argv[3], "--fields") == 0) {
         if (argv[4][0] == '\0') return usage();
