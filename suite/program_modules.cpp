@@ -14,6 +14,7 @@
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/sedation_meds_module.h"
 #include "dosing/weight_based/tyko_drugs_module.h"
+#include "dosing/weight_based/tyko_fever_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -62,7 +63,7 @@ constexpr std::array kModules{
     ModuleRow{10, nullptr, R::kIndexOrDocument},                       // TykoCode
     ModuleRow{11, nullptr, R::kIndexOrDocument},                       // TykoDrips
     ModuleRow{12, make<TykoDrugsModule>, R::kIndexOrDocument, F::kNone, false, true},
-    ModuleRow{13, nullptr, R::kDocument},  // TykoFever
+    ModuleRow{13, make<TykoFeverModule>, R::kDocument},
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},
     ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},  // TykoOTC
     ModuleRow{22, nullptr, R::kDocument},                  // RSI Navix

@@ -119,6 +119,25 @@ TEST(WeightBasedRenderTest, EveryDrugAndChoiceAtEveryWeight) {
     }
 }
 
+TEST(WeightBasedRenderTest, FeverMedicines) {
+    const RenderRun list = render("13 --list");
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, "Acetaminophen (Tylenol)\t218103809\nIbuprofen (Motrin)\t218103810\n");
+    // 10 mg/kg × 13.3 = 133 → 130 mg (tens), 6.5 mL of 20 mg/mL.
+    const RenderRun run = render("13:2 --child-weight 13.3kg --weight child");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(contains(run.out, "<B>130</B>&nbsp;mg (6.5 mL)")) << run.out;
+    for (const char* weight : {"0.5kg", "3kg", "13.3kg", "100kg"}) {
+        for (const char* medicine : {"13", "13:2", "13:7"}) {
+            const RenderRun page =
+                render(std::string(medicine) + " --child-weight " + weight + " --weight child");
+            ASSERT_EQ(page.status, 0) << page.err;
+            EXPECT_TRUE(contains(page.out, "SAMPLE DATA")) << page.out;
+            expectNoBrokenNumbers(page.out);
+        }
+    }
+}
+
 TEST(WeightBasedRenderTest, ValuesOutsideTheListsAreIgnored) {
     const RenderRun beyond = render("12:99");
     EXPECT_EQ(beyond.status, 0) << beyond.err;

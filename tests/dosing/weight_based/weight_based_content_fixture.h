@@ -116,6 +116,13 @@ class ContentDir : public test_support::TempContentDir {
         index.push_back(indexRecord("Listed Adenosine", makeRequest(12, 5)));
         write(58, index);
     }
+
+    // Two fever medicines whose documents hold one dose template each: 15 mg/kg at most 1000 mg,
+    // and 10 mg/kg at most 400 mg.
+    void writeFever() const {
+        write(13, {texts({"F1", "Acetaminophen", "", "A <$dose=15 max=1000 units=mg>"}),
+                   texts({"F2", "Ibuprofen", "", "I <$dose=10 max=400 units=mg>"})});
+    }
 };
 
 using Session = test_support::ContentSession;
