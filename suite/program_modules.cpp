@@ -15,6 +15,7 @@
 #include "dosing/airway/sedation_meds_module.h"
 #include "dosing/weight_based/tyko_drugs_module.h"
 #include "dosing/weight_based/tyko_fever_module.h"
+#include "dosing/weight_based/tyko_otc_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -65,8 +66,8 @@ constexpr std::array kModules{
     ModuleRow{12, make<TykoDrugsModule>, R::kIndexOrDocument, F::kNone, false, true},
     ModuleRow{13, make<TykoFeverModule>, R::kDocument},
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},
-    ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},  // TykoOTC
-    ModuleRow{22, nullptr, R::kDocument},                  // RSI Navix
+    ModuleRow{17, make<TykoOtcModule>, R::kIndexOrDocument, F::kOtc},
+    ModuleRow{22, nullptr, R::kDocument},  // RSI Navix
     ModuleRow{23, make<SedationMedsModule>, R::kIndexOrDocument},
     ModuleRow{24, nullptr, R::kIndexOrDocument, F::kToxicology},  // Toxicology
     ModuleRow{26, nullptr, R::kIndexOrDocument},                  // Transfusions
@@ -87,7 +88,7 @@ constexpr std::array kModules{
     ModuleRow{request_code::kAzIndex, make<AzIndex>, R::kIndex, F::kNone, false, true},
     ModuleRow{57, nullptr, R::kDocument, F::kToxicology},  // Toxicology
     ModuleRow{59, make<CalculatorsMenu>, R::kIndex},
-    ModuleRow{60, nullptr, R::kIndex, F::kOtc},  // TykoOTC
+    ModuleRow{60, make<TykoOtcModule>, R::kIndex, F::kOtc},
     ModuleRow{63, make<DocumentList>, R::kDocument},
     ModuleRow{request_code::kPreviousView, nullptr, R::kDocument, F::kNone, true},
     ModuleRow{request_code::kNextView, nullptr, R::kDocument, F::kNone, true},

@@ -138,6 +138,26 @@ TEST(WeightBasedRenderTest, FeverMedicines) {
     }
 }
 
+TEST(WeightBasedRenderTest, OtcCategoriesAndMedicines) {
+    const RenderRun categories = render("17 --list");
+    ASSERT_EQ(categories.status, 0) << categories.err;
+    EXPECT_EQ(categories.out,
+              "Fever/Pain Medications\t1006632961\nAllergy/Cold/Cough Medications\t1006632962\n"
+              "Gastrointestinal Medications\t1006632963\n");
+    const RenderRun gastro = render("60:3 --list");
+    ASSERT_EQ(gastro.status, 0) << gastro.err;
+    EXPECT_EQ(gastro.out.rfind("Antacid Liquid (sample 82)\t285212673\n", 0), 0u) << gastro.out;
+    // Records 16 and 81 lie in the first and second categories.
+    EXPECT_TRUE(contains(render("17:16").out, "record 16 of the Fever/Pain category"));
+    EXPECT_TRUE(contains(render("17:81").out, "record 81 of the Allergy/Cold/Cough category"));
+    // From the category page: category 2, then its third medicine (record 19).
+    const RenderRun chosen = render("17 --send 60:2:0 --send 17:3:0");
+    ASSERT_EQ(chosen.status, 0) << chosen.err;
+    EXPECT_TRUE(contains(chosen.out, "record 19 of the Allergy/Cold/Cough category")) << chosen.out;
+    // A medicine beyond the table leaves the category page.
+    EXPECT_EQ(render("17:90").out, render("17").out);
+}
+
 TEST(WeightBasedRenderTest, ValuesOutsideTheListsAreIgnored) {
     const RenderRun beyond = render("12:99");
     EXPECT_EQ(beyond.status, 0) << beyond.err;

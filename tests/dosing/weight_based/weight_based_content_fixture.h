@@ -123,6 +123,18 @@ class ContentDir : public test_support::TempContentDir {
         write(13, {texts({"F1", "Acetaminophen", "", "A <$dose=15 max=1000 units=mg>"}),
                    texts({"F2", "Ibuprofen", "", "I <$dose=10 max=400 units=mg>"})});
     }
+
+    // `count` OTC records named "Medicine m" (m counted from 1) whose paragraphs are "P1 of m",
+    // an empty second one, " joined" (beginning with a space) and "P4"; the rest empty.
+    void writeOtc(int32_t count) const {
+        std::vector<ByteVector> records;
+        for (int32_t m = 1; m <= count; ++m) {
+            const std::string n = std::to_string(m);
+            records.push_back(texts(
+                {"K" + n, "Medicine " + n, "P1 of " + n, "", " joined", "P4", "", "", "", ""}));
+        }
+        write(17, records);
+    }
 };
 
 using Session = test_support::ContentSession;
