@@ -13,6 +13,7 @@
 #include "calculators/tyko_growth.h"
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/sedation_meds_module.h"
+#include "dosing/resuscitation/tyko_code_module.h"
 #include "dosing/weight_based/tyko_drugs_module.h"
 #include "dosing/weight_based/tyko_fever_module.h"
 #include "dosing/weight_based/tyko_otc_module.h"
@@ -61,8 +62,8 @@ constexpr std::array kModules{
     ModuleRow{7, make<FluidNavix>, R::kIndexOrDocument},
     ModuleRow{8, nullptr, R::kIndexOrDocument},                        // PALS
     ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
-    ModuleRow{10, nullptr, R::kIndexOrDocument},                       // TykoCode
-    ModuleRow{11, nullptr, R::kIndexOrDocument},                       // TykoDrips
+    ModuleRow{10, make<TykoCodeModule>, R::kIndexOrDocument},
+    ModuleRow{11, nullptr, R::kIndexOrDocument},  // TykoDrips
     ModuleRow{12, make<TykoDrugsModule>, R::kIndexOrDocument, F::kNone, false, true},
     ModuleRow{13, make<TykoFeverModule>, R::kDocument},
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},

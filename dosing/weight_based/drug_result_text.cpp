@@ -1,7 +1,7 @@
 #include "dosing/weight_based/drug_result_text.h"
 
-#include "dosing/airway/airway_numbers.h"
 #include "dosing/builders/dose_templates.h"
+#include "dosing/builders/short_amounts.h"
 #include "dosing/weight_based/dose_calculation.h"
 
 namespace orvane {
@@ -38,7 +38,7 @@ constexpr const char* kDiazepamWarning =
 constexpr const char* kNbsp = "&nbsp;";
 
 std::string amount(float x) {
-    return airway::p2(x);
+    return p2(x);
 }
 
 // " q" + interval (+ "h" except for the subcutaneous kind); nothing for a loading dose ("0") or

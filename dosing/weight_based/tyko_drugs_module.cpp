@@ -1,6 +1,7 @@
 #include "dosing/weight_based/tyko_drugs_module.h"
 
 #include "content/record_cursor.h"
+#include "dosing/resuscitation/tyko_code_module.h"
 #include "dosing/weight_based/resuscitation_drugs.h"
 #include "modules/patient_context.h"
 
@@ -21,6 +22,8 @@ TykoDrugsModule::TykoDrugsModule(PatientContext& context, Request request)
       drugCount_(table_->recordCount()) {
     if (value(request) > 0) handleRequest(request);
 }
+
+TykoDrugsModule::~TykoDrugsModule() = default;
 
 bool TykoDrugsModule::readIndexEntry(int32_t i, SharedString& name, Request& target) {
     if (i < 0 || i >= index_->recordCount()) return false;

@@ -20,6 +20,7 @@ namespace orvane {
 
 class PageBuilder;
 class PatientContext;
+class TykoCodeModule;
 
 class TykoDrugsModule : public Module {
   public:
@@ -31,6 +32,7 @@ class TykoDrugsModule : public Module {
 
     // Opens both tables and reads the drug count; a request with a drug chooses it at once.
     TykoDrugsModule(PatientContext& context, Request request);
+    ~TykoDrugsModule() override;
 
     bool isAvailable() const override { return true; }
     SharedString title() const override { return SharedString("TykoDrugs"); }
@@ -66,6 +68,7 @@ class TykoDrugsModule : public Module {
     int32_t drugCount_ = 0;
     int32_t drug_ = 0;
     int32_t codePage_ = 0;  // the TykoCode page of a resuscitation drug; 0 for a table drug
+    std::unique_ptr<TykoCodeModule> codePages_;  // made when a resuscitation drug is first shown
     int32_t position_ = kNoPosition;
     DrugRecord record_;
     std::vector<DoseEntry> doses_;

@@ -1,7 +1,9 @@
 // The page of TykoDrugsModule: the dose and frequency sections with their links, and the result
 // text for the child weight (or, for a resuscitation drug, its TykoCode page).
+#include <memory>
 #include <string>
 
+#include "dosing/resuscitation/tyko_code_module.h"
 #include "dosing/weight_based/drug_result_text.h"
 #include "dosing/weight_based/tyko_drugs_module.h"
 #include "modules/patient_context.h"
@@ -78,7 +80,14 @@ const char* TykoDrugsModule::buildPage(int32_t /*view*/) {
     builder.weightInput = weight_mode::kChild;
     const float weight = context_.weightKg(weight_mode::kChild);
     if (codePage_ > 0) {
-        // The TykoCode pages of the resuscitation drugs are drawn by the resuscitation module.
+        // The resuscitation drugs are the TykoCode pages, drawn by the resuscitation module.
+        if (!codePages_) {
+            codePages_ =
+                std::make_unique<TykoCodeModule>(context_, makeRequest(TykoCodeModule::kCode, 0));
+        }
+        SharedString text;
+        codePages_->appendPage(codePage_, weight, text);
+        builder.appendDocument(text);
         return builder.finish();
     }
     appendDoseSection(builder);

@@ -119,6 +119,24 @@ TEST(WeightBasedRenderTest, EveryDrugAndChoiceAtEveryWeight) {
     }
 }
 
+TEST(WeightBasedRenderTest, ResuscitationDrugsAreTheirTykoCodePages) {
+    // Drugs 15 to 27 follow the 14 table drugs: (12, 15) is TykoCode page 10 (adenosine),
+    // (12, 21) page 28 (lidocaine) and (12, 27) page 42 (vecuronium).
+    const int pages[][2] = {{15, 10}, {21, 28}, {27, 42}};
+    for (const char* weight : {"0.5kg", "13.3kg", "100kg"}) {
+        for (const auto& [drug, page] : pages) {
+            const std::string patient =
+                std::string(" --child-weight ") + weight + " --weight child";
+            const RenderRun shown = render("12:" + std::to_string(drug) + patient);
+            const RenderRun code = render("10:" + std::to_string(page) + patient);
+            ASSERT_EQ(shown.status, 0) << shown.err;
+            ASSERT_EQ(code.status, 0) << code.err;
+            EXPECT_FALSE(shown.out.empty()) << drug;
+            EXPECT_EQ(shown.out, code.out) << drug;
+        }
+    }
+}
+
 TEST(WeightBasedRenderTest, FeverMedicines) {
     const RenderRun list = render("13 --list");
     ASSERT_EQ(list.status, 0) << list.err;

@@ -1,10 +1,10 @@
-// The amounts of the airway pages: the dose-rounded one-decimal form and the plain forms, and
-// the widening that keeps a positive amount from reading "0".
-#include "dosing/airway/airway_numbers.h"
+// The amounts of the computed dosing pages: the dose-rounded one-decimal form and the plain forms,
+// and the widening that keeps a positive amount from reading "0".
+#include "dosing/builders/short_amounts.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::airway {
+namespace orvane {
 namespace {
 
 struct Case {
@@ -14,7 +14,7 @@ struct Case {
     const char* p2;
 };
 
-TEST(AirwayNumbersTest, ShortFormsAndTheirWidening) {
+TEST(ShortAmountsTest, ShortFormsAndTheirWidening) {
     const Case cases[] = {
         // 12.3 lies in the halves band: 12.5 with the dose rounding, 12.3 without.
         {12.3f, "12.5", "12.3", "12.3"},
@@ -41,4 +41,4 @@ TEST(AirwayNumbersTest, ShortFormsAndTheirWidening) {
 }
 
 }  // namespace
-}  // namespace orvane::airway
+}  // namespace orvane

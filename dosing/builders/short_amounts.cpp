@@ -1,11 +1,11 @@
-#include "dosing/airway/airway_numbers.h"
+#include "dosing/builders/short_amounts.h"
 
 #include <cstdint>
 
 #include "foundation/number_format.h"
 #include "foundation/rounding.h"
 
-namespace orvane::airway {
+namespace orvane {
 
 namespace {
 
@@ -32,4 +32,4 @@ std::string p2(float x) {
     return shortForm(x, 2, false);
 }
 
-}  // namespace orvane::airway
+}  // namespace orvane
