@@ -68,6 +68,9 @@ TEST(DrugResultTextTest, OptionKinds) {
         {"oral decadron", drug(9, 0.6f, "24", 0.0f, 16.0f), 100.0f,
          "<BR>Route: oral decadron<BR><BR>Calculated Result:<BR>16&nbsp;mg q24h (Max dose)."
          "<BR><BR>Notes."},
+        // A missing interval is no interval (not " qh").
+        {"no interval", drug(4, 0.1f, "", 0.0f, 0.0f), 13.3f,
+         "<BR>Route: IV<BR><BR>Calculated Result:<BR>1.3&nbsp;mg.<BR><BR>Notes."},
         // A kind with no result of its own: the notes after the breaks.
         {"kind 0", drug(0, 1.0f, "4", 0.0f, 0.0f), 13.3f, "<BR><BR><BR>Notes."},
         // An oral liquid without a concentration shows no amount.

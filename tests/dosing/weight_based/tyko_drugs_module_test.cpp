@@ -155,6 +155,28 @@ TEST(TykoDrugsModuleTest, ResuscitationEntries) {
     EXPECT_EQ(module.caption().str(), "Vecuronium");
 }
 
+TEST(TykoDrugsModuleTest, AnUnknownFrequencyCodeShowsOnlyTheNotes) {
+    ContentDir dir;
+    dir.write(
+        12, {testing_weight_based::drugRecord({"Odd",
+                                               "Odd",
+                                               12,
+                                               {{10.0f, "0", ""}, {20.0f, "", ""}, {10.0f, "", ""}},
+                                               0.0f,
+                                               0.0f,
+                                               "Odd notes."})});
+    Session session(dir.path());
+    setChildWeight(session.context, 10.0f);
+    TykoDrugsModule module(session.context, makeRequest(12, 1));
+    module.handleRequest(dose(2));
+    module.handleRequest(frequency(1));
+    const std::string page = pageText(module.buildPage(0));
+    EXPECT_TRUE(contains(page, "<U>20&nbsp;mg/kg/d</U>")) << page;
+    EXPECT_FALSE(contains(page, "Freq")) << page;
+    EXPECT_FALSE(contains(page, "Calculated")) << page;
+    EXPECT_TRUE(contains(page, "Odd notes.")) << page;
+}
+
 TEST(TykoDrugsModuleTest, ValuesOutsideTheListsAreIgnored) {
     Fixture f;
     TykoDrugsModule module(f.context(), makeRequest(12, 999));
