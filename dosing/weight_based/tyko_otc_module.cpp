@@ -46,6 +46,9 @@ InputField* TykoOtcModule::choiceList(Request request) {
         categories_.unit = static_cast<int16_t>(category_ > 0 ? category_ - 1 : 0);
         return &categories_;
     }
+    // The list screen asks for (60, c) without handing the request on: the category is the one
+    // the request names.
+    if (code == kCategoryCode && value(request) != category_) chooseCategory(value(request));
     const int32_t position = medicine_ > 0 ? medicine_ - 1 : 0;
     medicines_.label = caption_;
     medicines_.unit = static_cast<int16_t>(position);

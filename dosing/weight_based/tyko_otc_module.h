@@ -32,7 +32,8 @@ class TykoOtcModule : public Module {
     // The category links while nothing is chosen; none for a category without a medicine; the
     // medicine's paragraphs once one is chosen.
     const char* buildPage(int32_t view) override;
-    // 17: the category list. 80: none. Anything else: the medicine list of the category.
+    // 17: the category list. 80: none. (60, c): the medicine list of category c (chosen now
+    // when another was current). Anything else: the medicine list of the category.
     InputField* choiceList(Request request) override;
     // 60, 33 and (17, v, 1): category v (0: none), clearing the medicine. (17, v): medicine v of
     // the category (0: none). The creating request, handled at creation, is not handled again.

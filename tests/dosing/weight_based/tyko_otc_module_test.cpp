@@ -87,6 +87,18 @@ TEST(TykoOtcModuleTest, CreationOpensTheMedicineInTheCategoryThatHoldsIt) {
     }
 }
 
+TEST(TykoOtcModuleTest, AListRequestNamesItsCategory) {
+    // A stale history entry (60, 3) shown while category 2 is current lists category 3.
+    Fixture f;
+    TykoOtcModule module(f.context(), makeRequest(60, 2));
+    InputField* medicines = module.choiceList(makeRequest(60, 3));
+    ASSERT_EQ(medicines->entries.count(), 8);
+    EXPECT_EQ(medicines->entries[0].label().str(), "Medicine 82");
+    EXPECT_EQ(module.caption().str(), "Gastrointestinal Medications");
+    // A category outside the list leaves the current one.
+    EXPECT_EQ(module.choiceList(makeRequest(60, 7))->entries.count(), 8);
+}
+
 TEST(TykoOtcModuleTest, ValuesOutsideTheListsAreIgnored) {
     Fixture f;
     TykoOtcModule beyond(f.context(), makeRequest(17, 90));
