@@ -20,6 +20,9 @@
 #include "dosing/toxicology/references_module.h"
 #include "dosing/toxicology/toxicology_module.h"
 #include "dosing/toxicology/transfusions_module.h"
+#include "dosing/weight_based/tyko_drugs_module.h"
+#include "dosing/weight_based/tyko_fever_module.h"
+#include "dosing/weight_based/tyko_otc_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -66,11 +69,11 @@ constexpr std::array kModules{
     ModuleRow{8, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
     ModuleRow{10, make<TykoCodeModule>, R::kIndexOrDocument},
-    ModuleRow{11, nullptr, R::kIndexOrDocument},                         // TykoDrips
-    ModuleRow{12, nullptr, R::kIndexOrDocument, F::kNone, false, true},  // TykoDrugs
-    ModuleRow{13, nullptr, R::kDocument},                                // TykoFever
+    ModuleRow{11, nullptr, R::kIndexOrDocument},  // TykoDrips
+    ModuleRow{12, make<TykoDrugsModule>, R::kIndexOrDocument, F::kNone, false, true},
+    ModuleRow{13, make<TykoFeverModule>, R::kDocument},
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},
-    ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},  // TykoOTC
+    ModuleRow{17, make<TykoOtcModule>, R::kIndexOrDocument, F::kOtc},
     ModuleRow{22, make<RsiNavixModule>, R::kDocument},
     ModuleRow{23, make<SedationMedsModule>, R::kIndexOrDocument},
     ModuleRow{24, make<ToxicologyModule>, R::kIndexOrDocument, F::kToxicology},
@@ -92,7 +95,7 @@ constexpr std::array kModules{
     ModuleRow{request_code::kAzIndex, make<AzIndex>, R::kIndex, F::kNone, false, true},
     ModuleRow{57, make<ToxicologyModule>, R::kDocument, F::kToxicology},
     ModuleRow{59, make<CalculatorsMenu>, R::kIndex},
-    ModuleRow{60, nullptr, R::kIndex, F::kOtc},  // TykoOTC
+    ModuleRow{60, make<TykoOtcModule>, R::kIndex, F::kOtc},
     ModuleRow{63, make<DocumentList>, R::kDocument},
     ModuleRow{request_code::kPreviousView, nullptr, R::kDocument, F::kNone, true},
     ModuleRow{request_code::kNextView, nullptr, R::kDocument, F::kNone, true},

@@ -589,8 +589,8 @@ TEST_P(MissingContentTest, AModuleNotInThisVersionSaysSo) {
     const DisplayConfig display = std::get<1>(GetParam());
     ProgramHarness h(display, {});
     h.start();
-    // Code 12 opens a list screen; no module of this version answers it.
-    h.app().currentScreen()->Navigate(makeRequest(12, 0));
+    // Code 1 opens a list screen; no module of this version answers it.
+    h.app().currentScreen()->Navigate(makeRequest(1, 0));
     h.pump();
     IndexDocumentScreen* screen = h.screen<IndexDocumentScreen>();
     ASSERT_NE(screen, nullptr);

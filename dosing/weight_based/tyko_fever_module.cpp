@@ -1,0 +1,44 @@
+#include "dosing/weight_based/tyko_fever_module.h"
+
+#include "content/record_cursor.h"
+#include "dosing/builders/dose_templates.h"
+#include "modules/patient_context.h"
+#include "modules/record_name_list.h"
+#include "rendering/page_builder.h"
+
+namespace orvane {
+
+TykoFeverModule::TykoFeverModule(PatientContext& context, Request request)
+    : context_(context), request_(request), table_(context.openDatabase(kCode)) {
+    addRecordNames(medicines_, *table_, kCode);
+    handleRequest(request);
+}
+
+const char* TykoFeverModule::buildPage(int32_t /*view*/) {
+    const float weight = context_.weightKg(weight_mode::kChild);
+    PageBuilder& builder = context_.pageBuilder().start(true);
+    builder.setTitle("", request_, 0);
+    builder.weightInput = weight_mode::kChild;
+    builder.hideChoiceList = 1;
+    SharedString fields[kFieldCount];
+    if (medicine_ <= table_->recordCount()) {
+        RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(medicine_ - 1)));
+        for (SharedString& text : fields) text = cursor.readText();
+    }
+    fillWeightTemplates(fields[kDocument], weight);
+    builder.appendDocument(fields[kDocument]);
+    return builder.finish();
+}
+
+InputField* TykoFeverModule::choiceList(Request /*request*/) {
+    medicines_.label = medicine_ == 1 ? "Acetaminophen" : "Ibuprofen";
+    medicines_.unit = static_cast<int16_t>(medicine_ - 1);
+    return &medicines_;
+}
+
+bool TykoFeverModule::handleRequest(Request request) {
+    if (moduleCode(request) == kCode && inList(value(request))) medicine_ = value(request);
+    return true;
+}
+
+}  // namespace orvane
