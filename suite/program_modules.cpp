@@ -13,6 +13,7 @@
 #include "calculators/tyko_growth.h"
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/sedation_meds_module.h"
+#include "dosing/infusions/tyko_drips_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -56,10 +57,10 @@ constexpr std::array kModules{
     ModuleRow{5, make<ClinicalConsult>, R::kIndexOrDocument, F::kClinicalConsult},
     ModuleRow{6, nullptr, R::kIndexOrDocument},  // Emergency Meds
     ModuleRow{7, make<FluidNavix>, R::kIndexOrDocument},
-    ModuleRow{8, nullptr, R::kIndexOrDocument},                          // PALS
-    ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},    // TykoAbx
-    ModuleRow{10, nullptr, R::kIndexOrDocument},                         // TykoCode
-    ModuleRow{11, nullptr, R::kIndexOrDocument},                         // TykoDrips
+    ModuleRow{8, nullptr, R::kIndexOrDocument},                        // PALS
+    ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
+    ModuleRow{10, nullptr, R::kIndexOrDocument},                       // TykoCode
+    ModuleRow{11, make<TykoDripsModule>, R::kIndexOrDocument},
     ModuleRow{12, nullptr, R::kIndexOrDocument, F::kNone, false, true},  // TykoDrugs
     ModuleRow{13, nullptr, R::kDocument},                                // TykoFever
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},

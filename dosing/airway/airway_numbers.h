@@ -1,20 +1,13 @@
-// The printed amounts of the airway and sedation pages: the dose-rounded one-decimal form and the
-// plain one- and two-decimal forms. A positive amount whose short form would read "0" (a small
-// child's dose) is written with as many decimals as it takes, up to 3, so that it never reads as
-// no dose. They round and format only; the doses themselves are computed by the pages.
+// The airway and sedation pages print their amounts with the shared amount forms (see
+// dosing/builders/amount_text.h); this header only brings those names into the airway pages.
 #pragma once
 
-#include <string>
+#include "dosing/builders/amount_text.h"
 
 namespace orvane::airway {
 
-// The most decimals a positive amount is widened to before it would read "0".
-inline constexpr int kMostDecimals = 3;
-
-// doseRound(x) written with at most 1 decimal (the formatter rounds it once more).
-std::string f1(float x);
-// x as given, with at most 1 or 2 decimals.
-std::string p1(float x);
-std::string p2(float x);
+using amount::f1;
+using amount::p1;
+using amount::p2;
 
 }  // namespace orvane::airway

@@ -1,10 +1,10 @@
 // The amounts of the airway pages: the dose-rounded one-decimal form and the plain forms, and
 // the widening that keeps a positive amount from reading "0".
-#include "dosing/airway/airway_numbers.h"
+#include "dosing/builders/amount_text.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::airway {
+namespace orvane::amount {
 namespace {
 
 struct Case {
@@ -14,7 +14,7 @@ struct Case {
     const char* p2;
 };
 
-TEST(AirwayNumbersTest, ShortFormsAndTheirWidening) {
+TEST(AmountTextTest, ShortFormsAndTheirWidening) {
     const Case cases[] = {
         // 12.3 lies in the halves band: 12.5 with the dose rounding, 12.3 without.
         {12.3f, "12.5", "12.3", "12.3"},
@@ -40,5 +40,14 @@ TEST(AirwayNumbersTest, ShortFormsAndTheirWidening) {
     }
 }
 
+TEST(AmountTextTest, ThreeDecimalForm) {
+    // At most three decimals, trailing zeros dropped: 0.1234 + 0.0005 = 0.1239 → 0.123.
+    EXPECT_EQ(p3(0.1234f), "0.123");
+    EXPECT_EQ(p3(2.5f), "2.5");
+    EXPECT_EQ(p3(60.0f), "60");
+    EXPECT_EQ(p3(0.004f), "0.004");
+    EXPECT_EQ(p3(0.0f), "0");
+}
+
 }  // namespace
-}  // namespace orvane::airway
+}  // namespace orvane::amount

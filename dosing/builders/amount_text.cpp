@@ -1,16 +1,16 @@
-#include "dosing/airway/airway_numbers.h"
+#include "dosing/builders/amount_text.h"
 
 #include <cstdint>
 
 #include "foundation/number_format.h"
 #include "foundation/rounding.h"
 
-namespace orvane::airway {
+namespace orvane::amount {
 
 namespace {
 
 // x with at most `decimals` decimals, widened while a positive x would still read "0".
-std::string shortForm(float x, int32_t decimals, bool applyDoseRound) {
+std::string widened(float x, int32_t decimals, bool applyDoseRound) {
     std::string text = formatNumber(x, decimals, applyDoseRound).str();
     for (int32_t d = decimals + 1; x > 0 && text == "0" && d <= kMostDecimals; ++d) {
         text = formatNumber(x, d, applyDoseRound).str();
@@ -20,16 +20,24 @@ std::string shortForm(float x, int32_t decimals, bool applyDoseRound) {
 
 }  // namespace
 
+std::string shortForm(float x, int decimals) {
+    return widened(x, decimals, false);
+}
+
 std::string f1(float x) {
-    return shortForm(doseRound(x), 1, true);
+    return widened(doseRound(x), 1, true);
 }
 
 std::string p1(float x) {
-    return shortForm(x, 1, false);
+    return widened(x, 1, false);
 }
 
 std::string p2(float x) {
-    return shortForm(x, 2, false);
+    return widened(x, 2, false);
 }
 
-}  // namespace orvane::airway
+std::string p3(float x) {
+    return widened(x, kMostDecimals, false);
+}
+
+}  // namespace orvane::amount
