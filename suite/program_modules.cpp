@@ -13,6 +13,7 @@
 #include "calculators/tyko_growth.h"
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/sedation_meds_module.h"
+#include "dosing/infusions/adult_drips_module.h"
 #include "dosing/infusions/tyko_drips_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
@@ -52,7 +53,7 @@ using F = ModuleFamily;
 constexpr std::array kModules{
     ModuleRow{1, nullptr, R::kIndexOrDocument},  // AbxNavix
     ModuleRow{2, nullptr, R::kIndexOrDocument},  // ACLS
-    ModuleRow{3, nullptr, R::kIndexOrDocument},  // Adult Drips
+    ModuleRow{3, make<AdultDripsModule>, R::kIndexOrDocument},
     ModuleRow{request_code::kCalculator, nullptr, R::kByCalculator},
     ModuleRow{5, make<ClinicalConsult>, R::kIndexOrDocument, F::kClinicalConsult},
     ModuleRow{6, nullptr, R::kIndexOrDocument},  // Emergency Meds
