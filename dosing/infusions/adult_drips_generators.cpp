@@ -140,8 +140,13 @@ void finishWithCommonRates(const DripInputs& inputs, float a, float f, DripSecti
 }
 
 std::string heparinBlock(float w) {
-    return "Heparin Dosing:<BR>" + f1r(std::min(60.0f * w, 4000.0f)) + " U Bolus then " +
-           f1r(std::min(12.0f * w, 1000.0f)) +
+    // 60 U/kg at most 4000 U, then 12 U/kg/hr at most 1000 U/hr.
+    constexpr float kBolusUnitsPerKg = 60.0f;
+    constexpr float kMostBolusUnits = 4000.0f;
+    constexpr float kDripUnitsPerKg = 12.0f;
+    constexpr float kMostDripUnits = 1000.0f;
+    return "Heparin Dosing:<BR>" + f1r(std::min(kBolusUnitsPerKg * w, kMostBolusUnits)) +
+           " U Bolus then " + f1r(std::min(kDripUnitsPerKg * w, kMostDripUnits)) +
            " U/hr.<BR>[60 U/kg bolus (Max 4000 U)]<BR>[12 U/kg/hr drip (Max 1000 U/hr)]<BR>Adjust "
            "drip as needed to maintain aPTT at 50-75 seconds.<BR><BR>";
 }

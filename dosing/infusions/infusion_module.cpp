@@ -243,10 +243,13 @@ void InfusionModule::writeChoices(PageBuilder& builder) const {
     }
 }
 
-const char* InfusionModule::buildPage(int32_t /*view*/) {
+const char* InfusionModule::buildPage(int32_t view) {
     PageBuilder& builder = context_.pageBuilder().start(true);
     builder.setTitle("", makeRequest(code_, drug_), 0);
     if (drug_ <= 0) return nullptr;
+    // A view is a section of the results menu: asking for one is choosing it (and is refused the
+    // same way while a choice is missing).
+    if (view > 0 && view != section_) chooseSection(view);
     builder.weightInput = static_cast<int16_t>(weightMode_);
     const float weight = context_.weightKg(weightMode_);
     if (section_ == infusion::kSelections) writeChoices(builder);

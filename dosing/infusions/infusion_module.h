@@ -54,7 +54,7 @@ class InfusionModule : public Module {
     SharedString title() const override { return SharedString(title_); }
     SharedString caption() const override;
     // None while no drug is chosen; else the choice sections (Selections only) and the text of
-    // the section shown, for the current weight.
+    // the section shown, for the current weight. A view above 0 chooses that section first.
     const char* buildPage(int32_t view) override;
     // 80: the section list with the section shown; anything else: the drug list.
     InputField* choiceList(Request request) override;

@@ -45,6 +45,11 @@ TEST(InfusionsRenderTest, ChoicesAndSectionsThroughLinks) {
     EXPECT_TRUE(contains(run.out, "0.24 mL/hr (60 mcg/hr) of 25 x weight mcg/mL solution"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "0.1 mcg/kg/min = 0.24 mL/hr<BR>")) << run.out;
+    // The same section as a view of the results menu.
+    const RenderRun view =
+        render("11:23 --child-weight 10kg --weight child --send 33:1:2 --send 33:2:3 --view 2");
+    ASSERT_EQ(view.status, 0) << view.err;
+    EXPECT_EQ(view.out, run.out);
     // Adult "A22" (drug 1): its custom list on the 0.05 grid.
     const RenderRun custom = render("3:1 --adult-weight 70kg --weight adult --send 33:3:2");
     ASSERT_EQ(custom.status, 0) << custom.err;
@@ -59,8 +64,9 @@ TEST(InfusionsRenderTest, RefusedSectionAndIgnoredValues) {
     ASSERT_EQ(plain.status, 0) << plain.err;
     EXPECT_TRUE(contains(plain.out, "Select Rate:")) << plain.out;
     // Infuse before a rate is chosen: the page stays on Selections.
-    for (const char* send : {"50:2:0", "33:99:2", "33:9:3", "11:99:0", "50:9:0"}) {
-        const RenderRun sent = render(open + " --send " + send);
+    for (const char* send : {"--send 50:2:0", "--send 33:99:2", "--send 33:9:3", "--send 11:99:0",
+                             "--send 50:9:0", "--view 3", "--view 9"}) {
+        const RenderRun sent = render(open + " " + send);
         ASSERT_EQ(sent.status, 0) << send << sent.err;
         EXPECT_EQ(sent.out, plain.out) << send;
     }

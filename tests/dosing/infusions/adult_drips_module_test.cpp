@@ -149,6 +149,23 @@ TEST(AdultDripsModuleTest, PerHourAndPerMinuteCommonRates) {
                          "Common Rates:<BR>1 mcg/min = 15 mL/hr<BR>2 mcg/min = "
                          "30 mL/hr<BR>"))
         << m.text(kInfuse);
+    // 1 mcg/min of 4 mcg/mL: 15 mL/hr, 60 mcg/hr.
+    EXPECT_TRUE(contains(m.text(kInfuse), "15 mL/hr (60 mcg/hr) of 4 mcg/mL solution"));
+}
+
+TEST(AdultDripsModuleTest, UnitsPerKgPerHour) {
+    Drug d = rateDrug("H05", {{100, "100 U/mL", "Mix"}});
+    d.unit = "U";
+    d.rates = {{18, "18 U/kg/hr", ""}, {12, "12 U/kg/hr", ""}};
+    // 18 × 80 ÷ 100 = 14.4 → halves 28.8 → 29 → 14.5 mL/hr; 100 × 14.4 = 1440 → 25s: 1450 U/hr.
+    // Common rates R × (1 ÷ 100) × 80: 14.4 → 14.5 and 9.6 → 9.6.
+    Opened o({d}, 80, {rate(1)});
+    EXPECT_TRUE(contains(o.text(kInfuse), "50 U/kg = 4000 U<BR>")) << o.text(kInfuse);
+    EXPECT_TRUE(contains(o.text(kInfuse), "100 U/kg = 8000 U<BR>")) << o.text(kInfuse);
+    EXPECT_TRUE(contains(o.text(kInfuse), "14.5 mL/hr (1450 U/hr) of 100 U/mL solution"))
+        << o.text(kInfuse);
+    EXPECT_TRUE(contains(o.text(kInfuse), "18 U/kg/hr = 14.5 mL/hr<BR>12 U/kg/hr = 9.6 mL/hr<BR>"))
+        << o.text(kInfuse);
 }
 
 TEST(AdultDripsModuleTest, DiltiazemStyleBolusCapsAt100Kg) {

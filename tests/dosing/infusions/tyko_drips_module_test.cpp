@@ -147,6 +147,20 @@ TEST(TykoDripsModuleTest, RatePerKgPerMinute) {
     EXPECT_EQ(o.module.sections()[infusion::kCompatibility], "Compat");
 }
 
+TEST(TykoDripsModuleTest, UnitsPerKgPerHour) {
+    Drug d = rateDrug("H05", {{50, "50 U/mL", "Mix"}});
+    d.unit = "U";
+    d.rates = {{20, "20 U/kg/hr", ""}, {28, "28 U/kg/hr", ""}};
+    // 20 × 10 ÷ 50 = 4 mL/hr, 200 U/hr; common rates R × (1 ÷ 50) × 10: 4 and 5.6.
+    Opened o({d}, 10, {rate(1)});
+    EXPECT_TRUE(contains(o.text(kInfuse),
+                         "Bolus Information:<BR>50 U/kg = 500 U<BR>60 U/kg = "
+                         "600 U<BR>70 U/kg = 700 U<BR>80 U/kg = 800 U<BR>"))
+        << o.text(kInfuse);
+    EXPECT_TRUE(contains(o.text(kInfuse), "4 mL/hr (200 U/hr) of 50 U/mL solution"));
+    EXPECT_TRUE(contains(o.text(kInfuse), "20 U/kg/hr = 4 mL/hr<BR>28 U/kg/hr = 5.6 mL/hr<BR>"));
+}
+
 struct RuleCase {
     const char* code;
     float kg;
