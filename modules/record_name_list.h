@@ -1,6 +1,6 @@
 // The list of a table whose records each start with a key and a display name: one entry per
-// record, labelled with the name and choosing (code, n) for record n counted from 1. Reads the
-// records; keeps nothing.
+// record from `firstRecord` on, labelled with the name and choosing (code, n, subCode) for record
+// n counted from 1. Reads the records; keeps nothing.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 namespace orvane {
 
-void addRecordNames(InputField& list, ContentDatabase& table, int32_t code);
+void addRecordNames(InputField& list, ContentDatabase& table, int32_t code, int32_t firstRecord = 0,
+                    int32_t subCode = 0);
 
 }  // namespace orvane

@@ -15,6 +15,10 @@
 #include "dosing/airway/sedation_meds_module.h"
 #include "dosing/infusions/adult_drips_module.h"
 #include "dosing/infusions/tyko_drips_module.h"
+#include "dosing/resuscitation/tyko_code_module.h"
+#include "dosing/toxicology/references_module.h"
+#include "dosing/toxicology/toxicology_module.h"
+#include "dosing/toxicology/transfusions_module.h"
 #include "modules/az_index.h"
 #include "modules/calculators_menu.h"
 #include "modules/clinical_consult.h"
@@ -60,7 +64,7 @@ constexpr std::array kModules{
     ModuleRow{7, make<FluidNavix>, R::kIndexOrDocument},
     ModuleRow{8, nullptr, R::kIndexOrDocument},                        // PALS
     ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
-    ModuleRow{10, nullptr, R::kIndexOrDocument},                       // TykoCode
+    ModuleRow{10, make<TykoCodeModule>, R::kIndexOrDocument},
     ModuleRow{11, make<TykoDripsModule>, R::kIndexOrDocument},
     ModuleRow{12, nullptr, R::kIndexOrDocument, F::kNone, false, true},  // TykoDrugs
     ModuleRow{13, nullptr, R::kDocument},                                // TykoFever
@@ -68,8 +72,8 @@ constexpr std::array kModules{
     ModuleRow{17, nullptr, R::kIndexOrDocument, F::kOtc},  // TykoOTC
     ModuleRow{22, nullptr, R::kDocument},                  // RSI Navix
     ModuleRow{23, make<SedationMedsModule>, R::kIndexOrDocument},
-    ModuleRow{24, nullptr, R::kIndexOrDocument, F::kToxicology},  // Toxicology
-    ModuleRow{26, nullptr, R::kIndexOrDocument},                  // Transfusions
+    ModuleRow{24, make<ToxicologyModule>, R::kIndexOrDocument, F::kToxicology},
+    ModuleRow{26, make<TransfusionsModule>, R::kIndexOrDocument},
     ModuleRow{27, make<InfusionCalc>, R::kCalculator},
     ModuleRow{30, nullptr, R::kIndex, F::kChildAntibiotics, false, true},  // TykoAbx index
     ModuleRow{31, make<DocumentList>, R::kDocument},
@@ -79,13 +83,13 @@ constexpr std::array kModules{
     ModuleRow{39, make<InductionMeds>, R::kIndexOrDocument},
     ModuleRow{41, make<DocumentList>, R::kDocument},
     ModuleRow{43, make<DocumentList>, R::kDocument},
-    ModuleRow{46, nullptr, R::kIndexOrDocument, F::kToxicology},        // Toxicology
+    ModuleRow{46, make<ToxicologyModule>, R::kIndexOrDocument, F::kToxicology},
     ModuleRow{47, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx oral
     ModuleRow{48, make<ClinicalConsult>, R::kIndex, F::kClinicalConsult},
-    ModuleRow{49, nullptr, R::kIndexOrDocument},  // References
+    ModuleRow{49, make<ReferencesModule>, R::kIndexOrDocument},
     ModuleRow{request_code::kInPage, nullptr, R::kDocument, F::kNone, true},
     ModuleRow{request_code::kAzIndex, make<AzIndex>, R::kIndex, F::kNone, false, true},
-    ModuleRow{57, nullptr, R::kDocument, F::kToxicology},  // Toxicology
+    ModuleRow{57, make<ToxicologyModule>, R::kDocument, F::kToxicology},
     ModuleRow{59, make<CalculatorsMenu>, R::kIndex},
     ModuleRow{60, nullptr, R::kIndex, F::kOtc},  // TykoOTC
     ModuleRow{63, make<DocumentList>, R::kDocument},

@@ -2,8 +2,8 @@
 // at 0.2 mg; the low end is left out once it reaches the cap.
 #include <string>
 
-#include "dosing/airway/airway_numbers.h"
 #include "dosing/airway/sedation_fixed_pages.h"
+#include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
 
 namespace orvane::airway {

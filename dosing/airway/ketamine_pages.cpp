@@ -3,9 +3,9 @@
 // atropine block. Children only get the atropine texts.
 #include <string>
 
-#include "dosing/airway/airway_numbers.h"
 #include "dosing/airway/sedation_fixed_pages.h"
 #include "dosing/builders/atropine_block.h"
+#include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
 
 namespace orvane::airway {

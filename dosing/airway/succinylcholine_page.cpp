@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "dosing/airway/airway_numbers.h"
 #include "dosing/builders/atropine_block.h"
 #include "dosing/builders/equipment_table.h"
+#include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
 
 namespace orvane::airway {

@@ -18,6 +18,8 @@ namespace {
 
 // Any printed number must stay well inside what formatNumber writes as a number.
 constexpr float kLargestPrinted = 1.0e9f;
+// The heaviest weight amounts are computed for.
+constexpr float kLargestWeightKg = 1.0e6f;
 
 bool printable(float x) {
     return std::isfinite(x) && std::fabs(x) < kLargestPrinted;
@@ -279,10 +281,13 @@ void runPass(std::string& text, const TagPass& pass, float weight, bool weightUs
 
 }  // namespace
 
+bool isUsableWeight(float weight) {
+    return std::isfinite(weight) && weight >= 0 && weight <= kLargestWeightKg;
+}
+
 void fillWeightTemplates(SharedString& text, float weight) {
     if (text.find("<$", 0) < 0) return;
-    // Beyond a million kilograms a weight is certainly a mistake, and its amounts would not print.
-    const bool weightUsable = std::isfinite(weight) && weight >= 0 && weight <= 1.0e6f;
+    const bool weightUsable = isUsableWeight(weight);
     std::string work = text.str();
     for (const TagPass& pass : kPasses) runPass(work, pass, weight, weightUsable);
     text = SharedString(work);

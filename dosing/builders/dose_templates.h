@@ -14,6 +14,10 @@ namespace orvane {
 // closing tag. It never looks like a dose.
 inline constexpr const char* kTemplateErrorText = "<B>[Content error: dose not shown]</B>";
 
+// True for a weight in kilograms that amounts may be computed from: a number from 0 up to a
+// million (beyond that a weight is certainly a mistake, and its amounts would not print).
+bool isUsableWeight(float weight);
+
 // Fills every weight tag for a weight in kilograms (0 when no weight is entered), one pass per
 // tag name in the fixed order: "<$weightif=", "<$doseif=", "<$prm=", "<$dose=", "<$doserange=",
 // "<$doseamt=", "<$amt=", "<$amtrange=", "<$rate=", "<$ratehr=", "<$ratemcghr=", "<$tubes>",

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dosing/builders/amount_text.h"
+#include "dosing/builders/short_amounts.h"
 #include "dosing/infusions/adult_drip_pages.h"
 #include "dosing/infusions/drip_steps.h"
 #include "foundation/rounding.h"
@@ -77,7 +77,7 @@ const PageRow* rowFor(std::string_view code) {
 
 // F1(CR(CR(x))), the common rates' form.
 std::string commonRate(float x) {
-    return amount::p1(doseRound(doseRound(x)));
+    return orvane::p1(doseRound(doseRound(x)));
 }
 
 }  // namespace
@@ -98,15 +98,15 @@ void generate(const DripInputs& inputs, DripSections& sections) {
 }
 
 std::string f1r(float x) {
-    return amount::p1(doseRound(x));
+    return orvane::p1(doseRound(x));
 }
 
 std::string f1(float x) {
-    return amount::p1(x);
+    return orvane::p1(x);
 }
 
 std::string f1whole(float x) {
-    return amount::p1(wholeAmount(x));
+    return orvane::p1(wholeAmount(x));
 }
 
 std::string dripMixing(const DripInputs& inputs) {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "dosing/builders/amount_text.h"
+#include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
 
 namespace orvane::infusion {
@@ -31,11 +31,11 @@ std::vector<CustomRate> customRates(const InfusionRecord& record, CustomRateStyl
         CustomRate entry;
         if (style.twentieths) {
             const float shown = roundWhole(v * kTwentiethsFactor) * kTwentieth;
-            entry.text = amount::p2(shown);
+            entry.text = orvane::p2(shown);
             entry.rate = shown;
             v = shown;
         } else {
-            entry.text = amount::shortForm(doseRound(v), style.decimals);
+            entry.text = orvane::shortForm(doseRound(v), style.decimals);
             entry.rate = lowest + static_cast<float>(k) * step;
         }
         const double shown = shownNumber(entry.text);

@@ -2,7 +2,7 @@
 // "D05", "I03", "I01", "E15", "H05", "M05" and "L05".
 #include <string>
 
-#include "dosing/builders/amount_text.h"
+#include "dosing/builders/short_amounts.h"
 #include "dosing/infusions/drip_steps.h"
 #include "dosing/infusions/tyko_drip_pages.h"
 #include "foundation/rounding.h"
@@ -105,7 +105,7 @@ void unitsPerKgPage(const DripInputs& in, DripSections& s) {
     std::string& infuse = s[kInfuse];
     infuse = "Bolus Information:<BR>";
     for (const float u : kUnitBoluses) {
-        infuse += amount::p1(doseRound(u)) + " U/kg = " + f3r(u * in.weight) + " U<BR>";
+        infuse += orvane::p1(doseRound(u)) + " U/kg = " + f3r(u * in.weight) + " U<BR>";
     }
     infuse += "Use appropriate vials of Heparin to deliver bolus IVP.<BR><BR>";
     s[kSelections] = concAndRate(in) + "<BR><BR>";
@@ -138,7 +138,7 @@ void cappedBolusLinesPage(const DripInputs& in, DripSections& s) {
         if (b > kMostBolusMl) b = kMostBolusMl;
         const float mg = kBolusMgPerMl * b;
         infuse += std::string(line.label) + f3(b) + " mL (" +
-                  (line.oneDecimalMg ? amount::p1(doseRound(mg)) : f3r(mg)) + " mg).<BR>";
+                  (line.oneDecimalMg ? orvane::p1(doseRound(mg)) : f3r(mg)) + " mg).<BR>";
     }
     infuse += "Administer bolus no faster than 10 mg/minute.<BR><BR>";
     const float v = perMinuteRate(in, in.rate);

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "dosing/builders/amount_text.h"
+#include "dosing/builders/short_amounts.h"
 #include "dosing/infusions/drip_steps.h"
 #include "dosing/infusions/tyko_drip_pages.h"
 #include "foundation/rounding.h"
@@ -51,15 +51,15 @@ void generate(const DripInputs& inputs, DripSections& sections) {
 }
 
 std::string f3r(float x) {
-    return amount::p3(doseRound(x));
+    return orvane::p3(doseRound(x));
 }
 
 std::string f3(float x) {
-    return amount::p3(x);
+    return orvane::p3(x);
 }
 
 std::string f2r(float x) {
-    return amount::p2(doseRound(x));
+    return orvane::p2(doseRound(x));
 }
 
 std::string tykoDripLine(float v, const std::string& amount, const char* unitPhrase,

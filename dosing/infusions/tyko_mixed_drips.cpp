@@ -3,7 +3,7 @@
 // and "P20" (one drip made in three ways).
 #include <string>
 
-#include "dosing/builders/amount_text.h"
+#include "dosing/builders/short_amounts.h"
 #include "dosing/infusions/drip_steps.h"
 #include "dosing/infusions/tyko_drip_pages.h"
 #include "foundation/rounding.h"
@@ -81,7 +81,7 @@ void weightScaledMixPage(const DripInputs& in, DripSections& s) {
         if (!first) infuse += "<BR>";
         first = false;
         infuse += std::string(row.text) +
-                  " mcg/kg/min = " + amount::p2(row.dose * kPerMinute / mix.mcgPerMlPerKg) +
+                  " mcg/kg/min = " + orvane::p2(row.dose * kPerMinute / mix.mcgPerMlPerKg) +
                   " mL/hr";
     }
 }

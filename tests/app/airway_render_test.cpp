@@ -4,10 +4,12 @@
 
 #include <string>
 
+#include "tests/support/page_checks.h"
 #include "tests/support/process_run.h"
 
 namespace {
 
+using orvane::test_support::expectNoBrokenNumbers;
 using RenderRun = orvane::test_support::ProcessRun;
 
 RenderRun render(const std::string& arguments) {
@@ -16,31 +18,6 @@ RenderRun render(const std::string& arguments) {
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// The word on its own, not inside a longer word ("inf" but not "infants").
-bool containsWord(const std::string& text, const std::string& word) {
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
-        const bool startsWord = at == 0 || !isLetter(text[at - 1]);
-        const std::size_t end = at + word.size();
-        const bool endsWord = end == text.size() || !isLetter(text[end]);
-        if (startsWord && endsWord) return true;
-    }
-    return false;
-}
-
-// No page may show a number that is not one.
-void expectNoBrokenNumbers(const std::string& page) {
-    for (const char* bad : {"nan", "inf", "ERR"}) {
-        EXPECT_FALSE(containsWord(page, bad)) << bad << " in " << page;
-    }
-    for (const char* zero : {"= 0 mg", "[0 mL", "(0 mL", "<B>0</B>", "-0 mg"}) {
-        EXPECT_FALSE(contains(page, zero)) << zero << " in " << page;
-    }
 }
 
 TEST(AirwayRenderTest, ParalyticsListAndSuccinylcholineDosing) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "screens/caption_popup.h"
 #include "screens/module_list_screen.h"
 #include "tests/screens/fake_list_module.h"
@@ -40,7 +42,9 @@ const std::vector<std::u16string> kIndex = {
     u"Infusion Calc (sample)",
     u"PALS (sample)",
     u"Paralytics (sample)",
+    u"Poison Control (sample)",
     u"Pregnancy Calculator (sample)",
+    u"Red Blood Cells (sample)",
     u"References (sample)",
     u"RSI Navix (sample)",
     u"Sample document A",
@@ -56,7 +60,11 @@ const std::vector<std::u16string> kIndex = {
     u"TykoDrugs (sample)",
     u"TykoFever (sample)",
     u"TykoGrowth (sample)",
-    u"TykoOTC (sample)"};
+    u"TykoOTC (sample)",
+    u"Weight-based code summary for children (TykoCode sample)",
+    u"Weight-based defibrillation energy (TykoCode sample)",
+    u"Weight-based fluid boluses and maintenance (TykoCode sample)"};
+const int kCount = static_cast<int>(kIndex.size());
 
 bool startsWithIgnoringCase(const std::u16string& text, const std::u16string& prefix) {
     if (text.size() < prefix.size()) return false;
@@ -98,7 +106,7 @@ TEST_P(IndexTest, LayoutOfTheListScrollBarAndSearchRow) {
     EXPECT_EQ(h.currentRequest(), makeRequest(53, 0));
     EXPECT_TRUE(screen.searchEnabled());
     EXPECT_TRUE(screen.lazy());
-    EXPECT_EQ(screen.entryCount(), 36);
+    EXPECT_EQ(screen.entryCount(), kCount);
     const RECT c = h.app().contentRect();
     const int lh = h.app().lineHeight();
     const int rh = lh + 2;
@@ -114,13 +122,13 @@ TEST_P(IndexTest, LayoutOfTheListScrollBarAndSearchRow) {
     EXPECT_EQ(list.control.columns[1].width, 20 * s());
     EXPECT_EQ(screen.textLimit(), d - 20 * s());
     EXPECT_EQ(screen.rowsPerPage(), list.control.countPerPage);
-    EXPECT_LT(screen.rowsPerPage(), 36);
+    EXPECT_LT(screen.rowsPerPage(), kCount);
 
     const WindowSnapshot bar = h.snap(screen.scrollBar());
     EXPECT_TRUE(bar.shown);
     EXPECT_EQ(bar.rect, (RECT{c.right - w, c.top + 2 * lh, c.right, c.top + 2 * lh + height}));
     EXPECT_EQ(bar.control.minPos, 0);
-    EXPECT_EQ(bar.control.maxPos, 36);
+    EXPECT_EQ(bar.control.maxPos, kCount);
     EXPECT_EQ(bar.control.page, screen.rowsPerPage());
     EXPECT_EQ(bar.control.pos, 0);
 
@@ -172,7 +180,7 @@ TEST_P(IndexTest, FirstPageColoursAndCaption) {
 TEST_P(IndexTest, ScrollBarPagesThroughTheIndex) {
     IndexDocumentScreen& screen = index();
     const int rows = screen.rowsPerPage();
-    const int maxTop = 36 - rows;
+    const int maxTop = kCount - rows;
     struct Step {
         UINT code;
         int pos;
@@ -263,10 +271,11 @@ TEST_P(IndexTest, PrefixSearchPastTheLastEntryEndsWithoutAMatch) {
     h.pump();
     EXPECT_EQ(screen.current(), 0);
     EXPECT_EQ(screen.top(), 0);
-    h.ws.SetWindowText(screen.searchBox(), u"TykoOTC");
+    // The last entry: the list shows its last page.
+    h.ws.SetWindowText(screen.searchBox(), u"Weight-based fluid");
     h.pump();
-    EXPECT_EQ(screen.current(), 35);
-    EXPECT_EQ(screen.top(), 36 - screen.rowsPerPage());
+    EXPECT_EQ(screen.current(), kCount - 1);
+    EXPECT_EQ(screen.top(), kCount - screen.rowsPerPage());
 }
 
 TEST_P(IndexTest, FindNextWrapsOnlyFromTheThirdEntryOn) {
@@ -295,7 +304,10 @@ TEST_P(IndexTest, FindNextMovesToTheNextEntryContainingTheText) {
     h.ws.SetWindowText(screen.searchBox(), u"document");
     h.pump();
     ASSERT_EQ(screen.current(), 0);  // no entry starts with "DOCUMENT"
-    const int expected[] = {22, 23, 24, 25, 22};
+    // The four sample documents, then back to the first of them.
+    const int a = static_cast<int>(std::find(kIndex.begin(), kIndex.end(), u"Sample document A") -
+                                   kIndex.begin());
+    const int expected[] = {a, a + 1, a + 2, a + 3, a};
     for (const int e : expected) {
         ASSERT_TRUE(h.driver.tapWindow(screen.findButton()));
         h.pump();
@@ -373,7 +385,7 @@ TEST_P(IndexTest, BackShowsTheListAtTheEntryOpened) {
     EXPECT_EQ(screen->current(), 15);
     // Opened at an entry beyond the first page, the list starts at it (or at the last page).
     const int rows = screen->rowsPerPage();
-    const int top = 15 < rows ? 0 : std::min(15, 36 - rows);
+    const int top = 15 < rows ? 0 : std::min(15, kCount - rows);
     EXPECT_EQ(screen->top(), top);
     EXPECT_EQ(h.control(screen->list()).selected, 15 - top);
     expectPageFrom(top);
@@ -463,7 +475,7 @@ TEST_P(ListTest, FirstLetterJumpsInAListWithoutSearch) {
 
 TEST_P(ListTest, ARememberedPositionBeyondTheLastEntryOpensAtTheFirst) {
     h.start();
-    for (const int position : {36, 37, 500}) {
+    for (const int position : {kCount, kCount + 1, 500}) {
         h.patient().setListPosition(position);
         // The A-Z button is hidden on the index itself: the command opens it again.
         h.ws.SendMessage(h.app().mainWindow(), WM_COMMAND, command::kAtoZ, 0);
@@ -472,10 +484,10 @@ TEST_P(ListTest, ARememberedPositionBeyondTheLastEntryOpensAtTheFirst) {
         EXPECT_EQ(screen().top(), 0) << position;
         EXPECT_EQ(h.control(screen().list()).selected, 0) << position;
     }
-    h.patient().setListPosition(35);
+    h.patient().setListPosition(kCount - 1);
     h.ws.SendMessage(h.app().mainWindow(), WM_COMMAND, command::kAtoZ, 0);
     h.pump();
-    EXPECT_EQ(screen().current(), 35);
+    EXPECT_EQ(screen().current(), kCount - 1);
 }
 
 TEST_P(ListTest, ScrollToAPositionStopsAtTheLastPage) {

@@ -201,5 +201,21 @@ TEST(DoseTemplatesTest, NeverNanOrInfOnThePage) {
     }
 }
 
+TEST(DoseTemplatesTest, UsableWeights) {
+    const struct {
+        float weight;
+        bool usable;
+    } cases[] = {
+        {0.0f, true},
+        {0.5f, true},
+        {1.0e6f, true},
+        {1.0e6f * 1.0001f, false},
+        {-0.001f, false},
+        {std::numeric_limits<float>::quiet_NaN(), false},
+        {std::numeric_limits<float>::infinity(), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(isUsableWeight(c.weight), c.usable) << c.weight;
+}
+
 }  // namespace
 }  // namespace orvane

@@ -1,12 +1,13 @@
-// The printed amounts of the dosing pages: the dose-rounded one-decimal form and the plain one-,
-// two- and three-decimal forms. A positive amount whose short form would read "0" (a small
-// child's dose) is written with as many decimals as it takes, up to 3, so that it never reads as
-// no dose. They round and format only; the doses themselves are computed by the pages.
+// The printed amounts of the computed dosing pages (airway, sedation, resuscitation, infusions):
+// the dose-rounded one-decimal form and the plain one-, two- and three-decimal forms. A positive
+// amount whose short form would read "0" (a small child's dose) is written with as many decimals as
+// it takes, up to 3, so that it never reads as no dose. They round and format only; the doses
+// themselves are computed by the pages.
 #pragma once
 
 #include <string>
 
-namespace orvane::amount {
+namespace orvane {
 
 // The most decimals a positive amount is widened to before it would read "0".
 inline constexpr int kMostDecimals = 3;
@@ -21,4 +22,4 @@ std::string p1(float x);
 std::string p2(float x);
 std::string p3(float x);
 
-}  // namespace orvane::amount
+}  // namespace orvane

@@ -1,10 +1,10 @@
-// The amounts of the airway pages: the dose-rounded one-decimal form and the plain forms, and
-// the widening that keeps a positive amount from reading "0".
-#include "dosing/builders/amount_text.h"
+// The amounts of the computed dosing pages: the dose-rounded one-decimal form and the plain forms,
+// and the widening that keeps a positive amount from reading "0".
+#include "dosing/builders/short_amounts.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::amount {
+namespace orvane {
 namespace {
 
 struct Case {
@@ -14,7 +14,7 @@ struct Case {
     const char* p2;
 };
 
-TEST(AmountTextTest, ShortFormsAndTheirWidening) {
+TEST(ShortAmountsTest, ShortFormsAndTheirWidening) {
     const Case cases[] = {
         // 12.3 lies in the halves band: 12.5 with the dose rounding, 12.3 without.
         {12.3f, "12.5", "12.3", "12.3"},
@@ -40,14 +40,15 @@ TEST(AmountTextTest, ShortFormsAndTheirWidening) {
     }
 }
 
-TEST(AmountTextTest, ThreeDecimalForm) {
+TEST(ShortAmountsTest, ThreeDecimalForm) {
     // At most three decimals, trailing zeros dropped: 0.1234 + 0.0005 = 0.1239 → 0.123.
     EXPECT_EQ(p3(0.1234f), "0.123");
     EXPECT_EQ(p3(2.5f), "2.5");
     EXPECT_EQ(p3(60.0f), "60");
     EXPECT_EQ(p3(0.004f), "0.004");
     EXPECT_EQ(p3(0.0f), "0");
+    EXPECT_EQ(shortForm(0.04f, 1), "0.04");
 }
 
 }  // namespace
-}  // namespace orvane::amount
+}  // namespace orvane

@@ -1,11 +1,11 @@
-#include "dosing/builders/amount_text.h"
+#include "dosing/builders/short_amounts.h"
 
 #include <cstdint>
 
 #include "foundation/number_format.h"
 #include "foundation/rounding.h"
 
-namespace orvane::amount {
+namespace orvane {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::string p3(float x) {
     return widened(x, kMostDecimals, false);
 }
 
-}  // namespace orvane::amount
+}  // namespace orvane
