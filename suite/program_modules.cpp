@@ -14,6 +14,8 @@
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/rsi_navix_module.h"
 #include "dosing/airway/sedation_meds_module.h"
+#include "dosing/infusions/adult_drips_module.h"
+#include "dosing/infusions/tyko_drips_module.h"
 #include "dosing/resuscitation/code_list_module.h"
 #include "dosing/resuscitation/emerg_meds_module.h"
 #include "dosing/resuscitation/tyko_code_module.h"
@@ -61,7 +63,7 @@ using F = ModuleFamily;
 constexpr std::array kModules{
     ModuleRow{1, nullptr, R::kIndexOrDocument},  // AbxNavix
     ModuleRow{2, make<CodeListModule>, R::kIndexOrDocument},
-    ModuleRow{3, nullptr, R::kIndexOrDocument},  // Adult Drips
+    ModuleRow{3, make<AdultDripsModule>, R::kIndexOrDocument},
     ModuleRow{request_code::kCalculator, nullptr, R::kByCalculator},
     ModuleRow{5, make<ClinicalConsult>, R::kIndexOrDocument, F::kClinicalConsult},
     ModuleRow{6, make<EmergMedsModule>, R::kIndexOrDocument},
@@ -69,7 +71,7 @@ constexpr std::array kModules{
     ModuleRow{8, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
     ModuleRow{10, make<TykoCodeModule>, R::kIndexOrDocument},
-    ModuleRow{11, nullptr, R::kIndexOrDocument},  // TykoDrips
+    ModuleRow{11, make<TykoDripsModule>, R::kIndexOrDocument},
     ModuleRow{12, make<TykoDrugsModule>, R::kIndexOrDocument, F::kNone, false, true},
     ModuleRow{13, make<TykoFeverModule>, R::kDocument},
     ModuleRow{14, make<TykoGrowth>, R::kIndexOrCalculator, F::kGrowth},

@@ -40,5 +40,15 @@ TEST(ShortAmountsTest, ShortFormsAndTheirWidening) {
     }
 }
 
+TEST(ShortAmountsTest, ThreeDecimalForm) {
+    // At most three decimals, trailing zeros dropped: 0.1234 + 0.0005 = 0.1239 → 0.123.
+    EXPECT_EQ(p3(0.1234f), "0.123");
+    EXPECT_EQ(p3(2.5f), "2.5");
+    EXPECT_EQ(p3(60.0f), "60");
+    EXPECT_EQ(p3(0.004f), "0.004");
+    EXPECT_EQ(p3(0.0f), "0");
+    EXPECT_EQ(shortForm(0.04f, 1), "0.04");
+}
+
 }  // namespace
 }  // namespace orvane

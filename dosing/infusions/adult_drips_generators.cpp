@@ -1,0 +1,154 @@
+#include "dosing/infusions/adult_drips_generators.h"
+
+#include <algorithm>
+
+#include "dosing/builders/short_amounts.h"
+#include "dosing/infusions/adult_drip_pages.h"
+#include "dosing/infusions/drip_steps.h"
+#include "foundation/rounding.h"
+
+namespace orvane::infusion::adult {
+
+namespace {
+
+using Page = void (*)(const DripInputs&, DripSections&);
+
+struct PageRow {
+    std::string_view code;
+    Page page;
+    bool fixed = false;  // needs no choice
+};
+
+constexpr PageRow kPages[] = {
+    {"A22", perKgPerMinutePage},
+    {"D10", perKgPerMinutePage},
+    {"D15", perKgPerMinutePage},
+    {"F05", perKgPerMinutePage},
+    {"L10", perKgPerMinutePage},
+    {"N10", perKgPerMinutePage},
+    {"N15", perKgPerMinutePage},
+    {"P02", perKgPerMinutePage},
+    {"P18", perKgPerMinutePage},
+    {"P20", perKgPerMinutePage},
+    {"V05", perKgPerMinutePage},
+    {"I02", milligramBolusPage},
+    {"B15", perHourPage},
+    {"D05", perHourPage},
+    {"F15", perHourPage},
+    {"L20", perHourPage},
+    {"M02", perHourPage},
+    {"N02", perHourPage},
+    {"O05", perHourPage},
+    {"D20", perDayPage},
+    {"E04", perMinutePage},
+    {"I03", perMinutePage},
+    {"N05", perMinutePage},
+    {"E15", bolusAndDripPage},
+    {"H05", unitsPerKgPage},
+    {"L02", wholeAmountPerMinutePage},
+    {"L05", wholeAmountPerMinutePage},
+    {"N20", wholeAmountPerMinutePage},
+    {"P05", wholeAmountPerMinutePage},
+    {"M05", microgramBolusPage},
+    {"P15", loadingRatePage},
+    {"E10", bolusPairPage},
+    {"E12", bolusPairPage},
+    {"E13", bolusPairPage},
+    {"E14", bolusPairPage},
+    {"B10", twoStagePage},
+    {"A05", filteredBolusPage, true},
+    {"A10", filteredBolusPage, true},
+    {"A15", cappedBolusPage, true},
+    {"A20", lyticPage, true},
+    {"A25", fixedLoadPage, true},
+    {"A26", pushLoadPage, true},
+    {"N01", lowDosePage, true},
+    {"T05", weightBandPage, true},
+    {"T10", bolusThenDripPage, true},
+    {"I01", cappedInfusionPage, true},
+};
+
+const PageRow* rowFor(std::string_view code) {
+    for (const PageRow& row : kPages) {
+        if (row.code == code) return &row;
+    }
+    return nullptr;
+}
+
+// F1(CR(CR(x))), the common rates' form.
+std::string commonRate(float x) {
+    return orvane::p1(doseRound(doseRound(x)));
+}
+
+}  // namespace
+
+bool isBolusPairCode(std::string_view code) {
+    const PageRow* row = rowFor(code);
+    return row != nullptr && row->page == bolusPairPage;
+}
+
+bool isFixedPageCode(std::string_view code) {
+    const PageRow* row = rowFor(code);
+    return row != nullptr && row->fixed;
+}
+
+void generate(const DripInputs& inputs, DripSections& sections) {
+    sections.clear();
+    if (const PageRow* row = rowFor(inputs.record.code)) row->page(inputs, sections);
+}
+
+std::string f1r(float x) {
+    return orvane::p1(doseRound(x));
+}
+
+std::string f1(float x) {
+    return orvane::p1(x);
+}
+
+std::string f1whole(float x) {
+    return orvane::p1(wholeAmount(x));
+}
+
+std::string dripMixing(const DripInputs& inputs) {
+    const int32_t c = inputs.concentrationChoice;
+    const std::string& text =
+        c >= 1 && c <= kMostConcentrations ? inputs.record.dripMixing[c - 1] : std::string();
+    return kDripMixingPhrase + text + "<BR><BR>";
+}
+
+std::string bolusMixing(const DripInputs& inputs) {
+    return kBolusMixingPhrase + inputs.record.bolusMixing + "<BR><BR>";
+}
+
+std::string standardSelections(const DripInputs& inputs) {
+    return "Drip Conc = " + inputs.concentrationText + "<BR>Selected Rate = " + inputs.rateText +
+           "<BR><BR>";
+}
+
+std::string adultDripLine(float v, const std::string& amount, const char* unitPhrase,
+                          const DripInputs& inputs) {
+    return dripLine(f1r(v), amount, unitPhrase, inputs);
+}
+
+void finish(const DripInputs& inputs, DripSections& sections) {
+    setInfoAndCompatibility(inputs.record, sections);
+}
+
+void finishWithCommonRates(const DripInputs& inputs, float a, float f, DripSections& sections) {
+    setInfoAndCompatibility(inputs.record, sections);
+    appendCommonRates(inputs, a, f, commonRate, sections[kInfuse]);
+}
+
+std::string heparinBlock(float w) {
+    // 60 U/kg at most 4000 U, then 12 U/kg/hr at most 1000 U/hr.
+    constexpr float kBolusUnitsPerKg = 60.0f;
+    constexpr float kMostBolusUnits = 4000.0f;
+    constexpr float kDripUnitsPerKg = 12.0f;
+    constexpr float kMostDripUnits = 1000.0f;
+    return "Heparin Dosing:<BR>" + f1r(std::min(kBolusUnitsPerKg * w, kMostBolusUnits)) +
+           " U Bolus then " + f1r(std::min(kDripUnitsPerKg * w, kMostDripUnits)) +
+           " U/hr.<BR>[60 U/kg bolus (Max 4000 U)]<BR>[12 U/kg/hr drip (Max 1000 U/hr)]<BR>Adjust "
+           "drip as needed to maintain aPTT at 50-75 seconds.<BR><BR>";
+}
+
+}  // namespace orvane::infusion::adult

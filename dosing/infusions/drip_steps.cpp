@@ -1,0 +1,45 @@
+#include "dosing/infusions/drip_steps.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "foundation/rounding.h"
+
+namespace orvane::infusion {
+
+namespace {
+
+constexpr int32_t kFewestCommonRates = 2;
+
+}  // namespace
+
+float wholeAmount(float x) {
+    const float whole = roundWhole(x);
+    return whole == 0.0f && x > 0.0f ? doseRound(x) : whole;
+}
+
+std::string dripLine(const std::string& rate, const std::string& amount, const char* unitPhrase,
+                     const DripInputs& inputs) {
+    return std::string(kDripDirections) + rate + " mL/hr (" + amount + unitPhrase +
+           inputs.concentrationText + kToDeliver + inputs.rateText + "." + "<BR><BR>";
+}
+
+void setInfoAndCompatibility(const InfusionRecord& record, DripSections& sections) {
+    sections[kInformation] = record.information1;
+    if (!record.information2.empty()) sections[kInformation] += "<BR>" + record.information2;
+    sections[kCompatibility] = record.compatibility;
+}
+
+void appendCommonRates(const DripInputs& inputs, float a, float f, AmountForm form,
+                       std::string& out) {
+    out += "Common Rates:<BR>";
+    const InfusionRecord& record = inputs.record;
+    const int32_t count = std::clamp(record.rateCount, kFewestCommonRates, kMostRates);
+    for (int32_t i = 0; i < count; ++i) {
+        if (record.rateTexts[i].empty()) continue;
+        const float rate = record.rates[i] * (f / inputs.concentration) * a;
+        out += record.rateTexts[i] + " = " + form(rate) + " mL/hr<BR>";
+    }
+}
+
+}  // namespace orvane::infusion

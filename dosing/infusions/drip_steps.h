@@ -1,0 +1,40 @@
+// The steps every infusion generator shares: the fixed phrases, the drip line, the information
+// and compatibility sections and the common-rates table, each written with the amount form the
+// module passes. Text only: the rates themselves come from the generators.
+#pragma once
+
+#include <string>
+
+#include "dosing/infusions/drip_sections.h"
+
+namespace orvane::infusion {
+
+inline constexpr const char* kDripDirections = "Directions on Infusing Drip:<BR>";
+inline constexpr const char* kBolusDirections = "Directions on Infusing Bolus:<BR>";
+inline constexpr const char* kToDeliver = " solution, to deliver ";
+// Minutes in an hour, and its inverse as the generators multiply by it.
+inline constexpr float kPerMinute = 60.0f;
+inline constexpr float kPerHour = 1.0f;
+inline constexpr float kOneSixtieth = 0.016666668f;
+
+// How a module writes one amount (already computed) on its pages.
+using AmountForm = std::string (*)(float);
+
+// A whole amount (roundWhole, halves to even); a positive amount that would round to 0 keeps its
+// dose-rounded value instead, so that it never reads as no amount.
+float wholeAmount(float x);
+
+// drip directions + rate + " mL/hr (" + amount + unitPhrase + [conc] + " solution, to deliver "
+// + [rate] + "." + "<BR><BR>".
+std::string dripLine(const std::string& rate, const std::string& amount, const char* unitPhrase,
+                     const DripInputs& inputs);
+
+// Info = information 1 (+ "<BR>" + information 2 when there is one); Compatibility.
+void setInfoAndCompatibility(const InfusionRecord& record, DripSections& sections);
+
+// "Common Rates:<BR>", then for each standard rate (at least 2, at most 7; a rate without a text
+// is left out) its text + " = " + form(R_i × (f ÷ K) × a) + " mL/hr<BR>".
+void appendCommonRates(const DripInputs& inputs, float a, float f, AmountForm form,
+                       std::string& out);
+
+}  // namespace orvane::infusion

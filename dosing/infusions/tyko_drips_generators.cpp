@@ -1,0 +1,82 @@
+#include "dosing/infusions/tyko_drips_generators.h"
+
+#include <string_view>
+
+#include "dosing/builders/short_amounts.h"
+#include "dosing/infusions/drip_steps.h"
+#include "dosing/infusions/tyko_drip_pages.h"
+#include "foundation/rounding.h"
+
+namespace orvane::infusion::tyko {
+
+namespace {
+
+using Page = void (*)(const DripInputs&, DripSections&);
+
+struct PageRow {
+    std::string_view code;
+    Page page;
+};
+
+constexpr PageRow kPages[] = {
+    {"A20", perKgPerMinutePage},  {"D10", perKgPerMinutePage}, {"D15", perKgPerMinutePage},
+    {"E05", perKgPerMinutePage},  {"F05", perKgPerMinutePage}, {"F10", perKgPerMinutePage},
+    {"I05", perKgPerMinutePage},  {"L10", perKgPerMinutePage}, {"M02", perKgPerMinutePage},
+    {"M07", perKgPerMinutePage},  {"N05", perKgPerMinutePage}, {"N10", perKgPerMinutePage},
+    {"N15", perKgPerMinutePage},  {"N25", perKgPerMinutePage}, {"P10", perKgPerMinutePage},
+    {"D05", dextrosePage},        {"I03", insulinPage},        {"L05", cappedBolusLinesPage},
+    {"T10", weightScaledMixPage}, {"I01", bolusPerKgPage},     {"E15", bolusAndDripPage},
+    {"H05", unitsPerKgPage},      {"M05", microgramBolusPage}, {"A26", loadingBolusPage},
+    {"P20", threeMixesPage},
+};
+
+// The mix factors of "T10": mcg/mL per kg of weight.
+constexpr float kFirstMixPerKg = 6.0f;
+constexpr float kSecondMixPerKg = 25.0f;
+
+}  // namespace
+
+float weightScaledConcentration(int32_t choice, float weight) {
+    return (choice == 1 ? kFirstMixPerKg : kSecondMixPerKg) * weight;
+}
+
+void generate(const DripInputs& inputs, DripSections& sections) {
+    sections.clear();
+    for (const PageRow& row : kPages) {
+        if (row.code == inputs.record.code) {
+            row.page(inputs, sections);
+            return;
+        }
+    }
+}
+
+std::string f3r(float x) {
+    return orvane::p3(doseRound(x));
+}
+
+std::string f3(float x) {
+    return orvane::p3(x);
+}
+
+std::string f2r(float x) {
+    return orvane::p2(doseRound(x));
+}
+
+std::string tykoDripLine(float v, const std::string& amount, const char* unitPhrase,
+                         const DripInputs& inputs) {
+    return dripLine(f3(v), amount, unitPhrase, inputs);
+}
+
+void finishWithCommonRates(const DripInputs& inputs, float a, float f, DripSections& sections) {
+    setInfoAndCompatibility(inputs.record, sections);
+    appendCommonRates(inputs, a, f, f2r, sections[kInfuse]);
+}
+
+std::string dripMixing(const DripInputs& inputs) {
+    const int32_t c = inputs.concentrationChoice;
+    const std::string& text =
+        c >= 1 && c <= kMostConcentrations ? inputs.record.dripMixing[c - 1] : std::string();
+    return "How to Mix Drip Solution: <BR>" + text + "<BR><BR>";
+}
+
+}  // namespace orvane::infusion::tyko
