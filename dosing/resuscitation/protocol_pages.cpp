@@ -112,7 +112,7 @@ void appendHypertensionPage(SharedString& out, float weight, const SharedString&
     out.append(
         "Carefully check the blood pressure yourself, once in each arm, manually before "
         "initiating any treatment.<BR><BR>Usually choose one agent initially. The usual choices "
-        "are Labetalol, Phentolamine, Nitroprusside or Hydralizine.  Dosing for Nitroprusside is "
+        "are Labetalol, Phentolamine, Nitroprusside or Hydralazine.  Dosing for Nitroprusside is "
         "in the TykoDrips module.");
     appendRangeBlocks(out, weight, kHypertensionDrugs);
 }

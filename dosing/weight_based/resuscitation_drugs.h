@@ -13,9 +13,9 @@ struct ResuscitationDrug {
 };
 
 inline constexpr ResuscitationDrug kResuscitationDrugs[] = {
-    {"Adenosine", 10},   {"Amiodarone", 11},  {"Atropine", 13},   {"Bicarbonate", 14},
-    {"Calcium", 15},     {"Dextrose", 19},    {"Lidocaine", 28},  {"Naloxone", 33},
-    {"Pancuronium", 34}, {"Procainmide", 37}, {"Rocuronium", 38}, {"Succinylcholine", 39},
+    {"Adenosine", 10},   {"Amiodarone", 11},   {"Atropine", 13},   {"Bicarbonate", 14},
+    {"Calcium", 15},     {"Dextrose", 19},     {"Lidocaine", 28},  {"Naloxone", 33},
+    {"Pancuronium", 34}, {"Procainamide", 37}, {"Rocuronium", 38}, {"Succinylcholine", 39},
     {"Vecuronium", 42},
 };
 

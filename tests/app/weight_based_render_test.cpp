@@ -77,6 +77,8 @@ TEST(WeightBasedRenderTest, DrugListAndAnOralLiquid) {
     // (12, 1) and the first resuscitation drug (12, 15).
     EXPECT_EQ(list.out.rfind("Acetaminophen (Tylenol) Liquid\t201326593\n", 0), 0u) << list.out;
     EXPECT_TRUE(contains(list.out, "Adenosine (TykoCode)\t201326607\n")) << list.out;
+    // Spelt right in the list, (12, 24).
+    EXPECT_TRUE(contains(list.out, "Procainamide (TykoCode)\t201326616\n")) << list.out;
 
     // 13.3 kg, 15 mg/kg of 32 mg/mL: 6.23 mL → 6 mL, 192 mg → 190 mg.
     const RenderRun run = render("12:1 --child-weight 13.3kg --weight child --choose 1=1");

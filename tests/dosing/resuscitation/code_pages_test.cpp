@@ -280,6 +280,8 @@ TEST(CodePagesTest, FixedTextsAndTrailingTexts) {
     const std::string phenytoin = page(36, 10.0f, "TAIL");
     EXPECT_EQ(phenytoin.substr(phenytoin.size() - 16), "Route: IV/IOTAIL");
     EXPECT_EQ(page(1, 10.0f, "TAIL").find("TAIL"), std::string::npos) << "page 1 has no tail";
+    // Drug names in the fixed prose are spelt as the drugs are.
+    EXPECT_NE(page(5, 10.0f).find("Nitroprusside or Hydralazine."), std::string::npos);
 }
 
 TEST(CodePagesTest, PagesOutsideTheRangeAndParalyticPages) {
