@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/text_metrics.h"
 #include "web/control_style_names.h"
 #include "web/text_encoding.h"
 
@@ -127,6 +128,13 @@ json control(const ControlSnapshot& s, DWORD style) {
         out["year"] = s.date.wYear;
         out["month"] = s.date.wMonth;
         out["day"] = s.date.wDay;
+        const MonthGrid& g = s.monthGrid;
+        out["grid"] = json{{"titleH", g.titleHeight},
+                           {"weekdayH", g.weekdayHeight},
+                           {"top", g.top},
+                           {"rowH", g.rowHeight},
+                           {"cellW", g.cellWidth},
+                           {"fontPx", FontEmPixels(FontSize{g.textHeight, false})}};
     } else if (s.kind == "htmlviewer") {
         out["page"] = utf8FromLatin1(s.pageText);
         out["complete"] = s.complete;
