@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/number_format.h"
+#include "foundation/windows1252.h"
 #include "modules/form_binding.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
@@ -43,7 +44,7 @@ std::u16string plainBoxText(const InputField& f) {
     const bool shown =
         (f.min >= 0.0f && f.min <= f.value && f.value <= f.max) || (f.min < 0.0f && f.value > 0.0f);
     if (!shown) return {};
-    return widenText(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view());
+    return widenWindows1252(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view());
 }
 
 void addItems(WindowSystem& ws, HWND list, std::initializer_list<const char16_t*> items) {
@@ -190,7 +191,7 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
                                 50 * s, comboHeight(15), panel,
                                 adult ? cmd::kAdultWeightOunces : cmd::kCalcWeightOunces);
         for (int32_t oz = 0; oz < 16; ++oz) {
-            const std::u16string text = widenText(std::to_string(oz) + " oz");
+            const std::u16string text = widenWindows1252(std::to_string(oz) + " oz");
             ws.SendMessage(ic.extra2, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         return;
@@ -312,9 +313,9 @@ void CalculatorScreen::FillPatientControls() {
     const auto fill = [&](int32_t index, const InputField* bound, bool roundAge) {
         if (index < 0 || bound == nullptr || index >= inputCount()) return;
         const InputControls& ic = controls_[static_cast<size_t>(index)];
-        const std::u16string text = bound->value > 0.0f
-                                        ? widenText(formatNumber(bound->value, 1, roundAge).view())
-                                        : std::u16string();
+        const std::u16string text =
+            bound->value > 0.0f ? widenWindows1252(formatNumber(bound->value, 1, roundAge).view())
+                                : std::u16string();
         if (ws.GetWindowText(ic.value) != text) ws.SetWindowText(ic.value, text);
         if (ic.extra) ws.SendMessage(ic.extra, CB_SETCURSEL, static_cast<WPARAM>(bound->unit), 0);
         if (ic.extra2) {
@@ -329,9 +330,9 @@ void CalculatorScreen::FillPatientControls() {
     fill(headIndex_, head_, false);
     if (ageIndex_ >= 0 && age_ != nullptr) {
         const HWND box = controls_[static_cast<size_t>(ageIndex_)].value;
-        const std::u16string text = age_->value > 0.0f
-                                        ? widenText(formatNumber(age_->value, 1, true).view())
-                                        : std::u16string();
+        const std::u16string text =
+            age_->value > 0.0f ? widenWindows1252(formatNumber(age_->value, 1, true).view())
+                               : std::u16string();
         if (ws.GetWindowText(box) != text) ws.SetWindowText(box, text);
     }
     if (sexIndex_ >= 0 && sex_ != nullptr) {
@@ -372,9 +373,9 @@ void CalculatorScreen::FillControls(bool skipFocused) {
             // A typed value stays as typed (even outside its limits); an untouched box shows the
             // field's value only when it is a usable one.
             const std::u16string text =
-                f.entered
-                    ? widenText(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view())
-                    : plainBoxText(f);
+                f.entered ? widenWindows1252(
+                                formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view())
+                          : plainBoxText(f);
             if (ws.GetWindowText(control) != text) ws.SetWindowText(control, text);
         }
     }

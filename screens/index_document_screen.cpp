@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "foundation/windows1252.h"
 #include "platform/text_metrics.h"
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
@@ -396,7 +397,7 @@ namespace {
 
 // The first n characters of a label, widened and upper-cased, against the search text.
 int comparePrefix(const SharedString& label, const std::u16string& text) {
-    const std::u16string prefix = upperAscii(widenBytes(label.view().substr(0, text.size())));
+    const std::u16string prefix = upperAscii(widenWindows1252(label.view().substr(0, text.size())));
     return prefix.compare(text);
 }
 
@@ -432,7 +433,8 @@ void IndexDocumentScreen::FindNext() {
     if (count_ == 0) return;
     const std::u16string text = SearchText();
     const auto matches = [&](int32_t e) {
-        return upperAscii(widenBytes(ReadEntry(e).label.view())).find(text) != std::u16string::npos;
+        return upperAscii(widenWindows1252(ReadEntry(e).label.view())).find(text) !=
+               std::u16string::npos;
     };
     int32_t found = -1;
     for (int32_t e = current_ + 1; e < count_ && found < 0; ++e) {
@@ -456,7 +458,7 @@ void IndexDocumentScreen::MatchFirstLetter(char16_t key) {
     const auto matches = [&](int32_t e) {
         const SharedString label = ReadEntry(e).label;
         return !label.empty() &&
-               upperAscii(static_cast<char16_t>(static_cast<unsigned char>(label.view()[0]))) ==
+               upperAscii(wideFromWindows1252(static_cast<unsigned char>(label.view()[0]))) ==
                    upperAscii(key);
     };
     int32_t found = -1;
@@ -534,7 +536,7 @@ void IndexDocumentScreen::PaintScreen() {
     ws.SetBkColor(dc, kCaptionBack);
     bool shortened = false;
     if (module_ != nullptr && !caption_.empty()) {
-        captionWide_ = widenBytes(caption_.view());
+        captionWide_ = widenWindows1252(caption_.view());
         toPlainText(captionWide_);
         std::u16string drawn = captionWide_;
         const DcMeasurer measurer(ws, dc);

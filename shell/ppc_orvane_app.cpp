@@ -1,6 +1,7 @@
 #include "shell/ppc_orvane_app.h"
 
 #include "foundation/fatal.h"
+#include "foundation/windows1252.h"
 #include "platform/control_messages.h"
 #include "shell/disclaimer_screen.h"
 #include "shell/html_view.h"
@@ -39,10 +40,7 @@ int navIndex(uint32_t cmd) {
 }
 
 std::u16string widen(const SharedString& text) {
-    std::u16string wide;
-    wide.reserve(static_cast<size_t>(text.length()));
-    for (const char c : text.view()) wide.push_back(static_cast<char16_t>(static_cast<uint8_t>(c)));
-    return wide;
+    return widenWindows1252(text.view());
 }
 
 }  // namespace

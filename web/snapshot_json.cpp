@@ -136,15 +136,15 @@ json control(const ControlSnapshot& s, DWORD style) {
                            {"cellW", g.cellWidth},
                            {"fontPx", FontEmPixels(FontSize{g.textHeight, false})}};
     } else if (s.kind == "htmlviewer") {
-        out["page"] = utf8FromLatin1(s.pageText);
+        out["page"] = utf8FromWindows1252(s.pageText);
         out["complete"] = s.complete;
-        out["anchor"] = utf8FromLatin1(s.anchor);
+        out["anchor"] = utf8FromWindows1252(s.anchor);
         json links = json::array();
-        for (const auto& link : s.links) links.push_back(utf8FromLatin1(link));
+        for (const auto& link : s.links) links.push_back(utf8FromWindows1252(link));
         out["links"] = std::move(links);
         json images = json::array();
         for (const auto& image : s.images) {
-            images.push_back(json{{"src", utf8FromLatin1(image.source)},
+            images.push_back(json{{"src", utf8FromWindows1252(image.source)},
                                   {"bitmap", image.bitmapId},
                                   {"w", image.width},
                                   {"h", image.height}});
