@@ -7,6 +7,7 @@
 #include "modules/form_binding.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
+#include "platform/text_metrics.h"
 #include "platform/window_system.h"
 #include "rendering/page_builder.h"
 #include "screens/calculator_commands.h"
@@ -113,6 +114,7 @@ void CalculatorScreen::BuildForm() {
         BuildInput(i, x, y, cellRight);
         rowBottom = y + lh;
         const InputField& f = form_->at(i);
+        const int32_t rowX = x;
         if (f.endsRow == 1) {
             x = 2;
             y += lh + 1;
@@ -121,6 +123,9 @@ void CalculatorScreen::BuildForm() {
         } else {
             x = x + f.width * s + 2 * s + 1;
         }
+        // The input may use its row up to the next input on the same row.
+        FitLabel(f, controls_[static_cast<size_t>(i)],
+                 f.endsRow == 1 || i == n - 1 || x <= rowX ? cellRight : x - 2 * s);
     }
     FillPatientControls();
     FillControls(false);
@@ -151,6 +156,45 @@ void CalculatorScreen::BuildForm() {
     showControl(app_, view().window(), true);
     if (!hasInput(focusPosition_)) focusPosition_ = 0;
     FocusInput(focusPosition_);
+}
+
+void CalculatorScreen::FitLabel(const InputField& f, const InputControls& ic, int32_t limit) {
+    WindowSystem& ws = app_.windows();
+    const Window* label = ic.label ? ws.windowData(ic.label) : nullptr;
+    if (label == nullptr) return;
+    const FontSize font = ws.WindowFontSize(ic.label);
+    const int32_t missing = MeasureText(label->text, font) - label->rect.width();
+    if (missing <= 0) return;
+    int32_t end = label->rect.right;
+    for (const HWND h : {ic.value, ic.units, ic.extra, ic.extra2}) {
+        if (const Window* w = h ? ws.windowData(h) : nullptr) end = std::max(end, w->rect.right);
+    }
+    const int32_t spare = std::clamp(limit - end, 0, missing);
+    // A choice list or date button alone in its input gives up the width its texts do not need.
+    int32_t giveUp = 0;
+    const int32_t kind = f.kindCode();
+    const Window* value = ic.value ? ws.windowData(ic.value) : nullptr;
+    if (value != nullptr && !ic.units && !ic.extra && !ic.extra2 &&
+        (isListKind(kind) || kind == input_kind::kDate)) {
+        const FontSize valueFont = ws.WindowFontSize(ic.value);
+        int32_t widest = MeasureText(controlText(f.text.view()), valueFont);
+        for (const MenuItem& entry : f.entries) {
+            widest = std::max(widest, MeasureText(controlText(entry.label().view()), valueFont));
+        }
+        const int32_t frame = 6 * u_.s + (isListKind(kind) ? scrollBarWidth_ : 0);
+        giveUp = std::clamp(value->rect.width() - (widest + frame), 0, missing - spare);
+    }
+    const int32_t grow = spare + giveUp;
+    if (grow <= 0) return;
+    const RECT r = label->rect;
+    ws.MoveWindow(ic.label, r.left, r.top, r.width() + grow, r.height(), true);
+    for (const HWND h : {ic.value, ic.units, ic.extra, ic.extra2}) {
+        if (const Window* w = h ? ws.windowData(h) : nullptr) {
+            const RECT at = w->rect;
+            const int32_t narrower = h == ic.value ? giveUp : 0;
+            ws.MoveWindow(h, at.left + grow, at.top, at.width() - narrower, at.height(), true);
+        }
+    }
 }
 
 void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellRight) {
