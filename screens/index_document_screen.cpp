@@ -8,7 +8,7 @@
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
 #include "screens/caption_popup.h"
-#include "screens/dc_measurer.h"
+#include "shell/dc_measurer.h"
 #include "screens/list_entry_text.h"
 #include "screens/program_bitmaps.h"
 #include "shell/ppc_orvane_app.h"
