@@ -31,7 +31,10 @@ async function chooseInList(page, label) {
     if (row) return chooseRow(page, row);
     const bar = findWindows(ui, (w) => w.ctl && w.ctl.kind === 'scrollbar' && w.shown !== false)[0];
     assert.ok(bar, `"${label}" is not on the list and there is nothing to scroll`);
+    const top = listViews(ui)[0].ctl.rows[0].cells[0].t;
     await windowLocator(page, bar.h).locator('.arrow.fwd').click();
+    await waitForUi(page, (u) => (listViews(u)[0]?.ctl.rows[0]?.cells[0].t !== top ? u : null),
+      { what: 'the list a line further down' });
   }
   assert.fail(`"${label}" not found`);
 }
@@ -41,6 +44,23 @@ async function openCalculator(page, name) {
   await chooseRow(page, await waitForUi(page, (u) => rowWith(u, 'Calculators'), { what: 'Calculators' }));
   await waitForUi(page, (u) => rowWith(u, 'A-a Gradient'), { what: 'the calculator list' });
   await chooseInList(page, name);
+}
+
+// A label of the form drawn as one line, wholly inside its window and ending before the control
+// on its right (the next window of the form to the right on the same row).
+async function assertLabelWhole(page, ui, text) {
+  const label = findWindows(ui, (w) => w.cls === 'Static' && w.text === text)[0];
+  assert.ok(label, `the label "${text}" is on the form`);
+  const drawn = windowLocator(page, label.h).locator('svg.draw text');
+  assert.deepEqual(await drawn.allTextContents(), [text], `"${text}" is drawn on one line`);
+  const box = await drawn.boundingBox();
+  assert.ok(inside(box, await windowLocator(page, label.h).boundingBox()), `"${text}" lies inside its place`);
+  const right = findWindows(ui, (w) => w.parent === label.parent && w.h !== label.h && w.r[0] >= label.r[2] &&
+    w.r[1] < label.r[3] && w.r[3] > label.r[1])[0];
+  if (right) {
+    const control = await windowLocator(page, right.h).boundingBox();
+    assert.ok(box.x + box.width <= control.x + 0.5, `"${text}" ends before the control beside it`);
+  }
 }
 
 // Both boxes in page pixels; whether inner lies wholly inside outer.
@@ -105,6 +125,47 @@ for (const screen of SCREENS) {
       await waitForUi(page, (u) => (navButton(u, DATE_BUTTON)?.text === '8/31/2026' ? u : null),
         { what: 'the 31st of August chosen' });
       await shot('02-calendar-31st-chosen');
+    });
+
+    test('the pregnancy labels stand whole beside their boxes', async () => {
+      await openCalculator(page, 'Pregnancy Calculator');
+      const ui = await waitForUi(page, (u) => (navButton(u, DATE_BUTTON) ? u : null), { what: 'the pregnancy form' });
+      await assertLabelWhole(page, ui, '1st day LMP:');
+      await assertLabelWhole(page, ui, 'Weeks Pregnant:');
+      await assertLabelWhole(page, ui, 'Days:');
+      await shot('03-pregnancy-labels');
+    });
+
+    test('the osmolal gap labels stand whole beside their boxes', async () => {
+      await openCalculator(page, 'Osmolal Gap');
+      const ui = await waitForUi(page, (u) => (findWindows(u, (w) => w.text === 'Calculated osmolality')[0] ? u : null),
+        { what: 'the osmolal gap form' });
+      await assertLabelWhole(page, ui, 'Measured osmolality');
+      await assertLabelWhole(page, ui, 'Calculated osmolality');
+      await shot('04-osmolal-gap-labels');
+    });
+
+    test('a long document title is shortened with "..." inside its tab', async () => {
+      await goHome(page);
+      await tap(page, navButton(await waitForUi(page, isHome), 40801));
+      const index = await waitForUi(page, (u) => (findWindows(u, (w) => w.ctl && w.ctl.kind === 'edit')[0] ? u : null),
+        { what: 'the A-Z index' });
+      await windowLocator(page, findWindows(index, (w) => w.ctl && w.ctl.kind === 'edit')[0].h).locator('input').click();
+      await page.keyboard.type('sample document a');
+      await chooseRow(page, await waitForUi(page, (u) => rowWith(u, 'Sample document A'), { what: 'the entry' }));
+      const doc = await waitForUi(page, (u) => (findWindows(u, (w) => w.ctl && w.ctl.kind === 'htmlviewer' &&
+        /Sample document A|stored document/.test(w.ctl.page))[0] ? u : null), { what: 'the document' });
+      const main = findWindows(doc, (w) => w.cls === 'Orvane 6.0')[0];
+      const texts = main.draw.filter((c) => c.k === 'text').map((c) => c.t);
+      const title = texts.find((t) => t.startsWith('Sample docu') && t.endsWith('...'));
+      assert.ok(title, `the title is shortened: ${JSON.stringify(texts)}`);
+      // Drawn within the tab: it ends before the Home button.
+      const drawn = page.locator('svg.draw text', { hasText: title }).first();
+      const box = await drawn.boundingBox();
+      const home = await windowLocator(page, navButton(doc, HOME).h).boundingBox();
+      assert.ok(box.x + box.width <= home.x, 'the title ends before the Home button');
+      assert.ok(box.x >= (await page.locator('#screen').boundingBox()).x, 'the title starts on the screen');
+      await shot('05-long-title');
     });
   });
 }
