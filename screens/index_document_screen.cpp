@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "foundation/windows1252.h"
 #include "platform/text_metrics.h"
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
 #include "screens/caption_popup.h"
-#include "shell/dc_measurer.h"
 #include "screens/list_entry_text.h"
 #include "screens/program_bitmaps.h"
+#include "shell/dc_measurer.h"
 #include "shell/ppc_orvane_app.h"
 #include "shell/shell_commands.h"
 
@@ -137,6 +138,17 @@ void IndexDocumentScreen::ShowControls(int32_t level) {
         0, kEditClass, u"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, c.left + i + 10 * s,
         c.bottom - s - rh, c.right - w - c.left - 2 * i - 40 * s, lh, main, ids::kSearchBoxCommand,
         instance);
+    // Enter typed in the search box is the screen's Enter (find the next entry): the box passes
+    // it on to the main window instead of keeping it.
+    auto previous = std::make_shared<WNDPROC>();
+    *previous = ws.SetWindowProc(
+        searchBox_, [&ws, main, previous](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+            if (m == WM_KEYDOWN && wp == VK_RETURN) {
+                ws.PostMessage(main, WM_KEYDOWN, wp, lp);
+                return 0;
+            }
+            return ws.CallWindowProc(*previous, h, m, wp, lp);
+        });
     findButton_ = ws.CreateWindowEx(0, kStaticClass, u"",
                                     WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, c.left + 5 * s,
                                     c.bottom - rh + 2, i, i, main, ids::kFindCommand, instance);
