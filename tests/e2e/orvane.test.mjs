@@ -259,6 +259,15 @@ for (const screen of SCREENS) {
       const field = await select.boundingBox();
       const fontPx = await select.evaluate((e) => parseFloat(getComputedStyle(e).fontSize));
       assert.ok(field.height >= fontPx, `the field (${field.height} px) holds its ${fontPx} px text`);
+      // "Kilograms" fits beside the drop-down arrow: the text is no wider than the field's room for it.
+      const room = await select.evaluate((e) => {
+        const style = getComputedStyle(e);
+        const canvas = document.createElement('canvas').getContext('2d');
+        canvas.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+        const inner = e.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+        return { text: canvas.measureText(e.selectedOptions[0].textContent).width, inner };
+      });
+      assert.ok(room.text <= room.inner, `"Kilograms" (${room.text} px) fits its ${room.inner} px`);
       const one = findWindows(dosed, (w) => w.cls === 'Button' && w.text === '1')[0];
       const oneBox = await windowLocator(page, one.h).boundingBox();
       assert.ok(field.y + field.height <= oneBox.y + 0.5, 'the unit list lies above the keypad');

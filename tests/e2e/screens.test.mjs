@@ -167,5 +167,27 @@ for (const screen of SCREENS) {
       assert.ok(box.x >= (await page.locator('#screen').boundingBox()).x, 'the title starts on the screen');
       await shot('05-long-title');
     });
+
+    test('a link\'s pill icon stands beside its text', async () => {
+      await openCalculator(page, 'Burn Area');
+      const ui = await waitForUi(page, (u) => (findWindows(u, (w) => w.ctl && w.ctl.kind === 'htmlviewer' &&
+        /IMG src="drug"/.test(w.ctl.page))[0] ? u : null), { what: 'the age links with their icons' });
+      const viewer = findWindows(ui, (w) => w.ctl && w.ctl.kind === 'htmlviewer' && /IMG src="drug"/.test(w.ctl.page))[0];
+      const frame = windowLocator(page, viewer.h).locator('iframe[data-ready="1"]');
+      await frame.waitFor();
+      const place = await (await (await frame.elementHandle()).contentFrame()).evaluate(() => {
+        const link = [...document.querySelectorAll('a')].find((a) => a.querySelector('img'));
+        const img = link.querySelector('img').getBoundingClientRect();
+        const range = document.createRange();
+        range.selectNodeContents(link.querySelector('u') || link);
+        range.setStartAfter(link.querySelector('img'));
+        const text = range.getBoundingClientRect();
+        return { imgMid: img.top + img.height / 2, imgRight: img.right, textTop: text.top, textBottom: text.bottom, textLeft: text.left };
+      });
+      assert.ok(place.imgMid >= place.textTop && place.imgMid <= place.textBottom,
+        `the icon's middle (${place.imgMid}) lies on the text's line (${place.textTop} to ${place.textBottom})`);
+      assert.ok(place.imgRight <= place.textLeft + 0.5, 'the icon is left of its text');
+      await shot('06-link-icons');
+    });
   });
 }
