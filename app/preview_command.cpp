@@ -22,6 +22,7 @@
 #include "modules/patient_value_text.h"
 #include "rendering/image_names.h"
 #include "rendering/page_builder.h"
+#include "web/text_encoding.h"
 
 namespace orvane {
 
@@ -35,7 +36,8 @@ constexpr std::streamsize kMaxDocumentBytes = 16 * 1024 * 1024;
 
 constexpr const char* kUsage =
     "usage: orvane preview [--weight W] [--content DIR] [FILE|-]\n"
-    "  FILE            a document in the content markup; \"-\" or none reads standard input\n"
+    "  FILE            a document in the content markup, in Windows-1252 as the content is;\n"
+    "                  \"-\" or none reads standard input. The page is printed in UTF-8.\n"
     "  --weight W      W: 70kg, 154lb, 11lb8oz or 3500g (default: no weight, 0 kg)\n"
     "  --content DIR   the content folder; image names without a picture there are listed\n"
     "                  on standard error\n";
@@ -131,7 +133,9 @@ int runPreviewCommand(int argc, char** argv) {
     builder.start(true);
     builder.appendDocument(text);
     const std::string_view body = builder.html().view();
-    std::fwrite(body.data(), 1, body.size(), stdout);
+    // The page is Windows-1252 like the content; it is printed as UTF-8.
+    const std::string utf8 = web::utf8FromWindows1252(body);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fputc('\n', stdout);
     if (haveContent) reportMissingImages(body, ContentFolder::forRunningProgram(content));
     return kExitPrinted;

@@ -2,7 +2,8 @@
 //
 // Opens REQUEST (CODE[:VALUE[:SUBCODE]], decimal) the way the screen for it would, sets the
 // patient values, applies the actions in command-line order and prints the page exactly as built
-// (or, with --list, the list a list screen would show: label, a tab, the request in decimal).
+// (or, with --list, the list a list screen would show: label, a tab, the request in decimal),
+// converted from the content's Windows-1252 to UTF-8.
 #include "app/render_command.h"
 
 #include <cstdint>
@@ -19,6 +20,7 @@
 #include "shell/headless_session.h"
 #include "shell/page_frame.h"
 #include "suite/program_modules.h"
+#include "web/text_encoding.h"
 
 namespace orvane {
 
@@ -31,7 +33,7 @@ constexpr int kExitUnavailable = 4;
 constexpr int kExitRefused = 5;
 
 constexpr const char* kUsage =
-    "usage: orvane render [OPTIONS] REQUEST\n"
+    "usage: orvane render [OPTIONS] REQUEST      (prints the page or list in UTF-8)\n"
     "  REQUEST                 CODE[:VALUE[:SUBCODE]] in decimal, e.g. 4:1, 12:5, 33:2:1\n"
     "  --adult-weight W        W: 70kg, 154lb, 11lb8oz or 3500g (also --child-weight, "
     "--calc-weight)\n"
@@ -282,15 +284,20 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
     return true;
 }
 
+// Content and pages are Windows-1252; what is printed is UTF-8.
+void printText(FILE* out, std::string_view text) {
+    const std::string utf8 = web::utf8FromWindows1252(text);
+    std::fwrite(utf8.data(), 1, utf8.size(), out);
+}
+
 void printPage(const std::string& body, bool framed) {
-    const std::string text = framed ? framePage(body) : body;
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    printText(stdout, framed ? framePage(body) : body);
 }
 
 // Prints the red message page and the message; the refused exit status.
 int refused(const HeadlessSession& session, const SessionResult& result, bool framed) {
     if (session.page()) printPage(*session.page(), framed);
-    std::fprintf(stderr, "%s\n", result.message.c_str());
+    printText(stderr, result.message + "\n");
     return kExitRefused;
 }
 
@@ -365,7 +372,7 @@ int runRenderCommand(int argc, char** argv) {
 
     if (options.list) {
         for (const auto& [label, request] : session.list()) {
-            std::printf("%s\t%u\n", label.c_str(), static_cast<unsigned>(request));
+            printText(stdout, label + "\t" + std::to_string(request) + "\n");
         }
         return kExitPrinted;
     }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "foundation/fatal.h"
+#include "foundation/windows1252.h"
 
 namespace orvane {
 
@@ -198,15 +199,7 @@ std::u16string SharedString::toWide(int32_t count) const {
     int32_t take = (count <= 0 || count > length) ? length : count;
     std::u16string wide;
     wide.reserve(static_cast<size_t>(take));
-    const char* chars = text();
-    for (int32_t i = 0; i < take; ++i) {
-        auto byte = static_cast<unsigned char>(chars[i]);
-        char16_t c = byte;
-        if (byte == 0x8C) c = u'\u0152';
-        if (byte == 0x9C) c = u'\u0153';
-        wide.push_back(c);
-    }
-    return wide;
+    return widenWindows1252(view().substr(0, static_cast<size_t>(take)));
 }
 
 int16_t SharedString::holders() const {

@@ -1,5 +1,5 @@
 // SharedString: a reference-counted, copy-on-write 8-bit string. Copies share one body until one of
-// them changes; it knows nothing of encodings beyond the one widening rule of toWide.
+// them changes; toWide widens it with the program's one rule for 8-bit text (Windows-1252).
 #pragma once
 
 #include <cstdint>

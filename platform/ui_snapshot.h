@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/controls/month_grid.h"
 #include "platform/display_list.h"
 #include "platform/win_types.h"
 
@@ -83,6 +84,7 @@ struct ControlSnapshot {
     int rowImageHeight = 0;
     // monthcal
     SYSTEMTIME date;
+    MonthGrid monthGrid;
     // htmlviewer
     std::string pageText;            // everything added since the last clear
     bool complete = false;           // end-of-source received

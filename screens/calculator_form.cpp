@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "foundation/number_format.h"
+#include "foundation/windows1252.h"
 #include "modules/form_binding.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
+#include "platform/text_metrics.h"
 #include "platform/window_system.h"
 #include "rendering/page_builder.h"
 #include "screens/calculator_commands.h"
@@ -43,7 +45,7 @@ std::u16string plainBoxText(const InputField& f) {
     const bool shown =
         (f.min >= 0.0f && f.min <= f.value && f.value <= f.max) || (f.min < 0.0f && f.value > 0.0f);
     if (!shown) return {};
-    return widenText(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view());
+    return widenWindows1252(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view());
 }
 
 void addItems(WindowSystem& ws, HWND list, std::initializer_list<const char16_t*> items) {
@@ -112,6 +114,7 @@ void CalculatorScreen::BuildForm() {
         BuildInput(i, x, y, cellRight);
         rowBottom = y + lh;
         const InputField& f = form_->at(i);
+        const int32_t rowX = x;
         if (f.endsRow == 1) {
             x = 2;
             y += lh + 1;
@@ -120,6 +123,9 @@ void CalculatorScreen::BuildForm() {
         } else {
             x = x + f.width * s + 2 * s + 1;
         }
+        // The input may use its row up to the next input on the same row.
+        FitLabel(f, controls_[static_cast<size_t>(i)],
+                 f.endsRow == 1 || i == n - 1 || x <= rowX ? cellRight : x - 2 * s);
     }
     FillPatientControls();
     FillControls(false);
@@ -150,6 +156,45 @@ void CalculatorScreen::BuildForm() {
     showControl(app_, view().window(), true);
     if (!hasInput(focusPosition_)) focusPosition_ = 0;
     FocusInput(focusPosition_);
+}
+
+void CalculatorScreen::FitLabel(const InputField& f, const InputControls& ic, int32_t limit) {
+    WindowSystem& ws = app_.windows();
+    const Window* label = ic.label ? ws.windowData(ic.label) : nullptr;
+    if (label == nullptr) return;
+    const FontSize font = ws.WindowFontSize(ic.label);
+    const int32_t missing = MeasureText(label->text, font) - label->rect.width();
+    if (missing <= 0) return;
+    int32_t end = label->rect.right;
+    for (const HWND h : {ic.value, ic.units, ic.extra, ic.extra2}) {
+        if (const Window* w = h ? ws.windowData(h) : nullptr) end = std::max(end, w->rect.right);
+    }
+    const int32_t spare = std::clamp(limit - end, 0, missing);
+    // A choice list or date button alone in its input gives up the width its texts do not need.
+    int32_t giveUp = 0;
+    const int32_t kind = f.kindCode();
+    const Window* value = ic.value ? ws.windowData(ic.value) : nullptr;
+    if (value != nullptr && !ic.units && !ic.extra && !ic.extra2 &&
+        (isListKind(kind) || kind == input_kind::kDate)) {
+        const FontSize valueFont = ws.WindowFontSize(ic.value);
+        int32_t widest = MeasureText(controlText(f.text.view()), valueFont);
+        for (const MenuItem& entry : f.entries) {
+            widest = std::max(widest, MeasureText(controlText(entry.label().view()), valueFont));
+        }
+        const int32_t frame = 6 * u_.s + (isListKind(kind) ? scrollBarWidth_ : 0);
+        giveUp = std::clamp(value->rect.width() - (widest + frame), 0, missing - spare);
+    }
+    const int32_t grow = spare + giveUp;
+    if (grow <= 0) return;
+    const RECT r = label->rect;
+    ws.MoveWindow(ic.label, r.left, r.top, r.width() + grow, r.height(), true);
+    for (const HWND h : {ic.value, ic.units, ic.extra, ic.extra2}) {
+        if (const Window* w = h ? ws.windowData(h) : nullptr) {
+            const RECT at = w->rect;
+            const int32_t narrower = h == ic.value ? giveUp : 0;
+            ws.MoveWindow(h, at.left + grow, at.top, at.width() - narrower, at.height(), true);
+        }
+    }
 }
 
 void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellRight) {
@@ -190,7 +235,7 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
                                 50 * s, comboHeight(15), panel,
                                 adult ? cmd::kAdultWeightOunces : cmd::kCalcWeightOunces);
         for (int32_t oz = 0; oz < 16; ++oz) {
-            const std::u16string text = widenText(std::to_string(oz) + " oz");
+            const std::u16string text = widenWindows1252(std::to_string(oz) + " oz");
             ws.SendMessage(ic.extra2, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         return;
@@ -312,9 +357,9 @@ void CalculatorScreen::FillPatientControls() {
     const auto fill = [&](int32_t index, const InputField* bound, bool roundAge) {
         if (index < 0 || bound == nullptr || index >= inputCount()) return;
         const InputControls& ic = controls_[static_cast<size_t>(index)];
-        const std::u16string text = bound->value > 0.0f
-                                        ? widenText(formatNumber(bound->value, 1, roundAge).view())
-                                        : std::u16string();
+        const std::u16string text =
+            bound->value > 0.0f ? widenWindows1252(formatNumber(bound->value, 1, roundAge).view())
+                                : std::u16string();
         if (ws.GetWindowText(ic.value) != text) ws.SetWindowText(ic.value, text);
         if (ic.extra) ws.SendMessage(ic.extra, CB_SETCURSEL, static_cast<WPARAM>(bound->unit), 0);
         if (ic.extra2) {
@@ -329,9 +374,9 @@ void CalculatorScreen::FillPatientControls() {
     fill(headIndex_, head_, false);
     if (ageIndex_ >= 0 && age_ != nullptr) {
         const HWND box = controls_[static_cast<size_t>(ageIndex_)].value;
-        const std::u16string text = age_->value > 0.0f
-                                        ? widenText(formatNumber(age_->value, 1, true).view())
-                                        : std::u16string();
+        const std::u16string text =
+            age_->value > 0.0f ? widenWindows1252(formatNumber(age_->value, 1, true).view())
+                               : std::u16string();
         if (ws.GetWindowText(box) != text) ws.SetWindowText(box, text);
     }
     if (sexIndex_ >= 0 && sex_ != nullptr) {
@@ -372,9 +417,9 @@ void CalculatorScreen::FillControls(bool skipFocused) {
             // A typed value stays as typed (even outside its limits); an untouched box shows the
             // field's value only when it is a usable one.
             const std::u16string text =
-                f.entered
-                    ? widenText(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view())
-                    : plainBoxText(f);
+                f.entered ? widenWindows1252(
+                                formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view())
+                          : plainBoxText(f);
             if (ws.GetWindowText(control) != text) ws.SetWindowText(control, text);
         }
     }

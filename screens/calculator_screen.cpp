@@ -1,5 +1,6 @@
 #include "screens/calculator_screen.h"
 
+#include "foundation/windows1252.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 #include "platform/window_system.h"
@@ -88,8 +89,8 @@ void CalculatorScreen::ShowKeypad(int32_t level) {
             for (const auto& [digit, y] :
                  {std::pair{upperDigits[k], upper}, std::pair{lowerDigits[k], lower}}) {
                 keypad_[static_cast<size_t>(digit)] = makeControl(
-                    app_, u"Button", widenText(std::to_string(digit)), WS_VISIBLE | BS_PUSHBUTTON,
-                    x, y, 23 * s, lh, main, cmd::kDigitBase + digit);
+                    app_, u"Button", widenWindows1252(std::to_string(digit)),
+                    WS_VISIBLE | BS_PUSHBUTTON, x, y, 23 * s, lh, main, cmd::kDigitBase + digit);
             }
         }
         const int32_t x5 = c.left + s + 24 * s * 5;

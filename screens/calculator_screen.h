@@ -71,6 +71,11 @@ class CalculatorScreen final : public HTMLScreen {
     void BuildForm();
     void DestroyForm();
     void BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellRight);
+    // A label whose text is wider than its place is widened, first into the room after the
+    // input's last control (up to limit), then into the width a lone choice list or date button
+    // does not need for its texts; the input's controls move right with it. The label then stands
+    // whole on one line instead of wrapping out of its row.
+    void FitLabel(const InputField& f, const InputControls& ic, int32_t limit);
     void FillControls(bool skipFocused);
     void FillPatientControls();
     bool ReadInput(int32_t i);

@@ -1,6 +1,7 @@
 #include "screens/document_screen.h"
 
 #include "foundation/number_format.h"
+#include "foundation/windows1252.h"
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "platform/html_viewer_messages.h"
@@ -197,7 +198,7 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
             // A weight of 0 or below is no weight: the box starts empty.
             const float w = weightField_->value;
             const std::u16string text =
-                w > 0.0f ? widenText(formatNumber(w, 1, false).view()) : std::u16string();
+                w > 0.0f ? widenWindows1252(formatNumber(w, 1, false).view()) : std::u16string();
             ws.SetWindowText(weightBox_, text);
             weightTextSet_ = 1;
             ws.SetFocus(weightBox_);
@@ -331,7 +332,7 @@ void DocumentScreen::ShowWeightRow(int32_t level) {
         ouncesList_ = makeControl(app_, u"ComboBox", u"", CBS_DROPDOWNLIST | WS_VSCROLL,
                                   c.left + 155 * s, y, 48 * s, 15 * lh, main, cmd::kOuncesList);
         for (int32_t oz = 0; oz < 16; ++oz) {
-            const std::u16string text = widenText(std::to_string(oz) + " oz");
+            const std::u16string text = widenWindows1252(std::to_string(oz) + " oz");
             ws.SendMessage(ouncesList_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         // Upper row: 1 2 3 4 5 . ; lower row: 6 7 8 9 0 C Backsp.
@@ -342,11 +343,11 @@ void DocumentScreen::ShowWeightRow(int32_t level) {
         for (int32_t k = 0; k < 5; ++k) {
             const int32_t d = upperDigits[k];
             keypad_[static_cast<size_t>(d)] =
-                makeControl(app_, u"Button", widenText(std::to_string(d)), BS_PUSHBUTTON,
+                makeControl(app_, u"Button", widenWindows1252(std::to_string(d)), BS_PUSHBUTTON,
                             c.left + s + 25 * s * k, upper, 24 * s, lh, main, d);
             const int32_t e = lowerDigits[k];
             keypad_[static_cast<size_t>(e)] =
-                makeControl(app_, u"Button", widenText(std::to_string(e)), BS_PUSHBUTTON,
+                makeControl(app_, u"Button", widenWindows1252(std::to_string(e)), BS_PUSHBUTTON,
                             c.left + s + 1 + 25 * s * k, lower, 24 * s, lh, main, e);
         }
         keypad_[11] = makeControl(app_, u"Button", u".", BS_PUSHBUTTON, c.left + s + 25 * s * 5,

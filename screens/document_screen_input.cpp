@@ -7,9 +7,9 @@
 #include "rendering/link_target.h"
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
-#include "screens/dc_measurer.h"
 #include "screens/document_commands.h"
 #include "screens/document_screen.h"
+#include "shell/dc_measurer.h"
 #include "shell/ppc_orvane_app.h"
 #include "shell/shell_commands.h"
 

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
+#include "foundation/windows1252.h"
 #include "platform/text_metrics.h"
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
 #include "screens/caption_popup.h"
-#include "screens/dc_measurer.h"
 #include "screens/list_entry_text.h"
 #include "screens/program_bitmaps.h"
+#include "shell/dc_measurer.h"
 #include "shell/ppc_orvane_app.h"
 #include "shell/shell_commands.h"
 
@@ -136,6 +138,17 @@ void IndexDocumentScreen::ShowControls(int32_t level) {
         0, kEditClass, u"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, c.left + i + 10 * s,
         c.bottom - s - rh, c.right - w - c.left - 2 * i - 40 * s, lh, main, ids::kSearchBoxCommand,
         instance);
+    // Enter typed in the search box is the screen's Enter (find the next entry): the box passes
+    // it on to the main window instead of keeping it.
+    auto previous = std::make_shared<WNDPROC>();
+    *previous = ws.SetWindowProc(
+        searchBox_, [&ws, main, previous](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+            if (m == WM_KEYDOWN && wp == VK_RETURN) {
+                ws.PostMessage(main, WM_KEYDOWN, wp, lp);
+                return 0;
+            }
+            return ws.CallWindowProc(*previous, h, m, wp, lp);
+        });
     findButton_ = ws.CreateWindowEx(0, kStaticClass, u"",
                                     WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, c.left + 5 * s,
                                     c.bottom - rh + 2, i, i, main, ids::kFindCommand, instance);
@@ -396,7 +409,7 @@ namespace {
 
 // The first n characters of a label, widened and upper-cased, against the search text.
 int comparePrefix(const SharedString& label, const std::u16string& text) {
-    const std::u16string prefix = upperAscii(widenBytes(label.view().substr(0, text.size())));
+    const std::u16string prefix = upperAscii(widenWindows1252(label.view().substr(0, text.size())));
     return prefix.compare(text);
 }
 
@@ -432,7 +445,8 @@ void IndexDocumentScreen::FindNext() {
     if (count_ == 0) return;
     const std::u16string text = SearchText();
     const auto matches = [&](int32_t e) {
-        return upperAscii(widenBytes(ReadEntry(e).label.view())).find(text) != std::u16string::npos;
+        return upperAscii(widenWindows1252(ReadEntry(e).label.view())).find(text) !=
+               std::u16string::npos;
     };
     int32_t found = -1;
     for (int32_t e = current_ + 1; e < count_ && found < 0; ++e) {
@@ -456,7 +470,7 @@ void IndexDocumentScreen::MatchFirstLetter(char16_t key) {
     const auto matches = [&](int32_t e) {
         const SharedString label = ReadEntry(e).label;
         return !label.empty() &&
-               upperAscii(static_cast<char16_t>(static_cast<unsigned char>(label.view()[0]))) ==
+               upperAscii(wideFromWindows1252(static_cast<unsigned char>(label.view()[0]))) ==
                    upperAscii(key);
     };
     int32_t found = -1;
@@ -534,7 +548,7 @@ void IndexDocumentScreen::PaintScreen() {
     ws.SetBkColor(dc, kCaptionBack);
     bool shortened = false;
     if (module_ != nullptr && !caption_.empty()) {
-        captionWide_ = widenBytes(caption_.view());
+        captionWide_ = widenWindows1252(caption_.view());
         toPlainText(captionWide_);
         std::u16string drawn = captionWide_;
         const DcMeasurer measurer(ws, dc);

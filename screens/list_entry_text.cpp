@@ -1,5 +1,6 @@
 #include "screens/list_entry_text.h"
 
+#include "foundation/windows1252.h"
 #include "rendering/plain_text.h"
 
 namespace orvane {
@@ -24,13 +25,6 @@ std::string replaceEach(std::string_view text, std::string_view from, std::strin
 
 }  // namespace
 
-std::u16string widenBytes(std::string_view text) {
-    std::u16string wide;
-    wide.reserve(text.size());
-    for (const char c : text) wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
-    return wide;
-}
-
 std::string withComparisonCodes(std::string_view text) {
     std::string out = replaceEach(text, "<=", "<SC id=10>");
     out = replaceEach(out, "=<", "<SC id=10>");
@@ -41,13 +35,13 @@ std::string withComparisonCodes(std::string_view text) {
 std::u16string indexEntryText(std::string_view label) {
     std::string text = withComparisonCodes(label);
     if (text.size() > kEntryTextLimit) text.resize(kEntryTextLimit);
-    std::u16string wide = widenBytes(text);
+    std::u16string wide = widenWindows1252(text);
     toPlainText(wide);
     return wide;
 }
 
 std::u16string moduleEntryText(std::string_view label) {
-    return widenBytes(label.substr(0, kEntryTextLimit));
+    return widenWindows1252(label.substr(0, kEntryTextLimit));
 }
 
 char16_t upperAscii(char16_t c) {

@@ -11,9 +11,6 @@ namespace orvane {
 // The longest entry text a list control is given.
 inline constexpr size_t kEntryTextLimit = 255;
 
-// Each byte widened to one character.
-std::u16string widenBytes(std::string_view text);
-
 // "<=" and "=<" become the private code 10, "=>" and ">=" the code 11 (one plain left-to-right
 // replacement after the other).
 std::string withComparisonCodes(std::string_view text);
@@ -22,7 +19,7 @@ std::string withComparisonCodes(std::string_view text);
 // private codes turned into characters.
 std::u16string indexEntryText(std::string_view label);
 
-// A home-list entry: cut to kEntryTextLimit bytes and widened byte by byte.
+// A home-list entry: cut to kEntryTextLimit bytes and widened.
 std::u16string moduleEntryText(std::string_view label);
 
 // ASCII letters upper-cased; every other character unchanged.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "foundation/windows1252.h"
 #include "platform/html_viewer_messages.h"
 #include "rendering/link_target.h"
 #include "screens/list_entry_text.h"
@@ -175,7 +176,7 @@ void ModuleListScreen::PaintScreen() {
     ws.SetBkMode(dc, TRANSPARENT);
     RECT name = c.height() > 240 ? RECT{66 * s, y0 - lh - 8, c.right, y0 - 8}
                                  : RECT{34 * s, s, 194 * s, lh + s};
-    ws.DrawText(dc, widenBytes(app_.patientContext().productTitle().view()), &name,
+    ws.DrawText(dc, widenWindows1252(app_.patientContext().productTitle().view()), &name,
                 DT_SINGLELINE | DT_LEFT | DT_TOP);
 
     // The notice and the version along the bottom.
@@ -184,7 +185,7 @@ void ModuleListScreen::PaintScreen() {
     RECT notice{2 * s, c.bottom - lh, 190 * s, c.bottom};
     ws.DrawText(dc, module_list::kNotice, &notice, DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
     RECT version{c.right - 75 * s, c.bottom - lh, c.right, c.bottom};
-    ws.DrawText(dc, widenBytes(app_.patientContext().version().view()), &version,
+    ws.DrawText(dc, widenWindows1252(app_.patientContext().version().view()), &version,
                 DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
 
     ws.SelectObject(dc, oldFont);

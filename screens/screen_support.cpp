@@ -1,5 +1,6 @@
 #include "screens/screen_support.h"
 
+#include "foundation/windows1252.h"
 #include "platform/window_system.h"
 #include "rendering/plain_text.h"
 #include "shell/ppc_orvane_app.h"
@@ -18,22 +19,18 @@ ScreenUnits screenUnits(const PPCOrvaneApp& app) {
     return u;
 }
 
-std::u16string widenText(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (const char ch : text) out.push_back(static_cast<char16_t>(static_cast<uint8_t>(ch)));
-    return out;
-}
-
 std::string narrowText(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char16_t ch : text) out.push_back(ch < 256 ? static_cast<char>(ch) : '?');
+    for (const char16_t ch : text) {
+        const std::optional<unsigned char> byte = windows1252FromWide(ch);
+        out.push_back(byte ? static_cast<char>(*byte) : '?');
+    }
     return out;
 }
 
 std::u16string controlText(std::string_view text) {
-    std::u16string wide = widenText(text);
+    std::u16string wide = widenWindows1252(text);
     toPlainText(wide);
     return wide;
 }

@@ -27,9 +27,8 @@ struct ScreenUnits {
 
 ScreenUnits screenUnits(const PPCOrvaneApp& app);
 
-// Each byte becomes one character (the platform's widening rule), and back (characters above 255
-// become '?').
-std::u16string widenText(std::string_view text);
+// A control's text back to the program's 8-bit text (Windows-1252); a character outside the code
+// page becomes '?'.
 std::string narrowText(std::u16string_view text);
 
 // Content text for a native control: widened, private codes "<SC id=N>" become characters.

@@ -1,7 +1,10 @@
 #include "shell/ppc_orvane_app.h"
 
 #include "foundation/fatal.h"
+#include "foundation/windows1252.h"
 #include "platform/control_messages.h"
+#include "rendering/plain_text.h"
+#include "shell/dc_measurer.h"
 #include "shell/disclaimer_screen.h"
 #include "shell/html_view.h"
 #include "shell/object_factory.h"
@@ -38,11 +41,11 @@ int navIndex(uint32_t cmd) {
     return -1;
 }
 
+// Room kept free at the title tab's sides, times the scale.
+constexpr int32_t kTitleMargin = 4;
+
 std::u16string widen(const SharedString& text) {
-    std::u16string wide;
-    wide.reserve(static_cast<size_t>(text.length()));
-    for (const char c : text.view()) wide.push_back(static_cast<char16_t>(static_cast<uint8_t>(c)));
-    return wide;
+    return widenWindows1252(text.view());
 }
 
 }  // namespace
@@ -368,7 +371,11 @@ void PPCOrvaneApp::DrawTab(HDC dc, int32_t tabBottom, int32_t shadowBottom) {
     windows_.SetTextColor(dc, RGB(255, 255, 255));
     windows_.SetBkMode(dc, TRANSPARENT);
     RECT text{l + s + 1, t + s, l + s + 100 * s, tabBottom};
-    windows_.DrawText(dc, title_, &text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    // A title longer than the tab is shortened with "..." as captions are, so that it neither
+    // runs out of the tab under the buttons beside it nor is clipped at the tab's edge.
+    std::u16string shown = title_;
+    fitWithEllipsis(shown, DcMeasurer(windows_, dc), text.width() - kTitleMargin * s);
+    windows_.DrawText(dc, shown, &text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
 void PPCOrvaneApp::PaintTitle(bool paint) {

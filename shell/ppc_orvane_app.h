@@ -96,7 +96,7 @@ class PPCOrvaneApp final : public AppShell {
     void ShowScreen(std::unique_ptr<Screen> screen);
 
     // ---- Drawing and layout services for the screens ----
-    // Stores an 8-bit title, each byte widened to one character.
+    // Stores an 8-bit title, widened as every 8-bit text is (Windows-1252).
     void SetTitle(const SharedString& text);
     // The title tab; inside a begin/end-paint pair on the main window when paint is true,
     // else on the main window's device context.

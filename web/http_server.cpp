@@ -309,7 +309,7 @@ struct HttpServer::Impl {
         // The viewer's pages name their images relative to /api/image/.
         server.Get(
             R"(/api/image/(.+))", [this](const httplib::Request& req, httplib::Response& res) {
-                const std::optional<std::string> name = latin1FromUtf8(req.matches[1].str());
+                const std::optional<std::string> name = windows1252FromUtf8(req.matches[1].str());
                 if (!name || name->empty() || name->size() > kMaxImageNameLength) {
                     answer(res, 400, "an image name is needed");
                     return;

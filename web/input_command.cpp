@@ -204,7 +204,7 @@ std::optional<InputCommand> parseInputCommand(const json& body, std::string& err
         if (!readWindow(body, command, error)) return std::nullopt;
         std::string target;
         if (!readString(body, "target", target, error)) return std::nullopt;
-        auto narrow = latin1FromUtf8(target);
+        auto narrow = windows1252FromUtf8(target);
         if (!narrow || narrow->size() > kMaxInputText) {
             error = "\"target\" is not a link target";
             return std::nullopt;

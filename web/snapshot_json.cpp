@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/text_metrics.h"
 #include "web/control_style_names.h"
 #include "web/text_encoding.h"
 
@@ -127,16 +128,23 @@ json control(const ControlSnapshot& s, DWORD style) {
         out["year"] = s.date.wYear;
         out["month"] = s.date.wMonth;
         out["day"] = s.date.wDay;
+        const MonthGrid& g = s.monthGrid;
+        out["grid"] = json{{"titleH", g.titleHeight},
+                           {"weekdayH", g.weekdayHeight},
+                           {"top", g.top},
+                           {"rowH", g.rowHeight},
+                           {"cellW", g.cellWidth},
+                           {"fontPx", FontEmPixels(FontSize{g.textHeight, false})}};
     } else if (s.kind == "htmlviewer") {
-        out["page"] = utf8FromLatin1(s.pageText);
+        out["page"] = utf8FromWindows1252(s.pageText);
         out["complete"] = s.complete;
-        out["anchor"] = utf8FromLatin1(s.anchor);
+        out["anchor"] = utf8FromWindows1252(s.anchor);
         json links = json::array();
-        for (const auto& link : s.links) links.push_back(utf8FromLatin1(link));
+        for (const auto& link : s.links) links.push_back(utf8FromWindows1252(link));
         out["links"] = std::move(links);
         json images = json::array();
         for (const auto& image : s.images) {
-            images.push_back(json{{"src", utf8FromLatin1(image.source)},
+            images.push_back(json{{"src", utf8FromWindows1252(image.source)},
                                   {"bitmap", image.bitmapId},
                                   {"w", image.width},
                                   {"h", image.height}});

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "foundation/windows1252.h"
+
 namespace orvane::web {
 
 namespace {
@@ -83,10 +85,10 @@ std::string utf8FromUtf16(std::u16string_view text) {
     return out;
 }
 
-std::string utf8FromLatin1(std::string_view text) {
+std::string utf8FromWindows1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char ch : text) appendUtf8(out, static_cast<unsigned char>(ch));
+    for (char ch : text) appendUtf8(out, wideFromWindows1252(static_cast<unsigned char>(ch)));
     return out;
 }
 
@@ -106,11 +108,13 @@ std::optional<std::u16string> utf16FromUtf8(std::string_view text) {
     return out;
 }
 
-std::optional<std::string> latin1FromUtf8(std::string_view text) {
+std::optional<std::string> windows1252FromUtf8(std::string_view text) {
     std::string out;
     const bool ok = decodeUtf8(text, [&out](uint32_t c) {
-        if (c > 0xFF) return false;
-        out.push_back(static_cast<char>(c));
+        if (c > 0xFFFF) return false;
+        const std::optional<unsigned char> byte = windows1252FromWide(static_cast<char16_t>(c));
+        if (!byte) return false;
+        out.push_back(static_cast<char>(*byte));
         return true;
     });
     if (!ok) return std::nullopt;

@@ -1,5 +1,6 @@
 // Text conversions at the browser boundary: the window system's 16-bit texts and the program's
-// 8-bit page texts (each byte one character) to UTF-8 for the page, and UTF-8 from the page back.
+// 8-bit page texts (Windows-1252, the program's one rule for 8-bit text) to UTF-8 for the page,
+// and UTF-8 from the page back.
 // Malformed input never fails: it becomes U+FFFD (or is refused where noted).
 #pragma once
 
@@ -10,11 +11,10 @@
 namespace orvane::web {
 
 std::string utf8FromUtf16(std::u16string_view text);
-// Each byte is the character of the same number (how the program widens its 8-bit texts).
-std::string utf8FromLatin1(std::string_view text);
+std::string utf8FromWindows1252(std::string_view text);
 // Nothing when the text is not well-formed UTF-8.
 std::optional<std::u16string> utf16FromUtf8(std::string_view text);
-// Nothing when the text is not well-formed UTF-8 or has a character above U+00FF.
-std::optional<std::string> latin1FromUtf8(std::string_view text);
+// Nothing when the text is not well-formed UTF-8 or has a character outside Windows-1252.
+std::optional<std::string> windows1252FromUtf8(std::string_view text);
 
 }  // namespace orvane::web

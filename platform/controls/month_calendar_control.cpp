@@ -7,6 +7,7 @@
 
 #include "platform/common_controls.h"
 #include "platform/controls/control_support.h"
+#include "platform/controls/month_grid.h"
 #include "platform/controls/standard_controls.h"
 
 namespace orvane::platform {
@@ -15,17 +16,13 @@ namespace {
 
 struct MonthCalState final : ControlState {
     SYSTEMTIME date;
+    MonthGrid grid;  // for the current size and font
     void describe(ControlSnapshot& out) const override {
         out.kind = "monthcal";
         out.date = date;
+        out.monthGrid = grid;
     }
 };
-
-int daysInMonth(int year, int month) {
-    return static_cast<int>(
-        DaysFromCivil(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1) -
-        DaysFromCivil(year, month, 1));
-}
 
 SYSTEMTIME normalised(SYSTEMTIME t) {
     SYSTEMTIME out = SystemTimeFromMs1601(DaysFromCivil(t.wYear, t.wMonth, t.wDay) * 86400000LL);
@@ -34,30 +31,15 @@ SYSTEMTIME normalised(SYSTEMTIME t) {
 
 bool validDate(const SYSTEMTIME& t) {
     return t.wYear >= 1601 && t.wYear <= 9999 && t.wMonth >= 1 && t.wMonth <= 12 && t.wDay >= 1 &&
-           t.wDay <= daysInMonth(t.wYear, t.wMonth);
+           t.wDay <= DaysInMonth(t.wYear, t.wMonth);
 }
 
-// Layout: a title row and a weekday row of one line each, then six week rows.
-struct Grid {
-    int lineHeight;
-    int cellWidth;
-    int cellHeight;
-    int top;
-};
-
-Grid gridOf(WindowSystem& ws, HWND hwnd) {
+// The grid for the control's client area and font.
+MonthGrid gridOf(WindowSystem& ws, HWND hwnd) {
     RECT client;
     ws.GetClientRect(hwnd, &client);
-    Grid g;
-    g.lineHeight = FontTextMetrics(ws.WindowFontSize(hwnd)).tmHeight;
-    g.top = 2 * g.lineHeight + 4;
-    g.cellWidth = std::max(1, client.width() / 7);
-    g.cellHeight = std::max(1, (client.height() - g.top) / 6);
-    return g;
-}
-
-int firstColumn(const SYSTEMTIME& t) {
-    return SystemTimeFromMs1601(DaysFromCivil(t.wYear, t.wMonth, 1) * 86400000LL).wDayOfWeek;
+    return FitMonthGrid(client.width(), client.height(),
+                        FontTextMetrics(ws.WindowFontSize(hwnd)).tmHeight);
 }
 
 void choose(WindowSystem& ws, HWND hwnd, SYSTEMTIME date) {
@@ -87,22 +69,26 @@ void paint(WindowSystem& ws, HWND hwnd, const MonthCalState& s) {
     ws.GetClientRect(hwnd, &client);
     ws.FillRect(dc, client, ws.GetStockBrush(WHITE_BRUSH));
     ws.SetBkMode(dc, TRANSPARENT);
-    const Grid g = gridOf(ws, hwnd);
+    const MonthGrid& g = s.grid;
+    // The window's font, or a smaller one of the same kind when its lines do not fit the rows.
+    LOGFONT fitted;
+    fitted.lfHeight = g.textHeight;
+    fitted.lfWeight = ws.WindowFontSize(hwnd).bold ? FW_BOLD : FW_NORMAL;
+    HFONT font = ws.CreateFontIndirect(fitted);
+    HFONT previous = ws.SelectObject(dc, font);
     std::u16string title = kMonths[static_cast<size_t>(s.date.wMonth - 1)];
     title += u' ';
     for (char c : std::to_string(s.date.wYear)) title += static_cast<char16_t>(c);
-    RECT titleRect{0, 0, client.right, g.lineHeight + 2};
+    RECT titleRect{0, 0, client.right, g.titleHeight};
     ws.DrawText(dc, title, &titleRect, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     for (int d = 0; d < 7; ++d) {
-        RECT r{d * g.cellWidth, g.lineHeight + 2, (d + 1) * g.cellWidth, 2 * g.lineHeight + 2};
+        RECT r{d * g.cellWidth, g.titleHeight, (d + 1) * g.cellWidth,
+               g.titleHeight + g.weekdayHeight};
         ws.DrawText(dc, kDays[static_cast<size_t>(d)], &r, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
-    const int first = firstColumn(s.date);
-    const int days = daysInMonth(s.date.wYear, s.date.wMonth);
+    const int days = DaysInMonth(s.date.wYear, s.date.wMonth);
     for (int day = 1; day <= days; ++day) {
-        const int cell = first + day - 1;
-        RECT r{(cell % 7) * g.cellWidth, g.top + (cell / 7) * g.cellHeight,
-               (cell % 7 + 1) * g.cellWidth, g.top + (cell / 7 + 1) * g.cellHeight};
+        RECT r = DayCell(g, s.date.wYear, s.date.wMonth, day);
         if (day == s.date.wDay) {
             HBRUSH hi = ws.CreateSolidBrush(RGB(0, 0, 128));
             ws.FillRect(dc, r, hi);
@@ -115,6 +101,8 @@ void paint(WindowSystem& ws, HWND hwnd, const MonthCalState& s) {
         for (char c : std::to_string(day)) label += static_cast<char16_t>(c);
         ws.DrawText(dc, label, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
+    ws.SelectObject(dc, previous);
+    ws.DeleteObject(font);
     ws.EndPaint(hwnd, &ps);
 }
 
@@ -151,16 +139,19 @@ void RegisterMonthCalControl(WindowSystem& ws) {
                     return 0;
                 case WM_LBUTTONDOWN: {
                     if (!s) return 0;
-                    const Grid g = gridOf(ws, hwnd);
-                    const POINT p = PointFromLParam(lParam);
-                    if (p.y < g.top) return 0;
-                    const int cell = ((p.y - g.top) / g.cellHeight) * 7 + p.x / g.cellWidth;
-                    const int day = cell - firstColumn(s->date) + 1;
-                    if (day < 1 || day > daysInMonth(s->date.wYear, s->date.wMonth)) return 0;
+                    const int day =
+                        DayAtPoint(s->grid, s->date.wYear, s->date.wMonth, PointFromLParam(lParam));
+                    if (day == 0) return 0;
                     SYSTEMTIME picked = s->date;
                     picked.wDay = static_cast<WORD>(day);
                     choose(ws, hwnd, picked);
                     return 0;
+                }
+                case WM_SIZE:
+                case WM_SETFONT: {
+                    const LRESULT result = ws.DefWindowProc(hwnd, msg, wParam, lParam);
+                    if (s) s->grid = gridOf(ws, hwnd);
+                    return result;
                 }
                 case WM_PAINT:
                     if (s) {

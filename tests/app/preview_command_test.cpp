@@ -83,6 +83,13 @@ TEST_F(PreviewCommandTest, FillsForEachWeightUnit) {
     }
 }
 
+TEST_F(PreviewCommandTest, TheDocumentIsWindows1252AndThePageIsPrintedInUtf8) {
+    // 0x80 the euro sign, 0x96 an en dash, 0x9C œ, 0xB5 the micro sign.
+    const ProcessResult run = preview("", "\x80 5 \x96 \x9C \xB5g");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "\xE2\x82\xAC 5 \xE2\x80\x93 \xC5\x93 \xC2\xB5g\n");
+}
+
 TEST_F(PreviewCommandTest, NoWeightIsZeroAndStandardInputIsRead) {
     const ProcessResult run =
         preview("", "<$weightif=0>shown</$weightif>a<$dose=0.01 min=0.1>\r\nb");

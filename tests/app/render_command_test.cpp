@@ -73,6 +73,16 @@ TEST(RenderCommandTest, ADocumentPage) {
     EXPECT_EQ(run.out.find('\n'), std::string::npos) << "line breaks were converted";
 }
 
+TEST(RenderCommandTest, ContentTextIsPrintedAsUtf8) {
+    // The content stores Œ and œ as the Windows-1252 bytes 0x8C and 0x9C and é as 0xE9.
+    const RenderRun run = render("41");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(
+        run.out.find("Text with \xC5\x92 and \xC5\x93 characters, and an accent: caf\xC3\xA9."),
+        std::string::npos)
+        << run.out;
+}
+
 TEST(RenderCommandTest, FramedPage) {
     const RenderRun plain = render("43");
     const RenderRun framed = render("43 --framed");

@@ -155,3 +155,27 @@ export async function shoot(page, name) {
 export function windowLocator(page, handle) {
   return page.locator(`.win[data-h="${handle}"]`);
 }
+
+// ---- Acting as a person does ----
+
+export const listViews = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'listview');
+
+export async function tap(page, w) {
+  const box = await windowLocator(page, w.h).boundingBox();
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+// A list row with exactly this label: { w, index }.
+export function rowWith(ui, label) {
+  for (const w of listViews(ui)) {
+    const index = w.ctl.rows.findIndex((row) => row.cells[0] && row.cells[0].t === label);
+    if (index >= 0) return { w, index };
+  }
+  return null;
+}
+
+export async function chooseRow(page, { w, index }) {
+  const row = windowLocator(page, w.h).locator('.row').nth(index);
+  await row.scrollIntoViewIfNeeded();
+  await row.click();
+}

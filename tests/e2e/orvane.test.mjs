@@ -5,7 +5,7 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   SCREENS, startOrvane, runOrvaneOnce, launchBrowser, freshDir, removeDir, snapshot,
-  findWindows, waitForUi, shoot, windowLocator,
+  findWindows, waitForUi, shoot, windowLocator, listViews, tap, rowWith, chooseRow,
 } from './harness.mjs';
 
 const HOME = 40800;
@@ -15,7 +15,6 @@ const FORWARD = 40804;
 const EXIT = 41002;
 
 const isDontShow = (w) => w.cls === 'Button' && w.text === "Don't show this in the future";
-const listViews = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'listview');
 const navButton = (ui, id) => findWindows(ui, (w) => w.cls === 'Button' && w.id === id)[0];
 const viewers = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'htmlviewer');
 
@@ -33,25 +32,6 @@ function homeLists(ui) {
 const isHome = (ui) => (navButton(ui, ATOZ) && !navButton(ui, HOME) ? ui : null);
 const awayFromHome = (ui) => (navButton(ui, HOME) ? ui : null);
 
-async function tap(page, w) {
-  const box = await windowLocator(page, w.h).boundingBox();
-  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-}
-
-// A list row with exactly this label: { w, index }.
-function rowWith(ui, label) {
-  for (const w of listViews(ui)) {
-    const index = w.ctl.rows.findIndex((row) => row.cells[0] && row.cells[0].t === label);
-    if (index >= 0) return { w, index };
-  }
-  return null;
-}
-
-async function chooseRow(page, { w, index }) {
-  const row = windowLocator(page, w.h).locator('.row').nth(index);
-  await row.scrollIntoViewIfNeeded();
-  await row.click();
-}
 
 const edits = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'edit' && !w.ctl.readOnly);
 const weightBox = (ui) => findWindows(ui, (w) => w.ctl && w.ctl.kind === 'edit' && w.id === 40301)[0];
@@ -279,6 +259,15 @@ for (const screen of SCREENS) {
       const field = await select.boundingBox();
       const fontPx = await select.evaluate((e) => parseFloat(getComputedStyle(e).fontSize));
       assert.ok(field.height >= fontPx, `the field (${field.height} px) holds its ${fontPx} px text`);
+      // "Kilograms" fits beside the drop-down arrow: the text is no wider than the field's room for it.
+      const room = await select.evaluate((e) => {
+        const style = getComputedStyle(e);
+        const canvas = document.createElement('canvas').getContext('2d');
+        canvas.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+        const inner = e.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+        return { text: canvas.measureText(e.selectedOptions[0].textContent).width, inner };
+      });
+      assert.ok(room.text <= room.inner, `"Kilograms" (${room.text} px) fits its ${room.inner} px`);
       const one = findWindows(dosed, (w) => w.cls === 'Button' && w.text === '1')[0];
       const oneBox = await windowLocator(page, one.h).boundingBox();
       assert.ok(field.y + field.height <= oneBox.y + 0.5, 'the unit list lies above the keypad');

@@ -280,6 +280,90 @@ TEST_P(IndexTest, PrefixSearchPastTheLastEntryEndsWithoutAMatch) {
     EXPECT_EQ(screen.top(), kCount - screen.rowsPerPage());
 }
 
+// The prefix search as the rule gives it, written out for the test: a binary search over the
+// entries compared on the search text's length, ignoring case; any entry with the prefix is a
+// match (not necessarily the first), and no match leaves the current entry where it was.
+int referencePrefixSearch(const std::u16string& typed, int current) {
+    const auto up = [](std::u16string t) {
+        for (char16_t& c : t) c = c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+        return t;
+    };
+    const std::u16string text = up(typed);
+    int lo = 0;
+    int hi = static_cast<int>(kIndex.size()) - 1;
+    while (hi >= lo) {
+        const int mid = lo + (hi - lo) / 2;
+        const int cmp = up(kIndex[static_cast<size_t>(mid)].substr(0, text.size())).compare(text);
+        if (cmp == 0) return mid;
+        if (cmp < 0) {
+            lo = mid + 1;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    return current;
+}
+
+TEST_P(IndexTest, PrefixSearchCasesFromUse) {
+    struct Case {
+        const char16_t* typed;  // the whole text of the search box, typed letter by letter
+        int expected;           // the entry the rule lands on
+        const char* why;
+    };
+    const Case cases[] = {
+        // "References (sample)" (20) comes first, but the halving meets "RSI Navix" (21) first.
+        {u"r", 21, "any entry with the prefix"},
+        {u"re", 20, "the longer prefix has one entry"},
+        // "Sample document A" (22) comes first; the halving meets "Sedation Meds" (26) first.
+        {u"s", 26, "any entry with the prefix"},
+        {u"sa", 23, "one of the four sample documents"},
+        // No entry starts with "SQ": the entry found for "s" stays.
+        {u"sq", 26, "no match leaves the current entry"},
+        // Nothing starts with "Q": the first entry, current since the start, stays.
+        {u"q", 0, "no match leaves the current entry"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        ProgramHarness fresh{GetParam()};
+        fresh.start();
+        fresh.press(command::kAtoZ);
+        IndexDocumentScreen* screen = fresh.screen<IndexDocumentScreen>();
+        ASSERT_NE(screen, nullptr);
+        ASSERT_TRUE(fresh.driver.tapWindow(screen->searchBox()));
+        fresh.pump();
+        int model = 0;
+        const std::u16string typed = c.typed;
+        for (size_t n = 1; n <= typed.size(); ++n) {
+            ASSERT_TRUE(fresh.driver.typeText(typed.substr(n - 1, 1)));
+            fresh.pump();
+            model = referencePrefixSearch(typed.substr(0, n), model);
+        }
+        EXPECT_EQ(model, c.expected) << "the reference model";
+        EXPECT_EQ(screen->current(), c.expected);
+    }
+}
+
+TEST_P(IndexTest, EnterInTheSearchBoxFindsNextEnterInTheListOpens) {
+    IndexDocumentScreen& screen = index();
+    ASSERT_TRUE(h.driver.tapWindow(screen.searchBox()));
+    h.pump();
+    ASSERT_TRUE(h.driver.typeText(u"sample d"));
+    h.pump();
+    const int found = screen.current();
+    ASSERT_GE(found, 22);
+    ASSERT_LE(found, 25);
+    // Enter in the search box is find-next: the next entry containing the text, not opening it.
+    h.key(VK_RETURN);
+    EXPECT_EQ(screen.current(), found == 25 ? 22 : found + 1);
+    EXPECT_NE(h.screen<IndexDocumentScreen>(), nullptr);
+    // Enter in the list opens the selected entry.
+    const int chosen = screen.current();
+    focusList();
+    h.key(VK_RETURN);
+    EXPECT_EQ(h.screen<IndexDocumentScreen>(), nullptr);
+    EXPECT_EQ(h.patient().listPosition(), chosen);
+}
+
 TEST_P(IndexTest, FindNextWrapsOnlyFromTheThirdEntryOn) {
     IndexDocumentScreen& screen = index();
     focusList();

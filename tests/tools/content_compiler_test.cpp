@@ -53,8 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FieldCase{R"("ab")", {'a', 'b', 0}}, FieldCase{R"({"text": ""})", {0}},
         FieldCase{R"("\u00e9\u00ff\u0001")", {0xE9, 0xFF, 0x01, 0}},
-        FieldCase{R"("\u0152\u0153")", {0x8C, 0x9C, 0}}, FieldCase{R"({"byte": 0})", {0}},
-        FieldCase{R"({"byte": 255})", {255}},
+        FieldCase{R"("\u0152\u0153")", {0x8C, 0x9C, 0}},
+        FieldCase{R"("\u20ac\u2013\u0081")", {0x80, 0x96, 0x81, 0}},
+        FieldCase{R"({"byte": 0})", {0}}, FieldCase{R"({"byte": 255})", {255}},
         FieldCase{R"({"long": 4294967295})", {0xFF, 0xFF, 0xFF, 0xFF}},
         FieldCase{R"({"long": 66051})", {0, 1, 2, 3}},
         // 1.5 = 0x3FC00000; -2 = 0xC0000000; 0.1 rounds to the single 0x3DCCCCCD.
@@ -116,8 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "exactly one key"},
         ErrorCase{R"({"file": "t.pdb", "records": [[{"word": 1}]]})", "unknown field kind"},
         ErrorCase{R"({"file": "t.pdb", "records": [[5]]})", "a field must be"},
-        ErrorCase{R"({"file": "t.pdb", "records": [["x", "\u20ac"]]})",
-                  "record 0 field 1: text holds U+20AC"},
+        ErrorCase{R"({"file": "t.pdb", "records": [["x", "\u2264"]]})",
+                  "record 0 field 1: text holds U+2264"},
+        ErrorCase{R"({"file": "t.pdb", "records": [["\u008c"]]})", "U+008C"},
         ErrorCase{R"({"file": "t.pdb", "records": [["\u0100"]]})", "U+0100"},
         ErrorCase{R"({"file": "t.pdb", "records": [["\ud83d\ude00"]]})", "U+1F600"}));
 

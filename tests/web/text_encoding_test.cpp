@@ -5,9 +5,11 @@
 namespace orvane::web {
 namespace {
 
-TEST(TextEncoding, WidensEightBitTextByteForByte) {
-    EXPECT_EQ(utf8FromLatin1("a\xb5g/kg \xe9"), "a\xc2\xb5g/kg \xc3\xa9");
-    EXPECT_EQ(utf8FromLatin1(std::string("\0x", 2)), std::string("\0x", 2));
+TEST(TextEncoding, WidensEightBitTextAsWindows1252) {
+    EXPECT_EQ(utf8FromWindows1252("a\xb5g/kg \xe9"), "a\xc2\xb5g/kg \xc3\xa9");
+    EXPECT_EQ(utf8FromWindows1252(std::string("\0x", 2)), std::string("\0x", 2));
+    // Œ and œ, and the undefined 0x81 as its own control character.
+    EXPECT_EQ(utf8FromWindows1252("\x8C\x9C\x81"), "\xc5\x92\xc5\x93\xc2\x81");
 }
 
 TEST(TextEncoding, SixteenBitTextToUtf8) {
@@ -25,13 +27,16 @@ TEST(TextEncoding, SixteenBitTextToUtf8) {
 TEST(TextEncoding, RefusesMalformedUtf8) {
     for (const char* bad : {"\xc3", "\xc0\xaf", "\xed\xa0\x80", "\xff", "a\x80"}) {
         EXPECT_FALSE(utf16FromUtf8(bad)) << bad;
-        EXPECT_FALSE(latin1FromUtf8(bad)) << bad;
+        EXPECT_FALSE(windows1252FromUtf8(bad)) << bad;
     }
 }
 
-TEST(TextEncoding, NarrowsOnlyWhatFitsEightBits) {
-    EXPECT_EQ(latin1FromUtf8("12\xc3\xa9"), std::optional<std::string>("12\xe9"));
-    EXPECT_FALSE(latin1FromUtf8("\xe2\x82\xac"));  // the euro sign is above U+00FF
+TEST(TextEncoding, NarrowsOnlyWhatFitsWindows1252) {
+    EXPECT_EQ(windows1252FromUtf8("12\xc3\xa9"), std::optional<std::string>("12\xe9"));
+    EXPECT_EQ(windows1252FromUtf8("\xe2\x82\xac\xc5\x93"), std::optional<std::string>("\x80\x9c"));
+    EXPECT_FALSE(windows1252FromUtf8("\xe2\x89\xa4"));  // less-or-equal is not in the code page
+    EXPECT_FALSE(windows1252FromUtf8("\xc2\x8c"));      // nor is the control character 0x8C
+    EXPECT_FALSE(windows1252FromUtf8("\xf0\x9f\x98\x80"));
     EXPECT_EQ(utf16FromUtf8("\xe2\x82\xac"), std::optional<std::u16string>(u"\u20ac"));
 }
 

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "foundation/windows1252.h"
 #include "model/request.h"
 
 namespace orvane::tools {
@@ -189,12 +190,10 @@ bool encodeText(const std::string& utf8, std::string& out, std::string& error) {
             code = (code << 6) | (next & 0x3F);
         }
         i += extra + 1;
-        if (code <= 0xFF) {
-            out.push_back(static_cast<char>(code));
-        } else if (code == 0x152) {
-            out.push_back(static_cast<char>(0x8C));
-        } else if (code == 0x153) {
-            out.push_back(static_cast<char>(0x9C));
+        const std::optional<unsigned char> byte =
+            code <= 0xFFFF ? windows1252FromWide(static_cast<char16_t>(code)) : std::nullopt;
+        if (byte) {
+            out.push_back(static_cast<char>(*byte));
         } else {
             char hex[16];
             std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));

@@ -5,8 +5,9 @@
 // A field is a string (text) or an object with exactly one key: "text", "byte" (0..255), "long"
 // (0..4294967295, big-endian), "float" (IEEE single, big-endian), "number" (signed 32-bit integer
 // as ASCII decimal and a NUL), "request" ([code, value, subcode] as a number text) or "hex" (raw
-// bytes). Texts: U+0000..U+00FF become those bytes, U+0152 and U+0153 become 0x8C and 0x9C, and
-// the terminating NUL is written. It writes no files itself.
+// bytes). Texts are written in Windows-1252 (the content's code page: U+0152 "Œ" becomes 0x8C),
+// a character outside it is an error, and the terminating NUL is written. It writes no files
+// itself.
 #pragma once
 
 #include <string>

@@ -21,7 +21,8 @@ function prelude(serial) {
     '<style data-orvane-prelude>@font-face{font-family:"OrvaneSans";src:url("/static/fonts/DejaVuSans.ttf")}' +
     '@font-face{font-family:"OrvaneSans";font-weight:bold;src:url("/static/fonts/DejaVuSans-Bold.ttf")}' +
     `html{font-family:"OrvaneSans",sans-serif;font-size:11px;zoom:${zoom};font-kerning:none}` +
-    'img.orvane-missing{visibility:hidden}</style>';
+    // A link's icon stands beside its text, centred on the line, not above the text's baseline.
+    'a img{vertical-align:middle}img.orvane-missing{visibility:hidden}</style>';
 }
 
 function makeFrame(node) {

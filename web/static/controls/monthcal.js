@@ -1,15 +1,13 @@
 // A month calendar: a month of days with the program's date marked. The arrows page through
-// months in the page only (the program's date stays); a tap on a day sends that date.
-import { systemFontPx } from '../page-state.js';
+// months in the page only (the program's date stays); a tap on a day sends that date. The rows
+// and the text size are the control's own grid, which always holds six weeks.
 import { send } from '../input.js';
 import { clientSize, ownsInput, sizeTo } from './common.js';
 
 const MONTHS = ['January', 'February', 'March', 'April', 'May', 'June', 'July', 'August',
   'September', 'October', 'November', 'December'];
-const DAYS_SHOWN = 42;
-// The calendar's text against the system font.
-const FONT_FACTOR = 0.85;
-const MIN_FONT_PX = 10;
+const WEEK_ROWS = 6;
+const DAYS_SHOWN = 7 * WEEK_ROWS;
 
 function makeCalendar(node) {
   const cal = document.createElement('div');
@@ -44,14 +42,20 @@ export function render(node, w, client) {
     node.programDate = programDate;
     node.view = { year: c.year || 2000, month: c.month || 1 };
   }
-  const key = JSON.stringify([node.view, programDate, client]);
+  const g = c.grid;
+  const key = JSON.stringify([node.view, programDate, client, g]);
   if (node.ctlKey === key) return;
   node.ctlKey = key;
-  cal.style.fontSize = `${Math.max(MIN_FONT_PX, Math.round(systemFontPx() * FONT_FACTOR))}px`;
+  cal.style.fontSize = `${g.fontPx}px`;
+  cal.style.setProperty('--mc-title-h', `${g.titleH}px`);
   const { year, month } = node.view;
   const startDay = new Date(Date.UTC(year, month - 1, 1)).getUTCDay();
-  let html = `<div class="mc-head"><button type="button" data-step="-1" aria-label="previous month">◀</button><span>${MONTHS[month - 1]} ${year}</span><button type="button" data-step="1" aria-label="next month">▶</button></div><div class="mc-grid">`;
+  let html = `<div class="mc-head"><button type="button" data-step="-1" aria-label="previous month">◀</button><span>${MONTHS[month - 1]} ${year}</span><button type="button" data-step="1" aria-label="next month">▶</button></div>`;
+  // The weekday row, the gap down to the first week, and the six week rows.
+  const rows = `${g.weekdayH}px ${g.top - g.titleH - g.weekdayH}px repeat(${WEEK_ROWS}, ${g.rowH}px)`;
+  html += `<div class="mc-grid" style="grid-template-rows: ${rows}">`;
   for (const d of ['S', 'M', 'T', 'W', 'T', 'F', 'S']) html += `<div class="dow">${d}</div>`;
+  html += '<div class="gap"></div>';
   for (let i = 0; i < DAYS_SHOWN; i++) {
     const date = new Date(Date.UTC(year, month - 1, 1 + i - startDay));
     const y = date.getUTCFullYear();
