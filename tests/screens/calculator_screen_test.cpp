@@ -144,6 +144,8 @@ TEST_F(CalculatorScreenTest, TheKeypadTypesNoSecondDecimalPoint) {
 TEST_F(CalculatorScreenTest, ScoringCalculatorWithCheckBoxes) {
     navigate(makeRequest(4, 35));  // TIMI: seven check boxes
     ASSERT_EQ(calc()->inputCount(), 7);
+    // The age criterion is 65 or over, written with the greater-or-equal sign as the others.
+    EXPECT_EQ(text(box(0)), u"Age \u2265 65 years");
     EXPECT_EQ(text(box(1)), u"\u2265 3 cardiac risk factors");
     EXPECT_EQ(ws.GetDlgCtrlID(box(6)), cmd::kCheckBoxBase + 6);
     tap(box(0));
