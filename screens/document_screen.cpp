@@ -227,7 +227,9 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
         }
     }
 
-    if (storedWeightFailed_) {
+    if (module_ != nullptr && !module_->isAvailable()) {
+        HTMLScreen::view().SetPage(document_screen::kMissingContentPage, true);
+    } else if (storedWeightFailed_) {
         // Doses are never shown for a weight that fails its check.
         ShowMessagePage(weightMessage_);
     } else if (page != nullptr) {
