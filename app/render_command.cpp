@@ -14,6 +14,7 @@
 
 #include "content/content_catalogue.h"
 #include "content/content_folder.h"
+#include "content/content_notice.h"
 #include "modules/civil_date.h"
 #include "modules/patient_context.h"
 #include "modules/patient_value_text.h"
@@ -46,7 +47,10 @@ constexpr const char* kUsage =
     "  --today YYYY-MM-DD      the date the modules take as today\n"
     "  --framed                print the page inside the page frame\n"
     "  --list                  print the module's list instead of the page\n"
-    "  --content DIR           the content folder\n";
+    "  --content DIR           the content folder\n"
+    "exit status: 0 printed, 2 bad arguments, 3 no module answers, 4 content missing (the\n"
+    "content folder holds no content file, or the module's database cannot be opened),\n"
+    "5 refused (the red message page is printed)\n";
 
 enum class PatientOption { kAdultWeight, kChildWeight, kCalcWeight, kHeight, kHead, kAge, kSex };
 
@@ -352,6 +356,10 @@ int runRenderCommand(int argc, char** argv) {
     }
 
     const ContentCatalogue catalogue(ContentFolder::forRunningProgram(options.content));
+    // Missing content is said, with the folder used; with none at all nothing can be rendered.
+    const ContentNotice notice = contentNotice(catalogue);
+    if (!notice.text.empty()) std::fprintf(stderr, "orvane render: %s\n", notice.text.c_str());
+    if (notice.noContent) return kExitUnavailable;
     PatientContext context(catalogue, programModules());
     if (options.haveToday) context.setToday(options.today);
     HeadlessSession session(context);

@@ -25,7 +25,7 @@ bool NeutrophilCountCalculator::computeResults() {
 
 namespace {
 constexpr int32_t kTimiBoxes = 7;
-const char* const kTimiLabels[kTimiBoxes] = {"Age > 65 years",
+const char* const kTimiLabels[kTimiBoxes] = {"Age <SC id=11> 65 years",
                                              "<SC id=11> 3 cardiac risk factors",
                                              "ST deviation",
                                              "Aspirin used in last 7 days",

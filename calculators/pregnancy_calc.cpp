@@ -43,6 +43,11 @@ int32_t chosenNumber(const InputField& list) {
     return list.unit >= 0 && list.unit < list.entries.count() ? list.unit : -1;
 }
 
+// The text a date input shows while it holds no date of the calculation.
+const char* datePlaceholder(int32_t input) {
+    return input == kLmpInput ? "1st day LMP" : "Due Date";
+}
+
 void chooseNumber(InputField& list, int32_t n) {
     if (n < 0 || n >= list.entries.count()) return;
     list.unit = static_cast<int16_t>(n);
@@ -91,13 +96,24 @@ void PregnancyCalc::setMode(int32_t mode) {
     if (mode == 1 || mode == 3) {
         // A new date must be picked before anything is worked out from it.
         (mode == 1 ? lmpPicked_ : duePicked_) = false;
-        InputField& weeks = inputs_[kWeeksInput];
-        InputField& days = inputs_[kDaysInput];
-        weeks.unit = days.unit = -1;
-        weeks.value = days.value = -1.0f;
-        weeks.text = days.text = SharedString();
-        inputs_[mode == 1 ? kLmpInput : kDueInput].text = mode == 1 ? "1st day LMP" : "Due Date";
+        clearAge();
+        const int32_t input = mode == 1 ? kLmpInput : kDueInput;
+        inputs_[input].text = datePlaceholder(input);
     }
+}
+
+void PregnancyCalc::clearAge() {
+    InputField& weeks = inputs_[kWeeksInput];
+    InputField& days = inputs_[kDaysInput];
+    weeks.unit = days.unit = -1;
+    weeks.value = days.value = -1.0f;
+    weeks.text = days.text = SharedString();
+}
+
+void PregnancyCalc::clearDerived(int32_t pickedInput) {
+    clearAge();
+    const int32_t other = pickedInput == kLmpInput ? kDueInput : kLmpInput;
+    inputs_[other].text = datePlaceholder(other);
 }
 
 InputField* PregnancyCalc::choiceList(Request request) {
@@ -183,6 +199,9 @@ const char* PregnancyCalc::buildPage(int32_t view) {
     }
     if (made) {
         caption_ = "Pregnancy Calculator";
+        // A refused date: the message page shows no result of an earlier date, and neither
+        // does the form.
+        if (!report.valid) clearDerived(mode_ == 1 ? kLmpInput : kDueInput);
         if (report.hasLmp) writeDate(kLmpInput, report.lmp);
         if (report.hasDue) writeDate(kDueInput, report.due);
         if (report.hasAge) {

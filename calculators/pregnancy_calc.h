@@ -29,6 +29,11 @@ class PregnancyCalc : public CalculatorModule {
   private:
     void setMode(int32_t mode);
     void writeDate(int32_t input, const CivilDate& date);
+    // Weeks and days back to nothing chosen.
+    void clearAge();
+    // Only the date the user picked stays: the age and the other date, worked out from an
+    // earlier one, are cleared (the other date shows its placeholder).
+    void clearDerived(int32_t pickedInput);
     bool pickedDate(int32_t input, CivilDate& date) const;
 
     InputField modes_;

@@ -57,6 +57,7 @@ PregnancyReport pregnancyFromLmp(const CivilDate& lmp, const CivilDate& today) {
     appendLmp(r, lmp);
     const int32_t g = daysBetween(today, lmp);
     if (!isLater(today, lmp) || g > 301) {
+        r.valid = false;
         r.text.append(
             "<BR><STRONG>ENTERED DATA NOT VALID;<BR>PLEASE RE-SELECT 1st DAY LMP DATE.</STRONG>");
         return r;
@@ -86,6 +87,7 @@ PregnancyReport pregnancyFromDueDate(const CivilDate& due, const CivilDate& toda
         appendDue(r, due);
         appendToday(r, today);
         if (ahead > kPregnancyDays) {
+            r.valid = false;
             r.text.append(
                 "<BR><STRONG>ENTERED DATA NOT VALID;<BR>PLEASE RE-SELECT DUE DATE.</STRONG>");
             return r;
@@ -100,6 +102,7 @@ PregnancyReport pregnancyFromDueDate(const CivilDate& due, const CivilDate& toda
     if (past > 20) {
         appendDue(r, due);
         appendToday(r, today);
+        r.valid = false;
         r.text.append(
             "<BR><STRONG>ENTERED DATA NOT VALID; PRESS SELECT DATE AND ENTER A VALID "
             "DATE.</STRONG>");

@@ -15,6 +15,7 @@ inline constexpr int32_t kPregnancyDays = 280;
 
 struct PregnancyReport {
     SharedString text;
+    bool valid = true;    // false: the date was refused, the text ends with the message
     bool hasLmp = false;  // lmp derived or confirmed: the form's LMP date shows it
     CivilDate lmp;
     bool hasDue = false;  // due date derived or confirmed

@@ -1,5 +1,8 @@
 #include "content/content_catalogue.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "foundation/fatal.h"
 
 namespace orvane {
@@ -41,6 +44,33 @@ std::unique_ptr<ContentDatabase> ContentCatalogue::openDatabase(uint32_t number)
     const char* fileName = fileNameFor(number);
     if (fileName == nullptr) return std::make_unique<ContentDatabase>(nullptr);
     return std::make_unique<ContentDatabase>(std::make_unique<PdbFile>(folder_, fileName));
+}
+
+namespace {
+
+// Each content file of the catalogue once, in catalogue order.
+std::vector<std::string_view> distinctFiles() {
+    std::vector<std::string_view> files;
+    for (const CatalogueEntry& entry : kCatalogue) {
+        if (std::find(files.begin(), files.end(), entry.fileName) == files.end()) {
+            files.emplace_back(entry.fileName);
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+std::vector<std::string> ContentCatalogue::unopenedFiles() const {
+    std::vector<std::string> missing;
+    for (const std::string_view name : distinctFiles()) {
+        if (!PdbFile(folder_, name).isOpen()) missing.emplace_back(name);
+    }
+    return missing;
+}
+
+int32_t ContentCatalogue::fileCount() {
+    return static_cast<int32_t>(distinctFiles().size());
 }
 
 }  // namespace orvane

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "content/content_database.h"
 #include "content/content_folder.h"
@@ -24,6 +26,12 @@ class ContentCatalogue {
     virtual std::unique_ptr<ContentDatabase> openDatabase(uint32_t number) const;
 
     const ContentFolder& folder() const { return folder_; }
+
+    // The content files that cannot be opened as a database in the folder (missing, unreadable
+    // or damaged), each named once, in catalogue order; empty when every file opens.
+    std::vector<std::string> unopenedFiles() const;
+    // How many content files the catalogue names.
+    static int32_t fileCount();
 
   private:
     ContentFolder folder_;

@@ -16,7 +16,9 @@ class AzIndex : public Module {
   public:
     AzIndex(PatientContext& context, Request request);
 
-    bool isAvailable() const override { return true; }
+    // False when the index table is missing or damaged: the screens say so instead of showing
+    // an empty list.
+    bool isAvailable() const override { return table_->isOpen(); }
     SharedString title() const override { return SharedString("A-Z Index"); }
     // The product title followed by " Index".
     SharedString caption() const override;

@@ -1,5 +1,7 @@
 #include "modules/document_list.h"
 
+#include <utility>
+
 #include "content/record_cursor.h"
 #include "modules/patient_context.h"
 #include "rendering/page_builder.h"
@@ -27,7 +29,9 @@ DocumentList::DocumentList(PatientContext& context, Request request)
     const int32_t record = recordFor(code);
     if (record < 0) return;
     std::unique_ptr<ContentDatabase> table = context_.openDatabase(static_cast<uint32_t>(code));
-    RecordCursor cursor(table->getRecord(static_cast<uint16_t>(record)));
+    RecordHandle bytes = table->getRecord(static_cast<uint16_t>(record));
+    recordRead_ = !bytes.isNull();
+    RecordCursor cursor(std::move(bytes));
     unused_ = cursor.readText();
     title_ = cursor.readText();
     body_ = cursor.readText();

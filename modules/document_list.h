@@ -13,10 +13,13 @@ class DocumentList : public Module {
     // The record shown for a module code: 43 → 0, 31 → 1, 41 → 2, 63 → 3; −1 for any other.
     static int32_t recordFor(int32_t code);
 
-    // Reads the record's three texts (a missing table or record leaves them empty).
+    // Reads the record's three texts (a missing table or record leaves them empty and the module
+    // unavailable).
     DocumentList(PatientContext& context, Request request);
 
-    bool isAvailable() const override { return true; }
+    // False when the document's record could not be read (its table is missing or damaged): the
+    // screens then say the content is missing instead of showing an empty page.
+    bool isAvailable() const override { return recordRead_; }
     SharedString title() const override { return title_; }
     SharedString caption() const override { return title_; }
     // The record's third text, converted from the content markup, as the page.
@@ -30,6 +33,7 @@ class DocumentList : public Module {
     SharedString unused_;
     SharedString title_;
     SharedString body_;
+    bool recordRead_ = false;
 };
 
 }  // namespace orvane

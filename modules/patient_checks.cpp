@@ -1,5 +1,8 @@
 #include "modules/patient_checks.h"
 
+#include <optional>
+
+#include "foundation/typed_number.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 
@@ -27,6 +30,15 @@ bool checkPageWeight(const PageWeight& weight, SharedString* message) {
     return checkWeight(*weight.field, weight.field->value, message, weight.childMode);
 }
 
+void PatientBoxes::read(PatientBox box, std::string_view text, InputField& field) {
+    const auto b = static_cast<size_t>(box);
+    present[b] = true;
+    typed[b] = !text.empty();
+    const std::optional<float> number = text.empty() ? 0.0f : readTypedNumber(text);
+    unreadable[b] = !number.has_value();
+    field.value = number.value_or(0.0f);
+}
+
 std::optional<PatientBox> checkPatientBoxes(PatientContext& context, const PatientBoxes& boxes,
                                             bool childMode, SharedString* message) {
     // Each box: its field in the context and its check.
@@ -35,6 +47,14 @@ std::optional<PatientBox> checkPatientBoxes(PatientContext& context, const Patie
         if (!boxes.isTyped(box)) {
             field.value = 0.0f;
             return true;
+        }
+        if (boxes.isUnreadable(box)) {
+            // The check is made on a value no limit lets through, for its message; the field
+            // itself keeps 0.
+            InputField probe = field;
+            probe.value = kUnreadableValue;
+            passes(probe);
+            return false;
         }
         return passes(field);
     };

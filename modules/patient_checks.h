@@ -37,19 +37,27 @@ bool checkPageWeight(const PageWeight& weight, SharedString* message);
 enum class PatientBox { kAge, kCalcWeight, kAdultWeight, kHeight, kHead };
 inline constexpr int32_t kPatientBoxCount = 5;
 
-// Which patient boxes a form has, and which of them hold a typed value (an empty box does not).
+// Which patient boxes a form has, which of them hold a typed value (an empty box does not), and
+// which hold a text that is not a number.
 struct PatientBoxes {
     std::array<bool, kPatientBoxCount> present{};
     std::array<bool, kPatientBoxCount> typed{};
+    std::array<bool, kPatientBoxCount> unreadable{};
 
     bool has(PatientBox box) const { return present[static_cast<size_t>(box)]; }
     bool isTyped(PatientBox box) const { return typed[static_cast<size_t>(box)]; }
+    bool isUnreadable(PatientBox box) const { return unreadable[static_cast<size_t>(box)]; }
+
+    // Marks a box present and records its text: empty, a number (stored in `field`) or not a
+    // number (the field gets 0, as for an empty box, so no earlier value is computed with).
+    void read(PatientBox box, std::string_view text, InputField& field);
 };
 
 // Checks the form's patient values (already stored in the context's fields) in the fixed order:
 // age, calculator weight (child limits on a child page), adult weight, height, head
 // circumference. An empty box counts as 0 and stops nothing here (the module's own check then
-// refuses the 0). Returns the first box refused, with its message, or none when all pass.
+// refuses the 0); a box whose text is not a number is refused with its lower-limit message.
+// Returns the first box refused, with its message, or none when all pass.
 std::optional<PatientBox> checkPatientBoxes(PatientContext& context, const PatientBoxes& boxes,
                                             bool childMode, SharedString* message);
 

@@ -36,6 +36,11 @@ PatientContext::~PatientContext() {
     index_.reset();
 }
 
+const ContentNotice& PatientContext::contentNotice() {
+    if (!contentNotice_) contentNotice_ = orvane::contentNotice(catalogue_);
+    return *contentNotice_;
+}
+
 std::unique_ptr<ContentDatabase> PatientContext::openDatabase(uint32_t number) const {
     return catalogue_.openDatabase(number);
 }

@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "content/content_catalogue.h"
+#include "content/content_notice.h"
 #include "model/input_field.h"
 #include "model/request.h"
 #include "modules/civil_date.h"
@@ -48,6 +50,9 @@ class PatientContext {
     // A new database by number from the catalogue (owned by the caller).
     std::unique_ptr<ContentDatabase> openDatabase(uint32_t number) const;
     const ContentCatalogue& catalogue() const { return catalogue_; }
+    // What is said when content files cannot be opened (see content_notice.h); worked out once,
+    // on first use, for the run.
+    const ContentNotice& contentNotice();
 
     // The module that answers a request, reusing the current one inside its family; null when no
     // module answers (the current one is then none). The context keeps the current module until
@@ -111,6 +116,7 @@ class PatientContext {
 
   private:
     const ContentCatalogue& catalogue_;
+    std::optional<ContentNotice> contentNotice_;
     const ModuleTable& modules_;
     ModuleFactory factory_;
     std::unique_ptr<PageBuilder> pageBuilder_;

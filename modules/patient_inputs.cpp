@@ -1,10 +1,9 @@
 #include "modules/patient_inputs.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <string>
+#include <optional>
 
 #include "foundation/number_format.h"
+#include "foundation/typed_number.h"
 
 namespace orvane {
 
@@ -121,41 +120,23 @@ SharedString rangeMessage(const InputField& field) {
     return message;
 }
 
-float leadingNumber(std::string_view text, bool* found) {
-    // Blanks, an optional sign, digits with at most one decimal point; nothing else is read (no
-    // exponents, no "inf" or "nan"), so a typed text never gives a value that is not a number.
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    std::string number;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) number.push_back(text[i++]);
-    bool digits = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            number.push_back(c);
-        } else if (c == '.' && !point) {
-            point = true;
-            number.push_back(c);
-        } else {
-            break;
-        }
+SharedString unreadableMessage(const InputField& field) {
+    if (field.min < 0.0f && field.max < 0.0f) {
+        SharedString message = field.label;
+        message.append("\r\nMust be a number");
+        return message;
     }
-    const float result = digits ? std::strtof(number.c_str(), nullptr) : 0.0f;
-    // Too many digits for a float: no number rather than an infinity.
-    const bool usable = digits && std::isfinite(result);
-    if (found != nullptr) *found = usable;
-    return usable ? result : 0.0f;
+    return rangeMessage(field);
 }
 
 bool readNumberBox(InputField& field, std::string_view boxText, SharedString* message) {
     if (boxText.empty()) return false;
-    bool found = false;
-    const float number = leadingNumber(boxText, &found);
-    // A box without a number is as good as an empty one: nothing is computed from it.
-    if (!found) return false;
-    field.value = number;
+    const std::optional<float> number = readTypedNumber(boxText);
+    if (!number) {
+        if (message != nullptr) *message = unreadableMessage(field);
+        return false;
+    }
+    field.value = *number;
     field.text = formatNumber(field.value, field.decimals, false);
     field.entered = 1;
     if (field.min < 0.0f && field.max < 0.0f) return true;

@@ -4,6 +4,7 @@
 // holds no state and binds no controls (see form_binding.h for binding forms to the patient).
 #pragma once
 
+#include <limits>
 #include <string_view>
 
 #include "foundation/shared_string.h"
@@ -36,16 +37,20 @@ bool checkHeadCircumference(int16_t lengthUnit, float value, SharedString* messa
 // limits with at most one decimal joined by " to ", a blank and the units text.
 SharedString rangeMessage(const InputField& field);
 
+// The message of a plain input whose box holds a text that is not wholly a number: its range
+// message, or, for an input without limits, its label and "\r\nMust be a number".
+SharedString unreadableMessage(const InputField& field);
+
 // Reads a typed number box into a plain (unbound) input the way the calculator screen does: an
-// empty box (or one without a leading number) stores nothing and fails without a message;
-// otherwise the leading decimal number is
-// stored in `value`, `text` becomes it with the field's decimals and `entered` 1; the value must
-// lie within the limits unless both are negative, else false with rangeMessage in `message`.
+// empty box stores nothing and fails without a message; a text that is not wholly a number (the
+// rule of foundation/typed_number.h) stores nothing and fails with unreadableMessage; otherwise
+// the number is stored in `value`, `text` becomes it with the field's decimals and `entered` 1;
+// the value must lie within the limits unless both are negative, else false with rangeMessage.
 bool readNumberBox(InputField& field, std::string_view boxText, SharedString* message);
 
-// The leading decimal number of a text (blanks, sign, digits, one point); 0 when there is none or
-// it does not fit a float. `found` (when not null) tells whether a usable number was there.
-float leadingNumber(std::string_view text, bool* found = nullptr);
+// The value a patient check is given for a box whose text is not a number: every check refuses
+// it with its lower-limit message (no number is at or above the lower limit).
+inline constexpr float kUnreadableValue = std::numeric_limits<float>::quiet_NaN();
 
 // The silent check a module makes on each input before computing. Weights, heights, head
 // circumference and age are always held to their own limits (an unset limit on such a field does

@@ -1,9 +1,6 @@
 #include "modules/patient_value_text.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <string>
-
+#include "foundation/typed_number.h"
 #include "model/input_field.h"
 
 namespace orvane {
@@ -14,17 +11,13 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The length of the decimal number at the start of text (0 when there is none).
+// The length of the run of number characters (a sign, then digits, points and commas) at the
+// start of text; whether the run is a number is the typed-number rule's to say.
 size_t numberLength(std::string_view text) {
     size_t i = 0;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) ++i, ++digits;
-    }
-    return digits == 0 ? 0 : i;
+    while (i < text.size() && (isDigit(text[i]) || text[i] == '.' || text[i] == ',')) ++i;
+    return i;
 }
 
 bool wholeNumber(std::string_view text, int32_t low, int32_t high, int16_t& out) {
@@ -42,12 +35,9 @@ bool wholeNumber(std::string_view text, int32_t low, int32_t high, int16_t& out)
 }  // namespace
 
 bool parseDecimal(std::string_view text, float& value) {
-    const size_t length = numberLength(text);
-    if (length == 0 || length != text.size()) return false;
-    const std::string copy(text);
-    const float parsed = std::strtof(copy.c_str(), nullptr);
-    if (!std::isfinite(parsed)) return false;
-    value = parsed;
+    const std::optional<float> read = readTypedNumber(text);
+    if (!read) return false;
+    value = *read;
     return true;
 }
 

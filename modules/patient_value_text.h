@@ -1,6 +1,7 @@
 // The written forms of patient values used by the command-line tools: weights "70kg", "154lb",
 // "11lb8oz", "3500g"; lengths "170cm", "66in", "60in4" (60 and 4/8 inches); plain decimal
-// numbers. Parsing only: no limits are checked here (see patient_inputs.h).
+// numbers. The number in each is read as a typed number is ("7,5kg" is 7.5 kilograms). Parsing
+// only: no limits are checked here (see patient_inputs.h).
 #pragma once
 
 #include <cstdint>
@@ -16,8 +17,8 @@ struct UnitValue {
     int16_t fraction = 0;
 };
 
-// A decimal number: an optional sign, digits and at most one point with digits on either side;
-// nothing else. False for anything else or a number too large for a float.
+// A number read by the rule of typed numbers (foundation/typed_number.h): the whole text, with
+// one '.' or ',' as the decimal point. False for anything else or a number too large for a float.
 bool parseDecimal(std::string_view text, float& value);
 
 // NUMBERkg, NUMBERg, NUMBERlb or NUMBERlbOUNCESoz (ounces 0-15, whole).

@@ -37,12 +37,9 @@ bool CalculatorScreen::RunPatientChecks(int32_t& failedInput) {
     PatientBoxes boxes;
     for (size_t b = 0; b < positions.size(); ++b) {
         if (positions[b] < 0 || fields[b] == nullptr) continue;
-        const std::string text =
-            controlTextOf(app_, controls_[static_cast<size_t>(positions[b])].value, 32);
-        bool found = false;
-        fields[b]->value = text.empty() ? 0.0f : leadingNumber(text, &found);
-        boxes.present[b] = true;
-        boxes.typed[b] = !text.empty();
+        boxes.read(static_cast<PatientBox>(b),
+                   numberBoxText(app_, controls_[static_cast<size_t>(positions[b])].value),
+                   *fields[b]);
     }
     if (sexIndex_ >= 0 && sex_ != nullptr) {
         const bool male = ws.SendMessage(controls_[static_cast<size_t>(sexIndex_)].value,
@@ -145,7 +142,7 @@ void CalculatorScreen::TypeKey(char16_t key) {
     if (!target || !ws.IsWindow(target)) target = focusControlOf(focusPosition_);
     if (!target) return;
     ws.SetFocus(target);
-    ws.SendMessage(target, WM_CHAR, key, 0);
+    typeIntoNumberBox(app_, target, key);
 }
 
 void CalculatorScreen::OpenCalendar(int32_t input) {

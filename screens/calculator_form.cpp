@@ -445,7 +445,7 @@ bool CalculatorScreen::ReadInput(int32_t i) {
         f->value = f->unit;
         return true;
     }
-    const std::string text = controlTextOf(app_, control, 32);
+    const std::string text = numberBoxText(app_, control);
     SharedString message;
     if (readNumberBox(*f, text, &message)) return true;
     if (!message.empty()) PostErr(message);

@@ -170,6 +170,11 @@ void CalculatorScreen::OnTextChanged() {
         if (ReadInput(focusPosition_)) {
             if (module_ != nullptr) module_->handleRequest(makeRequest(70, focusPosition_));
             FillControls(true);
+            // A red message left by an earlier text that was not a number gives way to the page.
+            if (!lastError_.empty()) {
+                lastError_.clear();
+                ShowView(currentView_, true);
+            }
         }
         return;
     }

@@ -1,9 +1,13 @@
 #include "screens/document_screen.h"
 
+#include <optional>
+
 #include "foundation/number_format.h"
+#include "foundation/typed_number.h"
 #include "foundation/windows1252.h"
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
+#include "modules/patient_inputs.h"
 #include "platform/html_viewer_messages.h"
 #include "platform/window_system.h"
 #include "rendering/link_target.h"
@@ -224,7 +228,9 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
         }
     }
 
-    if (storedWeightFailed_) {
+    if (module_ != nullptr && !module_->isAvailable()) {
+        HTMLScreen::view().SetPage(document_screen::kMissingContentPage, true);
+    } else if (storedWeightFailed_) {
         // Doses are never shown for a weight that fails its check.
         ShowMessagePage(weightMessage_);
     } else if (page != nullptr) {
@@ -252,14 +258,24 @@ void DocumentScreen::ReadWeight() {
     // Ounces belong to pounds only, whether or not the weight passes its check.
     showControl(app_, ouncesList_, weightField_->unit == unit::kPounds);
 
-    const std::string text = controlTextOf(app_, weightBox_, 32);
+    const std::string text = numberBoxText(app_, weightBox_);
     if (text.empty()) {
         view().SetPage("", true);
         weightAccepted_ = 0;
         return;
     }
-    weightField_->value = PageBuilder::parseNumber(text);
     SharedString message;
+    const std::optional<float> typed = readTypedNumber(text);
+    if (!typed) {
+        // Not a number: no dose is shown, only the weight's message; the stored weight stays as
+        // it was, as for an empty box.
+        checkWeight(*weightField_, kUnreadableValue, &message, childWeightMode_ != 0);
+        weightMessage_ = message;
+        ShowMessagePage(message);
+        weightAccepted_ = 0;
+        return;
+    }
+    weightField_->value = *typed;
     if (!checkPageWeight(PageWeight{weightField_, childWeightMode_ != 0}, &message)) {
         weightMessage_ = message;
         ShowMessagePage(message);

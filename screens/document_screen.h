@@ -26,6 +26,9 @@ class PageBuilder;
 namespace document_screen {
 // The page shown when no module answers the screen's request.
 inline constexpr char kNoModulePage[] = "This module is not available in this version.";
+// The page shown when the module's content could not be read, as the lists say it.
+inline constexpr char kMissingContentPage[] =
+    "The content for this document is missing or could not be read.";
 }  // namespace document_screen
 
 class DocumentScreen final : public HTMLScreen {

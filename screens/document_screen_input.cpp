@@ -130,8 +130,7 @@ bool DocumentScreen::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void DocumentScreen::TypeIntoWeightBox(char16_t key) {
-    if (!weightBox_) return;
-    app_.windows().SendMessage(weightBox_, WM_CHAR, key, 0);
+    typeIntoNumberBox(app_, weightBox_, key);
 }
 
 void DocumentScreen::ChooseViewButton(int32_t which) {

@@ -21,6 +21,7 @@ constexpr COLORREF kColumnShadow = RGB(172, 161, 156);
 constexpr COLORREF kProductName = RGB(195, 49, 29);
 constexpr COLORREF kEntryText = RGB(0, 0, 80);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // Draws a rectangle with outline and fill in one colour.
 void fillBox(WindowSystem& ws, HDC dc, COLORREF color, int left, int top, int right, int bottom) {
@@ -187,6 +188,16 @@ void ModuleListScreen::PaintScreen() {
     RECT version{c.right - 75 * s, c.bottom - lh, c.right, c.bottom};
     ws.DrawText(dc, widenWindows1252(app_.patientContext().version().view()), &version,
                 DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
+
+    // Content files that cannot be opened are said under the lists: which folder is used and
+    // that files are missing in it (the disclaimer names them; the modules then open to their
+    // missing-content notes).
+    const std::string& missing = app_.patientContext().contentNotice().summary;
+    if (!missing.empty()) {
+        ws.SetTextColor(dc, kRed);
+        RECT note{c.left + 2 * s, y0 + h + 2 * s + 2, c.right - 2, c.bottom - lh};
+        ws.DrawText(dc, widenBytes(missing), &note, DT_WORDBREAK | DT_LEFT | DT_TOP);
+    }
 
     ws.SelectObject(dc, oldFont);
     ws.EndPaint(main, &ps);

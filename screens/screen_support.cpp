@@ -1,5 +1,6 @@
 #include "screens/screen_support.h"
 
+#include "foundation/typed_number.h"
 #include "foundation/windows1252.h"
 #include "platform/window_system.h"
 #include "rendering/plain_text.h"
@@ -68,6 +69,27 @@ std::string controlTextOf(PPCOrvaneApp& app, HWND control, int32_t maxChars) {
     std::u16string text = app.windows().GetWindowText(control);
     if (static_cast<int32_t>(text.size()) > maxChars) text.resize(static_cast<size_t>(maxChars));
     return narrowText(text);
+}
+
+std::string numberBoxText(PPCOrvaneApp& app, HWND box) {
+    if (!box) return {};
+    return narrowText(app.windows().GetWindowText(box));
+}
+
+void typeIntoNumberBox(PPCOrvaneApp& app, HWND box, char16_t key) {
+    if (!box) return;
+    WindowSystem& ws = app.windows();
+    if (key == u'.') {
+        // What stays of the text once the key replaces the selection.
+        std::u16string kept = ws.GetWindowText(box);
+        DWORD start = 0;
+        DWORD end = 0;
+        ws.SendMessage(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                       reinterpret_cast<LPARAM>(&end));
+        if (start < end && end <= kept.size()) kept.erase(start, end - start);
+        if (hasDecimalPoint(narrowText(kept))) return;
+    }
+    ws.SendMessage(box, WM_CHAR, key, 0);
 }
 
 void showControl(PPCOrvaneApp& app, HWND control, bool shown) {

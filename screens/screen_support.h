@@ -45,6 +45,12 @@ platform::HWND makeControl(PPCOrvaneApp& app, std::u16string_view className,
 
 // A control's text, at most maxChars characters, as 8-bit text.
 std::string controlTextOf(PPCOrvaneApp& app, platform::HWND control, int32_t maxChars = 32);
+// The whole text of a number box: a typed number is read from all of it, never from the part
+// that fits a buffer.
+std::string numberBoxText(PPCOrvaneApp& app, platform::HWND box);
+// Types a key into a number box as the keypad does: the decimal point only when the box holds
+// none yet (a second one would make the text no number).
+void typeIntoNumberBox(PPCOrvaneApp& app, platform::HWND box, char16_t key);
 
 // Shows or hides a window when it exists.
 void showControl(PPCOrvaneApp& app, platform::HWND control, bool shown);

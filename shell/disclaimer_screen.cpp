@@ -1,5 +1,9 @@
 #include "shell/disclaimer_screen.h"
 
+#include <string>
+
+#include "modules/patient_checks.h"
+#include "modules/patient_context.h"
 #include "platform/control_messages.h"
 #include "shell/ppc_orvane_app.h"
 
@@ -45,7 +49,17 @@ DisclaimerScreen::DisclaimerScreen(PPCOrvaneApp& app, int32_t kind) : HTMLScreen
     }
     view().Move(RECT{c.left, c.top + lh + 5, c.right, c.bottom - lh - 5});
     const char* page = module_->buildPage(0);
-    view().SetPage(page != nullptr ? page : "", false);
+    if (module_->isAvailable() && page != nullptr && page[0] != '\0') {
+        view().SetPage(page, false);
+    } else {
+        // No disclaimer text could be read: say so, and why, rather than show a blank page that
+        // can be ticked away; a text never seen cannot be turned off for the future either.
+        std::string text = kUnreadableDisclaimer;
+        const std::string& notice = app_.patientContext().contentNotice().text;
+        if (!notice.empty()) text += "<BR>" + notice;
+        view().SetPage(messagePageBody(text), true);
+        ws.ShowWindow(checkBox_, SW_HIDE);
+    }
     DrawBand();
 }
 

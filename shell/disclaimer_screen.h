@@ -15,6 +15,9 @@ class DisclaimerScreen final : public HTMLScreen {
   public:
     static constexpr int kCloseCommand = 333;
     static constexpr int kDontShowCommand = 334;
+    // Shown, with the content notice, when the disclaimer's text cannot be read.
+    static constexpr const char* kUnreadableDisclaimer =
+        "The disclaimer could not be read: the content is missing or damaged.";
 
     DisclaimerScreen(PPCOrvaneApp& app, int32_t kind);
     ~DisclaimerScreen() override;

@@ -304,7 +304,11 @@ SessionResult HeadlessSession::input(int32_t n, std::string_view text) {
     } else if (kind == input_kind::kAge) {
         float years = 0.0f;
         if (!text.empty() && !parseDecimal(text, years)) {
-            return badArgument("not a number: " + shown);
+            // As on the screen: an age that is not a number keeps 0 and gets the age's message.
+            context_.age().value = 0.0f;
+            typed_[kAge] = true;
+            checkAge(kUnreadableValue, &message);
+            return refuse(message);
         }
         context_.age().value = years;
         typed_[kAge] = !text.empty();
@@ -342,10 +346,8 @@ SessionResult HeadlessSession::input(int32_t n, std::string_view text) {
         field->unit = static_cast<int16_t>(k - 1);
         field->value = static_cast<float>(k - 1);
     } else {
-        float number = 0.0f;
-        if (!text.empty() && !parseDecimal(text, number)) {
-            return badArgument("not a number: " + shown);
-        }
+        // Read as the screen reads the box: a text that is not wholly a number is refused with
+        // the input's message.
         if (inForm) boxes_[static_cast<size_t>(n - 1)] = shown;
         if (!text.empty() && !readNumberBox(*field, text, &message)) return refuse(message);
     }

@@ -1,8 +1,10 @@
 #include "shell/orvane_program.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "content/content_folder.h"
+#include "content/content_notice.h"
 #include "foundation/fatal.h"
 #include "platform/debug_output.h"
 #include "platform/idle_waiter.h"
@@ -80,6 +82,10 @@ int runOrvaneProgram(const ProgramOptions& options) {
     if (!stateDir.empty()) registry = std::make_unique<Registry>(stateDir + "/registry");
 
     const ContentCatalogue catalogue(ContentFolder::forRunningProgram(options.contentDir));
+    // Said at start: which content folder is used when its files are missing (the home page and
+    // the disclaimer say it too).
+    const ContentNotice notice = contentNotice(catalogue);
+    if (!notice.text.empty()) std::fprintf(stderr, "orvane: %s\n", notice.text.c_str());
     int code = 0;
     {
         OrvaneSession session(windows, registry.get(), catalogue, *options.modules,

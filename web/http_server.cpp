@@ -6,9 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "rendering/image_names.h"
+#include "web/content_length.h"
 #include "web/text_encoding.h"
 
 namespace orvane::web {
@@ -157,6 +160,29 @@ struct HttpServer::Impl {
         return true;
     }
 
+    // The declared body length, checked before the body is read: the library itself would read
+    // and discard an oversized body before refusing it, and take a malformed length for a
+    // number. A request refused here is answered without its body being read.
+    static bool admitLength(const httplib::Request& req, httplib::Response& res) {
+        std::vector<std::string> lengths;
+        const size_t count = req.get_header_value_count("Content-Length");
+        for (size_t i = 0; i < count; ++i) {
+            lengths.push_back(req.get_header_value("Content-Length", i));
+        }
+        switch (checkContentLength(lengths, kMaxRequestBody)) {
+            case DeclaredLength::kTooLarge:
+                answer(res, 413, "the body is too large");
+                return false;
+            case DeclaredLength::kMalformed:
+                answer(res, 400, "the Content-Length is not a length");
+                return false;
+            case DeclaredLength::kNone:
+            case DeclaredLength::kAccepted:
+                break;
+        }
+        return true;
+    }
+
     void securityHeaders(httplib::Response& res) const {
         res.set_header("X-Content-Type-Options", "nosniff");
         res.set_header("Referrer-Policy", "no-referrer");
@@ -166,8 +192,9 @@ struct HttpServer::Impl {
     void routes() {
         server.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
             securityHeaders(res);
-            return admit(req, res) ? httplib::Server::HandlerResponse::Unhandled
-                                   : httplib::Server::HandlerResponse::Handled;
+            return admit(req, res) && admitLength(req, res)
+                       ? httplib::Server::HandlerResponse::Unhandled
+                       : httplib::Server::HandlerResponse::Handled;
         });
         server.set_exception_handler(
             [](const httplib::Request&, httplib::Response& res, std::exception_ptr) {

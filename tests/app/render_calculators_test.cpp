@@ -162,4 +162,36 @@ TEST(RenderCalculatorFormTest, RangeMessageOfAPlainInput) {
     EXPECT_NE(run.status, 0);
 }
 
+// Typed numbers are read whole, as the calculator screen reads its boxes: mean arterial pressure
+// (2 x 80 + 120) / 3 = 93.3, shown 93; a decimal comma is a decimal point ((160 + 121.5) / 3 =
+// 93.8, shown 94); "12a0" is not 12 (which would give 57) but the systolic box's red message.
+TEST(RenderCalculatorFormTest, TypedNumbersAreReadWhole) {
+    const struct {
+        const char* systolic;
+        int status;
+        const char* expected;
+    } cases[] = {
+        {"120", 0, "Mean arterial pressure = <STRONG>93&nbsp;"},
+        {"121,5", 0, "Mean arterial pressure = <STRONG>94&nbsp;"},
+        {"12a0", 5, "Systolic BP\r\nMust be in range 1 to 300 mmHg"},
+        {"1e2", 5, "Systolic BP\r\nMust be in range 1 to 300 mmHg"},
+        {"12.5.5", 5, "Systolic BP\r\nMust be in range 1 to 300 mmHg"},
+        {"7,5,1", 5, "Systolic BP\r\nMust be in range 1 to 300 mmHg"},
+    };
+    for (const auto& c : cases) {
+        const RenderRun run = render(std::string("4:23 --input 2=80 --input 1=") + c.systolic);
+        EXPECT_EQ(run.status, c.status) << c.systolic;
+        EXPECT_NE(run.out.find(c.expected), std::string::npos) << c.systolic << ": " << run.out;
+        EXPECT_EQ(run.out.find("57"), std::string::npos) << c.systolic << ": " << run.out;
+    }
+}
+
+// The maintenance rate of a 7,5 kg child is 4 x 7.5 = 30 mL/hr (not the 28 of 7 kg).
+TEST(RenderCalculatorFormTest, AWeightWithADecimalComma) {
+    const RenderRun run = render("7:4 --child-weight 7,5kg");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Maint x 1 = 30 mL/hr"), std::string::npos) << run.out;
+    EXPECT_NE(render("7:4 --child-weight 7,5,1kg").status, 0);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -214,16 +215,57 @@ TEST(RenderCommandTest, NoModuleAnswers) {
     }
 }
 
+// A content folder that does not exist, or holds no content file: nothing is rendered, not even
+// what needs no content, and the message names the folder used.
 TEST(RenderCommandTest, MissingContent) {
-    const std::string missing = " --content " + ::testing::TempDir() + "no-such-content-folder";
-    const RenderRun cc = render("5" + missing);
-    EXPECT_EQ(cc.status, 4);
-    EXPECT_TRUE(cc.out.empty());
-    EXPECT_FALSE(cc.err.empty());
-    // The home list needs no content.
-    const RenderRun home = render("32 --list" + missing);
+    const std::string folder = ::testing::TempDir() + "no-such-content-folder";
+    for (const char* request : {"5", "32 --list", "53 --list", "41", "7:4 --child-weight 10kg"}) {
+        const RenderRun run = render(std::string(request) + " --content " + folder);
+        EXPECT_EQ(run.status, 4) << request;
+        EXPECT_TRUE(run.out.empty()) << request;
+        EXPECT_NE(run.err.find("Content folder " + folder), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("does not exist: the content files are missing"), std::string::npos)
+            << run.err;
+    }
+}
+
+// An empty content folder is as good as a missing one; in a truncated one (a file left out, one
+// cut short) what needs the lost files says its content could not be opened, with exit status 4,
+// and what does not still renders; every run names the files.
+TEST(RenderCommandTest, EmptyAndTruncatedContent) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(::testing::TempDir()) / "render-truncated-content";
+    fs::remove_all(root);
+    fs::create_directories(root / "empty");
+    const RenderRun empty = render("32 --list --content " + (root / "empty").string());
+    EXPECT_EQ(empty.status, 4);
+    EXPECT_TRUE(empty.out.empty());
+    EXPECT_NE(empty.err.find("the content files are missing (none of the 31 opens)"),
+              std::string::npos)
+        << empty.err;
+
+    const fs::path truncated = root / "truncated";
+    fs::create_directories(truncated);
+    for (const auto& file : fs::directory_iterator(ORVANE_BIN_DIR)) {
+        if (file.path().extension() == ".pdb") {
+            fs::copy_file(file.path(), truncated / file.path().filename());
+        }
+    }
+    fs::remove(truncated / "vemra6_00a.pdb");
+    fs::resize_file(truncated / "orvane_index.pdb", 80);
+    const std::string content = " --content " + truncated.string();
+    for (const char* request : {"53 --list", "41", "31"}) {
+        const RenderRun run = render(request + content);
+        EXPECT_EQ(run.status, 4) << request;
+        EXPECT_TRUE(run.out.empty()) << request << ": " << run.out;
+        EXPECT_NE(run.err.find("the module's content could not be opened"), std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("vemra6_00a.pdb, orvane_index.pdb"), std::string::npos) << run.err;
+    }
+    const RenderRun home = render("32 --list" + content);
     EXPECT_EQ(home.status, 0);
     EXPECT_EQ(lines(home.out).size(), 23u);
+    fs::remove_all(root);
 }
 
 TEST(RenderCommandTest, OptionsMayFollowOrPrecedeTheRequest) {

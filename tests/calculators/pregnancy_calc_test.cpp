@@ -121,6 +121,56 @@ TEST_F(PregnancyCalcTest, FromTheDueDatePastIt) {
     pick(3, 2024, 2, 23);  // 21 days ago
     EXPECT_NE(page().find("ENTERED DATA NOT VALID; PRESS SELECT DATE AND ENTER A VALID DATE."),
               std::string::npos);
+    // Nothing worked out from the earlier due date stays in the form.
+    EXPECT_EQ(input(1).unit, -1);
+    EXPECT_EQ(input(2).unit, -1);
+    EXPECT_EQ(input(0).text.str(), "1st day LMP");
+    EXPECT_EQ(input(3).text.str(), "2/23/2024");
+}
+
+// After a valid LMP, one that is refused (today or later, or more than 301 days ago) shows the
+// message and nothing from the earlier date: no weeks, days or due date in the page or the form.
+TEST_F(PregnancyCalcTest, AValidThenAnInvalidLmpKeepsNoEarlierResult) {
+    const int16_t refused[][3] = {{2024, 3, 15}, {2024, 3, 20}, {2023, 5, 18}};
+    for (const auto& date : refused) {
+        calc_->handleRequest(makeRequest(33, 1, 1));
+        pick(0, 2024, 3, 1);  // 14 days ago: 2 weeks, due 12/6/2024
+        page();
+        ASSERT_EQ(input(1).unit, 2);
+        ASSERT_EQ(input(3).text.str(), "12/6/2024");
+        pick(0, date[0], date[1], date[2]);
+        const std::string text = page();
+        EXPECT_NE(text.find("ENTERED DATA NOT VALID;<BR>PLEASE RE-SELECT 1st DAY LMP DATE."),
+                  std::string::npos)
+            << text;
+        for (const char* stale : {"Currently", "Due Date", "12/6/2024", "B-HCG"}) {
+            EXPECT_EQ(text.find(stale), std::string::npos) << stale << " in " << text;
+        }
+        EXPECT_EQ(input(1).unit, -1);
+        EXPECT_EQ(input(1).text.str(), "");
+        EXPECT_EQ(input(2).unit, -1);
+        EXPECT_EQ(input(2).text.str(), "");
+        EXPECT_EQ(input(3).text.str(), "Due Date");
+        // The picked date itself stays, as the user chose it.
+        EXPECT_EQ(input(0).unit, date[2]);
+    }
+}
+
+// A due date more than 280 days ahead after a valid one: the LMP and age worked out from the
+// valid one are gone.
+TEST_F(PregnancyCalcTest, AValidThenAnInvalidDueDateKeepsNoEarlierResult) {
+    calc_->handleRequest(makeRequest(33, 3, 1));
+    pick(3, 2024, 6, 1);
+    page();
+    ASSERT_NE(input(1).unit, -1);
+    ASSERT_NE(input(0).text.str(), "1st day LMP");
+    pick(3, 2025, 1, 1);  // 292 days ahead
+    EXPECT_NE(page().find("ENTERED DATA NOT VALID;<BR>PLEASE RE-SELECT DUE DATE."),
+              std::string::npos);
+    EXPECT_EQ(page().find("Currently"), std::string::npos);
+    EXPECT_EQ(input(1).unit, -1);
+    EXPECT_EQ(input(2).unit, -1);
+    EXPECT_EQ(input(0).text.str(), "1st day LMP");
 }
 
 TEST_F(PregnancyCalcTest, SelectingAnInputSetsTheMode) {

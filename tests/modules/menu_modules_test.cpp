@@ -144,6 +144,14 @@ class AzIndexTest : public ::testing::Test {
     ContentDir dir;
 };
 
+// Without its table the index is unavailable: the screens say the content is missing.
+TEST(AzIndexWithoutContentTest, IsUnavailable) {
+    ContentDir empty;
+    Session session(empty.path());
+    AzIndex index(session.context, makeRequest(53, 0));
+    EXPECT_FALSE(index.isAvailable());
+}
+
 TEST_F(AzIndexTest, IsALazyListOfTheIndexRecords) {
     Session session(dir.path());
     AzIndex index(session.context, makeRequest(53, 2));
@@ -222,11 +230,13 @@ TEST(DocumentListTest, EachCodeShowsItsRecord) {
     EXPECT_EQ(DocumentList::recordFor(42), -1);
 }
 
-TEST(DocumentListTest, AMissingTableGivesAnEmptyPageButStaysAvailable) {
+// A missing table leaves the page empty and the module unavailable, so that the screens and the
+// renderer say the content is missing rather than show a blank document.
+TEST(DocumentListTest, AMissingTableGivesAnEmptyPageAndAnUnavailableModule) {
     ContentDir dir;
     Session session(dir.path());
     DocumentList module(session.context, makeRequest(43, 0));
-    EXPECT_TRUE(module.isAvailable());
+    EXPECT_FALSE(module.isAvailable());
     EXPECT_TRUE(module.title().empty());
     const char* page = module.buildPage(0);
     ASSERT_NE(page, nullptr);

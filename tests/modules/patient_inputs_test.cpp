@@ -156,8 +156,6 @@ TEST(PatientInputsTest, ReadingANumberBox) {
     EXPECT_FALSE(readNumberBox(box, "", &message));
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(box.entered, 0);
-    EXPECT_FALSE(readNumberBox(box, "abc", &message));
-    EXPECT_TRUE(message.empty());
 
     EXPECT_TRUE(readNumberBox(box, "9.256", &message));
     EXPECT_FLOAT_EQ(box.value, 9.256f);
@@ -171,24 +169,40 @@ TEST(PatientInputsTest, ReadingANumberBox) {
     InputField free(makeRequest(70, 0), "Shift", "", 0.0f, -1.0f, -1.0f, 1);
     EXPECT_TRUE(readNumberBox(free, "-42", &message));
     EXPECT_EQ(free.value, -42.0f);
-    // A leading number is read and the rest ignored.
-    EXPECT_TRUE(readNumberBox(free, "12abc", &message));
-    EXPECT_EQ(free.value, 12.0f);
+    EXPECT_TRUE(readNumberBox(free, "7,5", &message));
+    EXPECT_EQ(free.value, 7.5f);
 }
 
-TEST(PatientInputsTest, LeadingNumberReadsOnlyPlainDecimals) {
-    bool found = false;
-    EXPECT_EQ(leadingNumber(" 7.5kg", &found), 7.5f);
-    EXPECT_TRUE(found);
-    for (const char* text : {"", "nan", "inf", "x1", "-", "."}) {
-        EXPECT_EQ(leadingNumber(text, &found), 0.0f) << text;
-        EXPECT_FALSE(found) << text;
+// A text that is not wholly a number is never read from its start: the box keeps its last value,
+// is not marked entered, and the input's own message is given.
+TEST(PatientInputsTest, ANumberBoxRefusesWhatIsNotWhollyANumber) {
+    for (const char* text : {"12a0", "1e2", "12.5.5", "7,5,1", " 7", "7 ", ".", "abc"}) {
+        InputField box(makeRequest(70, 0), "Systolic BP", "mmHg", -1.0f, 1.0f, 300.0f, 2);
+        SharedString message;
+        EXPECT_FALSE(readNumberBox(box, text, &message)) << text;
+        EXPECT_EQ(message.str(), "Systolic BP\r\nMust be in range 1 to 300 mmHg") << text;
+        EXPECT_EQ(box.value, -1.0f) << text;
+        EXPECT_EQ(box.entered, 0) << text;
+
+        InputField free(makeRequest(70, 0), "pAtm", "mmHg", 760.0f, -1.0f, -1.0f, 2);
+        EXPECT_FALSE(readNumberBox(free, text, &message)) << text;
+        EXPECT_EQ(message.str(), "pAtm\r\nMust be a number") << text;
+        EXPECT_EQ(free.value, 760.0f) << text;
     }
-    EXPECT_EQ(leadingNumber("0x10", &found), 0.0f);
-    EXPECT_TRUE(found);
-    const std::string huge(60, '9');
-    EXPECT_EQ(leadingNumber(huge, &found), 0.0f);
-    EXPECT_FALSE(found);
+}
+
+TEST(PatientInputsTest, PatientChecksRefuseAnUnreadableValueWithTheLowerLimit) {
+    SharedString message;
+    InputField kilograms;
+    kilograms.unit = unit::kKilograms;
+    EXPECT_FALSE(checkWeight(kilograms, kUnreadableValue, &message, false));
+    EXPECT_EQ(message.str(), "Weight should be greater or equal to 0.5 kgs");
+    EXPECT_FALSE(checkAge(kUnreadableValue, &message));
+    EXPECT_EQ(message.str(), "Age should be greater or equal to 1 yr");
+    EXPECT_FALSE(checkHeight(unit::kCentimetres, kUnreadableValue, &message));
+    EXPECT_EQ(message.str(), "Height should be greater or equal to 41 cms");
+    EXPECT_FALSE(checkHeadCircumference(unit::kInches, kUnreadableValue, &message));
+    EXPECT_EQ(message.str(), "Head circumference should be greater or equal to 12 inches");
 }
 
 struct ModuleCheckCase {

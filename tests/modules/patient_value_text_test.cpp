@@ -35,6 +35,10 @@ TEST(PatientValueTextTest, Weights) {
         {"70KG", false, 0, 0, 0},
         {"", false, 0, 0, 0},
         {"1e3g", false, 0, 0, 0},
+        {"7,5kg", true, 7.5f, unit::kKilograms, 0},
+        {"12.5.5kg", false, 0, 0, 0},
+        {"7,5,1kg", false, 0, 0, 0},
+        {"12a0kg", false, 0, 0, 0},
     };
     for (const UnitCase& c : cases) {
         UnitValue out;
@@ -53,6 +57,8 @@ TEST(PatientValueTextTest, Lengths) {
         {"60in4", true, 60.0f, unit::kInches, 4},
         {"60in7", true, 60.0f, unit::kInches, 7},
         {"60in8", false, 0, 0, 0},
+        {"170,5cm", true, 170.5f, unit::kCentimetres, 0},
+        {"1,70,5cm", false, 0, 0, 0},
         {"60in44", false, 0, 0, 0},
         {"170", false, 0, 0, 0},
         {"170mm", false, 0, 0, 0},
@@ -75,7 +81,10 @@ TEST(PatientValueTextTest, Decimals) {
     EXPECT_EQ(value, -0.25f);
     EXPECT_TRUE(parseDecimal(".5", value));
     EXPECT_EQ(value, 0.5f);
-    for (const char* bad : {"", "-", ".", "1.2.3", "1e5", "nan", "inf", " 1", "1 ", "0x10"}) {
+    EXPECT_TRUE(parseDecimal("7,5", value));
+    EXPECT_EQ(value, 7.5f);
+    for (const char* bad :
+         {"", "-", ".", "1.2.3", "1,2,3", "12a0", "1e5", "nan", "inf", " 1", "1 ", "0x10"}) {
         EXPECT_FALSE(parseDecimal(bad, value)) << bad;
     }
     const std::string huge(60, '9');

@@ -79,9 +79,73 @@ TEST_F(CalculatorScreenTest, AValueOutOfRangeShowsTheRedMessage) {
     EXPECT_EQ(body(), "");
 }
 
+// Mean arterial pressure, (2 x diastolic + systolic) / 3: the systolic box is read whole. "12a0"
+// is not taken as 12 (which would give 57): the box gets its red message and there is no result.
+TEST_F(CalculatorScreenTest, EveryTypedNumberIsTheWholeTextOfItsBox) {
+    navigate(makeRequest(4, 23));
+    ASSERT_NE(calc(), nullptr);
+    ASSERT_EQ(text(calc()->controlsOf(0).label), u"Systolic BP");
+    typeInto(1, "80");
+    const std::string refused = redPage("Systolic BP\r\nMust be in range 1 to 300 mmHg");
+    const struct {
+        const char16_t* typed;
+        std::string shown;
+    } cases[] = {
+        {u"120", "Mean arterial pressure = <STRONG>93&nbsp;"},    // (160 + 120) / 3 = 93.3
+        {u"121,5", "Mean arterial pressure = <STRONG>94&nbsp;"},  // (160 + 121.5) / 3 = 93.8
+        {u"12a0", refused},
+        {u"1e2", refused},
+        {u"12.5.5", refused},
+        {u"7,5,1", refused},
+        {u"120 ", refused},
+        {u" 120", refused},
+    };
+    for (const auto& c : cases) {
+        tap(box(0));
+        ws.SendMessage(box(0), EM_SETSEL, 0, -1);
+        ASSERT_TRUE(driver.typeText(c.typed));
+        pump();
+        if (c.shown == refused) {
+            EXPECT_EQ(body(), refused) << body();
+            EXPECT_FALSE(calc()->checksPassed());
+        } else {
+            EXPECT_NE(body().find(c.shown), std::string::npos) << body();
+        }
+    }
+}
+
+// A patient box whose text is not a number gets the box's own message (its lower limit) and the
+// patient value is not the number the text starts with.
+TEST_F(CalculatorScreenTest, APatientBoxThatIsNotANumberGetsItsMessage) {
+    navigate(makeRequest(4, 16));
+    typeInto(1, "40");
+    tap(box(2));
+    ASSERT_TRUE(driver.typeText(u"15o"));
+    pump();
+    EXPECT_EQ(body(), redPage("Weight should be greater or equal to 2 lbs"));
+    EXPECT_EQ(calc()->focusPosition(), 2);
+    EXPECT_EQ(patient().calcWeight().value, 0.0f);
+    // The age box takes only digits when typed; a text set into it is read whole too.
+    ws.SetWindowText(box(1), u"4,0,1");
+    pump();
+    EXPECT_EQ(body(), redPage("Age should be greater or equal to 1 yr"));
+    EXPECT_EQ(calc()->focusPosition(), 1);
+}
+
+TEST_F(CalculatorScreenTest, TheKeypadTypesNoSecondDecimalPoint) {
+    navigate(makeRequest(4, 12));
+    typeInto(1, "2");
+    typeInto(0, "9.5.8");
+    EXPECT_EQ(text(box(0)), u"9.58");
+    // 9.58 + 0.8 x (4 - 2) = 11.18
+    EXPECT_TRUE(contains("Corrected calcium = <STRONG>11.2&nbsp;</STRONG>")) << body();
+}
+
 TEST_F(CalculatorScreenTest, ScoringCalculatorWithCheckBoxes) {
     navigate(makeRequest(4, 35));  // TIMI: seven check boxes
     ASSERT_EQ(calc()->inputCount(), 7);
+    // The age criterion is 65 or over, written with the greater-or-equal sign as the others.
+    EXPECT_EQ(text(box(0)), u"Age \u2265 65 years");
     EXPECT_EQ(text(box(1)), u"\u2265 3 cardiac risk factors");
     EXPECT_EQ(ws.GetDlgCtrlID(box(6)), cmd::kCheckBoxBase + 6);
     tap(box(0));

@@ -144,6 +144,51 @@ TEST_F(DocumentScreenTest, TypingOnTheKeyboardRebuildsThePageToo) {
     EXPECT_NE(body().find("Bolus of 20 mL/kg = 400 mL."), std::string::npos) << body();
 }
 
+// The maintenance page of Fluid Navix, 4 mL/kg/hr below 10 kg: a weight typed with a decimal
+// comma is read whole (7,5 kg gives 30 mL/hr, not the 28 of 7 kg), and a text that is not wholly
+// a number gives the weight's message and no rate.
+TEST_F(DocumentScreenTest, TheWeightBoxReadsItsWholeText) {
+    navigate(makeRequest(7, 4));
+    ASSERT_NE(doc(), nullptr);
+    const struct {
+        const char16_t* typed;
+        const char* shown;
+    } cases[] = {
+        {u"7,5", "Maint x 1 = 30 mL/hr"},  // 4 x 7.5
+        {u"7.5", "Maint x 1 = 30 mL/hr"},
+        {u"7", "Maint x 1 = 28 mL/hr"},  // 4 x 7
+        {u"7,5,1", "Weight should be greater or equal to 0.5 kgs"},
+        {u"12.5.5", "Weight should be greater or equal to 0.5 kgs"},
+        {u"7a5", "Weight should be greater or equal to 0.5 kgs"},
+        {u"1e1", "Weight should be greater or equal to 0.5 kgs"},
+    };
+    for (const auto& c : cases) {
+        ws.SetFocus(doc()->weightBox());
+        ws.SendMessage(doc()->weightBox(), EM_SETSEL, 0, -1);
+        ASSERT_TRUE(driver.typeText(c.typed));
+        pump();
+        EXPECT_NE(body().find(c.shown), std::string::npos) << body();
+        EXPECT_EQ(body().find("Maint x 1 = 28") != std::string::npos,
+                  std::u16string_view(c.typed) == u"7")
+            << body();
+    }
+}
+
+// The keypad types one decimal point into the weight box, never a second one; a point that
+// replaces the selected text is typed.
+TEST_F(DocumentScreenTest, TheKeypadTypesNoSecondDecimalPoint) {
+    navigate(makeRequest(7, 4));
+    press(cmd::kClear);
+    for (int32_t key : {1, 2, cmd::kPoint, 5, cmd::kPoint, 5}) press(key);
+    EXPECT_EQ(text(doc()->weightBox()), u"12.55");
+    EXPECT_EQ(patient().childWeight().value, 12.55f);
+    ws.SetFocus(doc()->weightBox());
+    ws.SendMessage(doc()->weightBox(), EM_SETSEL, 0, -1);
+    press(cmd::kPoint);
+    press(5);
+    EXPECT_EQ(text(doc()->weightBox()), u".5");
+}
+
 // A child page refuses an adult-only weight when it is typed (child limits, not adult ones).
 TEST_F(DocumentScreenTest, AnOutOfRangeWeightShowsTheRedMessage) {
     navigate(makeRequest(7, 3));

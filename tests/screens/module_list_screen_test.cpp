@@ -242,6 +242,36 @@ TEST_P(ModuleListTest, TheExitPictureEndsTheProgram) {
     EXPECT_EQ(h.driver.exitCode(), 0);
 }
 
+// With content files missing the home screen says, in red under the lists, which content folder
+// is used and which of its files are missing; with the content complete it says nothing of it.
+TEST_P(ModuleListTest, MissingContentIsSaidUnderTheLists) {
+    const auto redLines = [](ProgramHarness& harness) {
+        std::u16string said;
+        for (const DrawCommand& c : harness.mainTexts()) {
+            if (c.textColor == RGB(255, 0, 0)) said += c.text + u" ";
+        }
+        return said;
+    };
+    EXPECT_EQ(redLines(h), u"");
+
+    ProgramHarness missing(GetParam(), {"vemra6_12a.pdb"});
+    missing.start();
+    ASSERT_NE(missing.screen<ModuleListScreen>(), nullptr);
+    const std::u16string said = redLines(missing);
+    EXPECT_NE(said.find(u"/content/"), std::u16string::npos)
+        << std::string(said.begin(), said.end());
+    EXPECT_NE(said.find(u"Content files missing (1 of 31) in content folder "),
+              std::u16string::npos)
+        << std::string(said.begin(), said.end());
+    // Every line of it lies inside its place under the lists, above the bottom notice row.
+    for (const DrawCommand& command : missing.mainTexts()) {
+        if (command.textColor != RGB(255, 0, 0)) continue;
+        EXPECT_GE(command.origin.x, command.rect.left);
+        EXPECT_LE(command.origin.x + command.textWidth, command.rect.right);
+        EXPECT_LE(command.origin.y + command.font.lineHeight, command.rect.bottom);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScales, ModuleListTest,
                          ::testing::Values(testing::smallScreen(), testing::largeScreen()));
 

@@ -84,6 +84,36 @@ TEST_F(DisclaimerTest, PageIsTheDocumentListPageUnframed) {
     });
 }
 
+// Without its content the disclaimer is not a blank page that can be ticked away: it says the text
+// could not be read and which content folder lacks what, and offers no "don't show" box.
+TEST(DisclaimerWithoutContentTest, SaysTheContentIsMissing) {
+    ProgramHarness h(platform::DisplayConfig{}, {"vemra6_00a.pdb"});
+    h.makeSession();
+    h.app().Initialise();
+    h.driver.pumpUntilIdle();
+    bool inspected = false;
+    h.step = [&](ProgramHarness& s) {
+        auto* d = dynamic_cast<DisclaimerScreen*>(s.app().currentScreen());
+        if (d == nullptr || d->closed()) return false;
+        if (!inspected) {
+            inspected = true;
+            const std::string page = s.driver.snapshotWindow(d->view().window()).control.pageText;
+            EXPECT_NE(page.find(DisclaimerScreen::kUnreadableDisclaimer), std::string::npos)
+                << page;
+            EXPECT_NE(page.find("1 of the 31 content files are missing or damaged: "
+                                "vemra6_00a.pdb."),
+                      std::string::npos)
+                << page;
+            EXPECT_NE(page.find("Content folder " + s.dir + "/content/"), std::string::npos)
+                << page;
+            EXPECT_FALSE(s.ws.IsWindowVisible(d->checkBox()));
+        }
+        return s.driver.tapWindow(d->closeButton());
+    };
+    h.app().ShowDisclaimer(0);
+    EXPECT_TRUE(inspected);
+}
+
 TEST_F(DisclaimerTest, CheckBoxIsReadOnItsCommand) {
     bool ticked = false;
     h.step = [&](ProgramHarness& s) {

@@ -9,6 +9,7 @@
 
 #include "foundation/number_format.h"
 #include "modules/calculator_module.h"
+#include "modules/patient_checks.h"
 #include "modules/patient_inputs.h"
 #include "rendering/page_builder.h"
 #include "tests/modules/module_fixture.h"
@@ -174,11 +175,36 @@ TEST_F(HeadlessSessionTest, ActionsTheModuleCannotTakeAreBadArguments) {
     const struct {
         int32_t field;
         const char* text;
-    } cases[] = {{9, "1"},     {0, "1"},  {4, "3"},   {4, "0"},
-                 {5, "maybe"}, {2, "70"}, {3, "abc"}, {1, "forty"}};
+    } cases[] = {{9, "1"}, {0, "1"}, {4, "3"}, {4, "0"}, {5, "maybe"}, {2, "70"}};
     for (const auto& c : cases) {
         EXPECT_EQ(headless.input(c.field, c.text).status, SessionStatus::kBadArgument)
             << c.field << "=" << c.text;
+    }
+}
+
+// A box whose text is not wholly a number gets the input's own red message, as on the screen,
+// and no result: never the number the text starts with.
+TEST_F(HeadlessSessionTest, TextThatIsNotANumberGetsTheInputsMessage) {
+    const struct {
+        int32_t field;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {3, "abc", "pO2\r\nMust be in range 0 to 760 mmHg"},
+        {3, "4e1", "pO2\r\nMust be in range 0 to 760 mmHg"},
+        {3, "40.0.1", "pO2\r\nMust be in range 0 to 760 mmHg"},
+        {1, "forty", "Age should be greater or equal to 1 yr"},
+        {1, "4o", "Age should be greater or equal to 1 yr"},
+    };
+    for (const auto& c : cases) {
+        // One session per case, as each render opens one request.
+        HeadlessSession fresh(session.context);
+        ASSERT_TRUE(fresh.open(makeRequest(4, 1), 0).ok());
+        const SessionResult result = fresh.input(c.field, c.text);
+        EXPECT_EQ(result.status, SessionStatus::kRefused) << c.field << "=" << c.text;
+        EXPECT_EQ(result.message, c.message) << c.field << "=" << c.text;
+        ASSERT_TRUE(fresh.page().has_value());
+        EXPECT_EQ(*fresh.page(), messagePageBody(c.message)) << c.field << "=" << c.text;
     }
 }
 
