@@ -196,7 +196,7 @@ void ModuleListScreen::PaintScreen() {
     if (!missing.empty()) {
         ws.SetTextColor(dc, kRed);
         RECT note{c.left + 2 * s, y0 + h + 2 * s + 2, c.right - 2, c.bottom - lh};
-        ws.DrawText(dc, widenBytes(missing), &note, DT_WORDBREAK | DT_LEFT | DT_TOP);
+        ws.DrawText(dc, widenWindows1252(missing), &note, DT_WORDBREAK | DT_LEFT | DT_TOP);
     }
 
     ws.SelectObject(dc, oldFont);
