@@ -304,21 +304,28 @@ int referencePrefixSearch(const std::u16string& typed, int current) {
     return current;
 }
 
+// The position of a sample index entry, found by its label.
+int positionOf(const std::u16string& label) {
+    const auto at = std::find(kIndex.begin(), kIndex.end(), label);
+    EXPECT_NE(at, kIndex.end()) << "not in the sample index";
+    return static_cast<int>(at - kIndex.begin());
+}
+
 TEST_P(IndexTest, PrefixSearchCasesFromUse) {
     struct Case {
         const char16_t* typed;  // the whole text of the search box, typed letter by letter
         int expected;           // the entry the rule lands on
         const char* why;
     };
+    const int sampleC = positionOf(u"Sample document C");
     const Case cases[] = {
-        // "References (sample)" (20) comes first, but the halving meets "RSI Navix" (21) first.
-        {u"r", 21, "any entry with the prefix"},
-        {u"re", 20, "the longer prefix has one entry"},
-        // "Sample document A" (22) comes first; the halving meets "Sedation Meds" (26) first.
-        {u"s", 26, "any entry with the prefix"},
-        {u"sa", 23, "one of the four sample documents"},
+        // "Sample document A" comes first, but the halving meets "Sample document C" first.
+        {u"s", sampleC, "any entry with the prefix"},
+        {u"sa", sampleC, "one of the four sample documents"},
+        {u"rs", positionOf(u"RSI Navix (sample)"), "the longer prefix has one entry"},
+        {u"ref", positionOf(u"References (sample)"), "the longer prefix has one entry"},
         // No entry starts with "SQ": the entry found for "s" stays.
-        {u"sq", 26, "no match leaves the current entry"},
+        {u"sq", sampleC, "no match leaves the current entry"},
         // Nothing starts with "Q": the first entry, current since the start, stays.
         {u"q", 0, "no match leaves the current entry"},
     };
@@ -350,11 +357,13 @@ TEST_P(IndexTest, EnterInTheSearchBoxFindsNextEnterInTheListOpens) {
     ASSERT_TRUE(h.driver.typeText(u"sample d"));
     h.pump();
     const int found = screen.current();
-    ASSERT_GE(found, 22);
-    ASSERT_LE(found, 25);
+    const int first = positionOf(u"Sample document A");
+    const int last = positionOf(u"Sample document D");
+    ASSERT_GE(found, first);
+    ASSERT_LE(found, last);
     // Enter in the search box is find-next: the next entry containing the text, not opening it.
     h.key(VK_RETURN);
-    EXPECT_EQ(screen.current(), found == 25 ? 22 : found + 1);
+    EXPECT_EQ(screen.current(), found == last ? first : found + 1);
     EXPECT_NE(h.screen<IndexDocumentScreen>(), nullptr);
     // Enter in the list opens the selected entry.
     const int chosen = screen.current();
