@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kHeading = "<BR><STRONG>Calculated Dose:  </STRONG>";
 constexpr const char* kUnitsWord = " U ";
 constexpr const char* kPenicillin = "penicillin";
-// Amounts have at most 3 decimals after the dose bands; so have the doses per kg.
+// Amounts have at most 3 decimals after the dose bands.
 constexpr int32_t kAmountDecimals = 3;
 
 // The dose for the weight, per single dose, with the maximum it is held to.
@@ -33,8 +33,11 @@ float banded(float raw) {
     return rounded <= 0.0f && raw > 0.0f ? raw : rounded;
 }
 
+// Numbers from 2^31 on have no printed form (see number_format.h).
+constexpr float kPrintableLimit = 2147483648.0f;
+
 bool isSoundNumber(float x) {
-    return std::isfinite(x) && x >= 0.0f;
+    return std::isfinite(x) && x >= 0.0f && x < kPrintableLimit;
 }
 
 // The amounts of a line, or none when its numbers cannot give one: a damaged number, no weight or
@@ -61,7 +64,8 @@ std::optional<LineAmounts> lineAmounts(const AbxDoseEntry& entry, float weight) 
     }
     const LineAmounts amounts{banded(low), banded(high), banded(maximum)};
     const bool lowTooSmall = low > 0.0f && doseRound(amounts.low) <= 0.0f;
-    if (!std::isfinite(amounts.low) || !std::isfinite(amounts.high) || lowTooSmall) {
+    if (!isSoundNumber(amounts.low) || !isSoundNumber(amounts.high) ||
+        !isSoundNumber(amounts.cap) || lowTooSmall) {
         return std::nullopt;
     }
     return amounts;
@@ -73,7 +77,7 @@ std::string amountText(float x) {
 
 // A stored number (a dose per kg, a maximum) as it is, with at most 3 decimals.
 std::string storedText(float x) {
-    return formatAmount(x, kAmountDecimals, false).str();
+    return p3(x);
 }
 
 // The frequency words, with the dose per kg in brackets.

@@ -189,6 +189,9 @@ TEST(AbxDoseBlockTest, DamagedEntriesGiveNoAmount) {
         // Too small to print even in thousandths.
         {"Trace", 0.0004f, 0, 0, 2, 2, 0, 1,
          "<BR><SC id=28><B>Trace&nbsp;</B>   IV q12h (0 mg/kg/dose div q12h) <BR>"},
+        // Amounts past what a number can show: 1e9 × 10 per dose.
+        {"Huge", 1e9f, 0, 0, 2, 2, 0, 10,
+         "<BR><SC id=28><B>Huge&nbsp;</B>   IV q12h (1000000000 mg/kg/dose div q12h) <BR>"},
         // A route outside the table: no route word, the words of the other routes.
         {"Route9", 10, 0, 0, 3, 9, 0, 10,
          "<BR><SC id=28><B>Route9&nbsp;</B>  &nbsp;100&nbsp;mg/dose q8h (10 mg/kg/dose div q8h) "
