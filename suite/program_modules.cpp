@@ -14,6 +14,7 @@
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/rsi_navix_module.h"
 #include "dosing/airway/sedation_meds_module.h"
+#include "dosing/antibiotics/abx_navix_module.h"
 #include "dosing/infusions/adult_drips_module.h"
 #include "dosing/infusions/tyko_drips_module.h"
 #include "dosing/resuscitation/code_list_module.h"
@@ -61,7 +62,7 @@ using F = ModuleFamily;
 // Module codes without a maker are modules of the home list that this version does not have yet:
 // their screens say so.
 constexpr std::array kModules{
-    ModuleRow{1, nullptr, R::kIndexOrDocument},  // AbxNavix
+    ModuleRow{1, make<AbxNavixModule>, R::kIndexOrDocument},
     ModuleRow{2, make<CodeListModule>, R::kIndexOrDocument},
     ModuleRow{3, make<AdultDripsModule>, R::kIndexOrDocument},
     ModuleRow{request_code::kCalculator, nullptr, R::kByCalculator},

@@ -363,8 +363,8 @@ TEST_F(DocumentScreenTest, LinksActInPageOrNavigate) {
 }
 
 TEST_F(DocumentScreenTest, ARequestNoModuleAnswersSaysSoInsteadOfABlankPage) {
-    // Code 1 with an argument opens a document; no module of this version answers it.
-    navigate(makeRequest(1, 4));
+    // Code 9 (TykoAbx) with an argument opens a document; no module of this version answers it.
+    navigate(makeRequest(9, 4));
     ASSERT_NE(doc(), nullptr);
     EXPECT_EQ(pageBody(doc()->view().window()), "This module is not available in this version.");
     EXPECT_FALSE(shown(doc()->weightBox()));

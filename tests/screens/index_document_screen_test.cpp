@@ -682,8 +682,8 @@ TEST_P(MissingContentTest, AModuleNotInThisVersionSaysSo) {
     const DisplayConfig display = std::get<1>(GetParam());
     ProgramHarness h(display, {});
     h.start();
-    // Code 1 opens a list screen; no module of this version answers it.
-    h.app().currentScreen()->Navigate(makeRequest(1, 0));
+    // Code 30 (the TykoAbx index) opens a list screen; no module of this version answers it.
+    h.app().currentScreen()->Navigate(makeRequest(30, 0));
     h.pump();
     IndexDocumentScreen* screen = h.screen<IndexDocumentScreen>();
     ASSERT_NE(screen, nullptr);
