@@ -67,22 +67,26 @@ float shownValue(float v) {
 
 }  // namespace
 
-std::vector<AbxDoseEntry> ivDoseList(const IvAbxRecord& drug) {
+std::vector<AbxDoseEntry> steppedAbxDoses(float low, float high, float step, const char* unit) {
     std::vector<AbxDoseEntry> list;
-    if (!drug.isDosable()) return list;
-    const char* unit = doseUnit(drug);
-    float v = drug.low;
+    if (!std::isfinite(low) || !std::isfinite(high) || !std::isfinite(step)) return list;
+    float v = low;
     while (static_cast<int32_t>(list.size()) < kMostAbxDoseEntries) {
         const float shown = shownValue(v);
-        const float perKg = drug.low + static_cast<float>(list.size()) * drug.step;
+        const float perKg = low + static_cast<float>(list.size()) * step;
         list.push_back(
             {SharedString(formatAmount(shown, kListDecimals, false).str() + " " + unit), perKg});
-        if (!(drug.step > 0.0f)) break;
-        const float next = shown + drug.step;
-        if (next > drug.high || !(shownValue(next) > shown)) break;
+        if (!(step > 0.0f)) break;
+        const float next = shown + step;
+        if (next > high || !(shownValue(next) > shown)) break;
         v = next;
     }
     return list;
+}
+
+std::vector<AbxDoseEntry> ivDoseList(const IvAbxRecord& drug) {
+    if (!drug.isDosable()) return {};
+    return steppedAbxDoses(drug.low, drug.high, drug.step, doseUnit(drug));
 }
 
 std::vector<AbxDoseEntry> loadingRegimenList() {

@@ -37,7 +37,9 @@ TykoAbxModule::TykoAbxModule(PatientContext& context, Request request)
     : context_(context),
       request_(request),
       index_(context.openDatabase(kIndexCode)),
-      ivTable_(context.openDatabase(kIvCode)) {
+      ivTable_(context.openDatabase(kIvCode)),
+      poTable_(context.openDatabase(kOralCode)),
+      days_(treatmentDaysList()) {
     const int32_t code = moduleCode(request);
     const int32_t n = value(request);
     if (n <= 0) return;
@@ -111,6 +113,9 @@ bool TykoAbxModule::handleRequest(Request request) {
             chooseCategory(v < kFirstNeonatalDrug ? kPediatric : kNeonatal);
         }
         chooseIvDrug(v);
+    } else if (code == kOralCode) {
+        if (category_ != kOral) chooseCategory(kOral);
+        choosePoDrug(v);
     } else if (code == request_code::kInput) {
         if (v < 0) return true;
         if (category_ == 0 && v < static_cast<int32_t>(kCategories.size())) categoryPosition_ = v;
@@ -119,17 +124,25 @@ bool TykoAbxModule::handleRequest(Request request) {
     } else if (code == request_code::kSamePage && drug_ > 0) {
         if (subCode(request) == kDoseList) chooseDose(v);
         if (subCode(request) == kFrequencyList) chooseFrequency(v);
+        if (subCode(request) == kConcentrationList) chooseConcentration(v);
+        if (subCode(request) == kDurationList) chooseDays(v);
     }
     return true;
 }
 
 void TykoAbxModule::clearDrug() {
     drug_ = 0;
+    oral_ = false;
     record_ = IvAbxRecord();
+    poRecord_ = PoAbxRecord();
     doses_.clear();
     frequencies_.clear();
+    perDay_.clear();
+    concentrations_.clear();
     dose_ = 0;
     frequency_ = 0;
+    concentration_ = 0;
+    chosenDays_ = 0;
     caption_ = "";
 }
 
@@ -157,9 +170,52 @@ void TykoAbxModule::chooseIvDrug(int32_t n) {
     if (frequencyCount() == 1) chooseFrequency(1);
 }
 
+void TykoAbxModule::choosePoDrug(int32_t n) {
+    if (n < 1 || n > poTable_->recordCount()) return;
+    clearDrug();
+    drug_ = n;
+    oral_ = true;
+    poRecord_ = readPoAbxRecord(poTable_->getRecord(static_cast<uint16_t>(n - 1)));
+    caption_ = poRecord_.name;
+    doses_ = poDoseList(poRecord_);
+    for (const OralFrequency& f : poFrequencyList(poRecord_)) {
+        frequencies_.push_back(f.word);
+        perDay_.push_back(f.perDay);
+    }
+    concentrations_ = poConcentrationList(poRecord_);
+    // A list of one entry is chosen at once.
+    if (doseCount() == 1) chooseDose(1);
+    if (frequencyCount() == 1) chooseFrequency(1);
+    if (concentrationCount() == 1) chooseConcentration(1);
+}
+
+bool TykoAbxModule::needsDays() const {
+    if (!oral_) return false;
+    switch (poRecord_.special()) {
+        case SpecialOral::kNone:
+        case SpecialOral::kNystatin:
+            return true;
+        case SpecialOral::kFluconazole:
+            return dose_ >= 2;
+        case SpecialOral::kAzithromycin:
+            return false;
+    }
+    return false;
+}
+
 void TykoAbxModule::chooseDose(int32_t k) {
     if (k < 0 || k > doseCount()) return;
     dose_ = k;
+}
+
+void TykoAbxModule::chooseConcentration(int32_t k) {
+    if (k < 0 || k > concentrationCount()) return;
+    concentration_ = k;
+}
+
+void TykoAbxModule::chooseDays(int32_t k) {
+    if (k < 0 || k > static_cast<int32_t>(days_.size())) return;
+    chosenDays_ = k;
 }
 
 void TykoAbxModule::chooseFrequency(int32_t k) {

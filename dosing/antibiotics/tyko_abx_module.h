@@ -1,9 +1,10 @@
 // TykoAbxModule: children's antibiotics by weight (modules 9, 30 and 47). The user picks one of
 // three categories (neonatal IV/IM, pediatric IV/IM, oral), then a drug from the category's range
-// of the antibiotic index (database 30), then a dose and a frequency; the page shows the Sig line,
-// the maximum and route, neonatal weight-protocol warnings and the drug's notes. IV/IM drugs come
-// from database 9. The oral drugs (database 47) are listed but not yet dosed: choosing one is
-// ignored. It does not check the weight; values outside its lists are ignored.
+// of the antibiotic index (database 30), then a dose and a frequency (and for oral drugs a
+// concentration and the days); the page shows the Sig line, the maximum and route, neonatal
+// weight-protocol warnings, the volume to dispense with the bottle and the drug's notes. IV/IM
+// drugs come from database 9, oral drugs from database 47. It does not check the weight; values
+// outside its lists are ignored.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,8 @@
 #include "content/content_database.h"
 #include "dosing/antibiotics/iv_abx_lists.h"
 #include "dosing/antibiotics/iv_abx_record.h"
+#include "dosing/antibiotics/po_abx_lists.h"
+#include "dosing/antibiotics/po_abx_record.h"
 #include "modules/module.h"
 
 namespace orvane {
@@ -58,8 +61,14 @@ class TykoAbxModule : public Module {
 
     void chooseCategory(int32_t c);
     void chooseIvDrug(int32_t n);
+    void choosePoDrug(int32_t n);
     void chooseDose(int32_t k);
     void chooseFrequency(int32_t k);
+    void chooseConcentration(int32_t k);
+    void chooseDays(int32_t k);
+    // The oral drugs whose text needs the days chosen: every ordinary one, nystatin, and the
+    // fluconazole regimens with a loading dose.
+    bool needsDays() const;
     void clearDrug();
     InputField* categoryList();
     InputField* drugList(int32_t c);
@@ -67,21 +76,30 @@ class TykoAbxModule : public Module {
     bool readIndexEntry(int32_t i, SharedString& name, Request& target);
     int32_t doseCount() const { return static_cast<int32_t>(doses_.size()); }
     int32_t frequencyCount() const { return static_cast<int32_t>(frequencies_.size()); }
+    int32_t concentrationCount() const { return static_cast<int32_t>(concentrations_.size()); }
     std::string resultText(float weight) const;
 
     PatientContext& context_;
     Request request_;
     std::unique_ptr<ContentDatabase> index_;
     std::unique_ptr<ContentDatabase> ivTable_;
+    std::unique_ptr<ContentDatabase> poTable_;
     int32_t category_ = 0;
     int32_t drug_ = 0;
     int32_t categoryPosition_ = kNoPosition;
     int32_t drugPosition_ = kNoPosition;
+    bool oral_ = false;  // the chosen drug is from the oral table
     IvAbxRecord record_;
+    PoAbxRecord poRecord_;
     std::vector<AbxDoseEntry> doses_;
     std::vector<const char*> frequencies_;
+    std::vector<int32_t> perDay_;  // the doses a day of each oral frequency
+    std::vector<SharedString> concentrations_;
+    std::vector<SharedString> days_;  // built once
     int32_t dose_ = 0;
     int32_t frequency_ = 0;
+    int32_t concentration_ = 0;
+    int32_t chosenDays_ = 0;
     SharedString caption_;
     InputField list_;
 };
