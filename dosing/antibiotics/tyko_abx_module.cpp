@@ -109,11 +109,14 @@ bool TykoAbxModule::handleRequest(Request request) {
     if (code == kIndexCode) {
         chooseCategory(v);
     } else if (code == kIvCode) {
+        // A drug that is not in the table leaves everything as it was.
+        if (v < 1 || v > ivTable_->recordCount()) return true;
         if (category_ != kNeonatal && category_ != kPediatric) {
             chooseCategory(v < kFirstNeonatalDrug ? kPediatric : kNeonatal);
         }
         chooseIvDrug(v);
     } else if (code == kOralCode) {
+        if (v < 1 || v > poTable_->recordCount()) return true;
         if (category_ != kOral) chooseCategory(kOral);
         choosePoDrug(v);
     } else if (code == request_code::kInput) {
