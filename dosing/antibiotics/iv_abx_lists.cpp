@@ -69,7 +69,10 @@ float shownValue(float v) {
 
 std::vector<AbxDoseEntry> steppedAbxDoses(float low, float high, float step, const char* unit) {
     std::vector<AbxDoseEntry> list;
-    if (!std::isfinite(low) || !std::isfinite(high) || !std::isfinite(step)) return list;
+    // No dose of 0 or below is offered: such a record is damaged.
+    if (!std::isfinite(low) || !std::isfinite(high) || !std::isfinite(step) || !(low > 0.0f)) {
+        return list;
+    }
     float v = low;
     while (static_cast<int32_t>(list.size()) < kMostAbxDoseEntries) {
         const float shown = shownValue(v);

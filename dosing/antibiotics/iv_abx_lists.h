@@ -30,8 +30,8 @@ struct AbxDoseEntry {
 // low + (k − 1) × step.
 std::vector<AbxDoseEntry> ivDoseList(const IvAbxRecord& drug);
 
-// The stepped list itself, shared by the IV/IM and oral kinds: values that are no number give no
-// list.
+// The stepped list itself, shared by the IV/IM and oral kinds: values that are no number, and a
+// low dose that is not above 0, give no list.
 std::vector<AbxDoseEntry> steppedAbxDoses(float low, float high, float step, const char* unit);
 
 // The four regimens of the loading-dose drug: 10 mg/kg, then 3, 4, 5 or 6 mg/kg/d once a day.

@@ -1,6 +1,7 @@
 #include "dosing/antibiotics/po_abx_lists.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "foundation/number_format.h"
@@ -68,15 +69,21 @@ std::vector<SharedString> poConcentrationList(const PoAbxRecord& drug) {
     const auto liquid = [](float mg) {
         return SharedString(formatNumber(mg, kConcentrationDecimals, false).str() + " mg/5 mL");
     };
+    // A damaged concentration (not above 0) ends the list: it is never offered as "0 mg/5 mL".
+    const auto usable = [](float mg) { return std::isfinite(mg) && mg > 0.0f; };
     if (drug.isTablets()) {
         list.emplace_back("Tabs");
     } else if (drug.special() == SpecialOral::kNystatin) {
         list.emplace_back("500,000 U/5 mL");
-    } else {
+    } else if (usable(drug.concentrations[0].mgPer5Ml)) {
         list.push_back(liquid(drug.concentrations[0].mgPer5Ml));
+    } else {
+        return list;
     }
     for (int32_t i = 1; i < drug.usableConcentrations(); ++i) {
-        list.push_back(liquid(drug.concentrations[static_cast<size_t>(i)].mgPer5Ml));
+        const float mg = drug.concentrations[static_cast<size_t>(i)].mgPer5Ml;
+        if (!usable(mg)) break;
+        list.push_back(liquid(mg));
     }
     return list;
 }

@@ -27,7 +27,7 @@ std::vector<AbxDoseEntry> poDoseList(const PoAbxRecord& drug);
 // The frequency words of codes 1 to 10; none for any other code or a regimen drug.
 std::vector<OralFrequency> poFrequencyList(const PoAbxRecord& drug);
 // "Tabs" for tablets, "500,000 U/5 mL" for nystatin, else concentration 1 in mg/5 mL; then
-// concentrations 2 to the count.
+// concentrations 2 to the count, up to the first that is not above 0.
 std::vector<SharedString> poConcentrationList(const PoAbxRecord& drug);
 // 1 to 99 days.
 std::vector<SharedString> treatmentDaysList();

@@ -81,6 +81,9 @@ TEST(IvAbxListsTest, ListsThatMustStop) {
     const float inf = std::numeric_limits<float>::infinity();
     EXPECT_TRUE(ivDoseList(drug("A", nan, 20, 5, 1)).empty());
     EXPECT_TRUE(ivDoseList(drug("A", 10, 20, inf, 1)).empty());
+    // No dose of 0 is offered.
+    EXPECT_TRUE(ivDoseList(drug("A", 0, 20, 5, 1)).empty());
+    EXPECT_TRUE(ivDoseList(drug("A", -5, 20, 5, 1)).empty());
 }
 
 struct FrequencyCase {

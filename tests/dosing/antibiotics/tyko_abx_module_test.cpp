@@ -141,5 +141,20 @@ TEST(TykoAbxModuleTest, ValuesOutsideTheListsAreIgnored) {
     EXPECT_EQ(module.choiceList(makeRequest(33, 999)), nullptr);
 }
 
+TEST(TykoAbxModuleTest, ADamagedOralRecordGivesNoAmount) {
+    Fixture f;
+    // The fixture's oral table holds one record of a single byte.
+    TykoAbxModule module(f.context(), makeRequest(47, 1));
+    module.handleRequest(dose(1));
+    module.handleRequest(frequency(1));
+    module.handleRequest(makeRequest(33, 1, TykoAbxModule::kConcentrationList));
+    module.handleRequest(makeRequest(33, 5, TykoAbxModule::kDurationList));
+    const std::string page = pageText(module.buildPage(0));
+    EXPECT_FALSE(contains(page, "Sig")) << page;
+    EXPECT_FALSE(contains(page, "0 &nbsp;mg")) << page;
+    EXPECT_FALSE(contains(page, "0 mg")) << page;
+    EXPECT_FALSE(contains(page, "nan")) << page;
+}
+
 }  // namespace
 }  // namespace orvane
