@@ -65,6 +65,13 @@ std::optional<Regimen> regimenFor(const PoAbxRecord& drug, const PoAbxChoice& c)
     return Regimen{0, c.perKgPerDay, c.perDay, c.days, 0};
 }
 
+// The volume to dispense in whole mL; a volume that would round to 0 mL is given as it is, so
+// that it never reads as nothing to dispense.
+float dispensedVolume(float ml) {
+    const float whole = roundWhole(ml);
+    return whole > 0.0f ? whole : ml;
+}
+
 std::string daysText(int32_t days) {
     return std::to_string(days) + (days == 1 ? " day.<BR>" : " days.<BR>");
 }
@@ -118,7 +125,7 @@ std::string amountText(float ml, float mg, float dose, float cap, float concentr
         shownMl = cap * kMlPerMeasure / concentration;
         return p2(shownMl) + " mL (" + p1(cap) + " mg" + capMark + ") ";
     }
-    return p1(ml) + " mL (" + f1(mg) + " mg) ";
+    return p2(ml) + " mL (" + f1(mg) + " mg) ";
 }
 
 }  // namespace
@@ -169,14 +176,14 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                 float load = r->loadingPerKg * w;
                 if (drug.maximum > 0) load = std::fmin(load, static_cast<float>(drug.maximum));
                 float vl = roundOralVolume(load / k * kMlPerMeasure);
-                const float ml = roundOralVolume(vl * k * kMeasuresPerMl);
+                const float loadMg = roundOralVolume(vl * k * kMeasuresPerMl);
                 const bool azithro = drug.special() == SpecialOral::kAzithromycin;
                 text += "<BR>Sig: Loading dose of ";
-                if (azithro && ml >= kAzithroDailyCap) {
+                if (azithro && loadMg >= kAzithroDailyCap) {
                     vl = kAzithroDailyCap * kMlPerMeasure / k;
                     text += p2(vl) + " mL (500 mg[Max dose]) then ";
                 } else {
-                    text += p2(vl) + " mL (" + p1(ml) + " mg) then ";
+                    text += p2(vl) + " mL (" + p1(loadMg) + " mg) then ";
                 }
                 text += amountText(f, mg, perDose, r->capPerDose, k, "[Max dose]", shownMl);
                 const int32_t days = r->days;
@@ -185,10 +192,10 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                 if (days < 2) {
                     text += "Duration Selected Invalid.";
                 } else {
-                    dispensed = roundWhole(static_cast<float>(days - 1) * shownMl *
-                                               static_cast<float>(r->perDay) +
-                                           vl);
-                    text += "M: " + p1(dispensed) + " mL.";
+                    dispensed = dispensedVolume(static_cast<float>(days - 1) * shownMl *
+                                                    static_cast<float>(r->perDay) +
+                                                vl);
+                    text += "M: " + p2(dispensed) + " mL.";
                 }
             } else if (r->days > 0) {
                 if (drug.isTablets() && ci == 0) {
@@ -201,9 +208,9 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                     text +=
                         "<BR>Sig: " + amountText(f, mg, perDose, r->capPerDose, k, mark, shownMl) +
                         word + " x " + daysText(r->days);
-                    dispensed = roundWhole(static_cast<float>(r->days) * shownMl *
-                                           static_cast<float>(r->perDay));
-                    text += "M: " + p1(dispensed) + " mL.";
+                    dispensed = dispensedVolume(static_cast<float>(r->days) * shownMl *
+                                                static_cast<float>(r->perDay));
+                    text += "M: " + p2(dispensed) + " mL.";
                 }
             }
         }

@@ -88,6 +88,62 @@ TEST(AntibioticsRenderTest, EveryIvDrugAndChoiceAtEveryWeight) {
     }
 }
 
+// The sample oral drugs: records 1 to 7 (the last three azithromycin, fluconazole, nystatin).
+constexpr int kOralDrugs = 7;
+
+TEST(AntibioticsRenderTest, OralPagesWorkedOutByHand) {
+    // Amoxicillin 60 mg/kg/d TID of 250 mg/5 mL for 10 days at 60 kg: 3600 capped at 3000, 1000 mg
+    // a dose = 20 mL; 600 mL, more than any bottle: the third.
+    const RenderRun amoxicillin = render(
+        "47:1 --child-weight 60kg --weight child --choose 3=5 "
+        "--choose 4=2 --choose 5=1 --choose 6=10");
+    ASSERT_EQ(amoxicillin.status, 0) << amoxicillin.err;
+    EXPECT_TRUE(contains(amoxicillin.out, "Sig: 20 mL (1000 mg) TID x 10 days.<BR>M: 600 mL."))
+        << amoxicillin.out;
+    EXPECT_TRUE(contains(amoxicillin.out, "Cost: $5 (sample) for 150 mL bottle."))
+        << amoxicillin.out;
+    // Azithromycin 10 then 5 mg/kg/d for a 60 kg child: both amounts capped.
+    const RenderRun loading =
+        render("47:5 --child-weight 60kg --weight child --choose 3=1 --choose 5=1");
+    ASSERT_EQ(loading.status, 0) << loading.err;
+    EXPECT_TRUE(contains(loading.out,
+                         "Loading dose of 25 mL (500 mg[Max dose]) then 12.5 mL (250 "
+                         "mg[Max dose]) QD x 4 days.<BR>M: 75 mL."))
+        << loading.out;
+    // The single 30 mg/kg dose at 40 kg (1200 mg) is given in full.
+    const RenderRun single =
+        render("47:5 --child-weight 40kg --weight child --choose 3=4 --choose 5=1");
+    ASSERT_EQ(single.status, 0) << single.err;
+    EXPECT_TRUE(contains(single.out, "Sig: 60 mL (1200 mg) QD x 1 day.")) << single.out;
+    // The duration table: seven days to a row.
+    const RenderRun days = render(
+        "47:2 --child-weight 13.3kg --weight child --choose 3=1 "
+        "--choose 4=1 --choose 5=1");
+    ASSERT_EQ(days.status, 0) << days.err;
+    EXPECT_TRUE(
+        contains(days.out, "Select Duration (days):</STRONG><TABLE><TR><TD \"align=right\">"))
+        << days.out;
+    EXPECT_TRUE(contains(days.out, "<U>7</U></A></TD></TR><TR><TD \"align=right\">")) << days.out;
+    EXPECT_TRUE(contains(days.out, "<U>99</U></A></TD></TR></TABLE><BR><BR>")) << days.out;
+}
+
+TEST(AntibioticsRenderTest, EveryOralDrugAndChoiceAtEveryWeight) {
+    for (const char* weight : {"0.5kg", "3kg", "13.3kg", "100kg"}) {
+        for (int n = 1; n <= kOralDrugs; ++n) {
+            for (const char* choices : {" --choose 3=1 --choose 4=1 --choose 5=1 --choose 6=7",
+                                        " --choose 3=2 --choose 4=2 --choose 5=2 --choose 6=1"}) {
+                const std::string arguments = "47:" + std::to_string(n) + " --child-weight " +
+                                              weight + " --weight child" + choices;
+                const RenderRun run = render(arguments);
+                ASSERT_EQ(run.status, 0) << arguments << run.err;
+                EXPECT_TRUE(contains(run.out, "Sig: ") || contains(run.out, "Invalid"))
+                    << arguments << run.out;
+                expectNoBrokenNumbers(run.out);
+            }
+        }
+    }
+}
+
 TEST(AntibioticsRenderTest, ValuesOutsideTheListsLeaveThePage) {
     const std::string base = "9:1 --child-weight 13.3kg --weight child --choose 3=2";
     const RenderRun kept = render(base);

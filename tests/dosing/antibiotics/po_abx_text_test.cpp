@@ -82,6 +82,14 @@ TEST(PoAbxTextTest, SigLinesAndVolumesToDispense) {
          {1, 80, 2, 2, 1},
          10,
          "<BR>Sig: 5 mL (400 mg) BID x 1 day.<BR>M: 10 mL."},
+        // A small child: 0.5 × 40 = 20 a day, 6.67 a dose = 0.133 mL, to hundredths 0.13 mL
+        // (shown with 2 decimals, not as 0.1), holding 6.5 mg; 3 × 0.13 = 0.39 mL to dispense
+        // (not rounded to 0 mL).
+        {"small child",
+         amoxicillin(),
+         {1, 40, 3, 1, 1},
+         0.5f,
+         "<BR>Sig: 0.13 mL (6.5 mg) TID x 1 day.<BR>M: 0.39 mL."},
         // Azithromycin 12 mg/kg/d at 60 kg = 720 mg: capped at 500 mg a dose (25 mL of 100).
         {"azithromycin daily cap",
          azithromycin(),
