@@ -15,6 +15,7 @@
 #include "dosing/airway/rsi_navix_module.h"
 #include "dosing/airway/sedation_meds_module.h"
 #include "dosing/antibiotics/abx_navix_module.h"
+#include "dosing/antibiotics/tyko_abx_module.h"
 #include "dosing/infusions/adult_drips_module.h"
 #include "dosing/infusions/tyko_drips_module.h"
 #include "dosing/resuscitation/code_list_module.h"
@@ -70,7 +71,7 @@ constexpr std::array kModules{
     ModuleRow{6, make<EmergMedsModule>, R::kIndexOrDocument},
     ModuleRow{7, make<FluidNavix>, R::kIndexOrDocument},
     ModuleRow{8, make<CodeListModule>, R::kIndexOrDocument},
-    ModuleRow{9, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
+    ModuleRow{9, make<TykoAbxModule>, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx
     ModuleRow{10, make<TykoCodeModule>, R::kIndexOrDocument},
     ModuleRow{11, make<TykoDripsModule>, R::kIndexOrDocument},
     ModuleRow{12, make<TykoDrugsModule>, R::kIndexOrDocument, F::kNone, false, true},
@@ -82,7 +83,8 @@ constexpr std::array kModules{
     ModuleRow{24, make<ToxicologyModule>, R::kIndexOrDocument, F::kToxicology},
     ModuleRow{26, make<TransfusionsModule>, R::kIndexOrDocument},
     ModuleRow{27, make<InfusionCalc>, R::kCalculator},
-    ModuleRow{30, nullptr, R::kIndex, F::kChildAntibiotics, false, true},  // TykoAbx index
+    ModuleRow{30, make<TykoAbxModule>, R::kIndex, F::kChildAntibiotics, false,
+              true},  // TykoAbx index
     ModuleRow{31, make<DocumentList>, R::kDocument},
     ModuleRow{request_code::kHome, home, R::kModuleList},
     ModuleRow{request_code::kSamePage, nullptr, R::kKeep, F::kNone, true},
@@ -91,7 +93,7 @@ constexpr std::array kModules{
     ModuleRow{41, make<DocumentList>, R::kDocument},
     ModuleRow{43, make<DocumentList>, R::kDocument},
     ModuleRow{46, make<ToxicologyModule>, R::kIndexOrDocument, F::kToxicology},
-    ModuleRow{47, nullptr, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx oral
+    ModuleRow{47, make<TykoAbxModule>, R::kIndexOrDocument, F::kChildAntibiotics},  // TykoAbx oral
     ModuleRow{48, make<ClinicalConsult>, R::kIndex, F::kClinicalConsult},
     ModuleRow{49, make<ReferencesModule>, R::kIndexOrDocument},
     ModuleRow{request_code::kInPage, nullptr, R::kDocument, F::kNone, true},

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dosing/resuscitation/tyko_code_module.h"
+#include "dosing/weight_based/choice_section.h"
 #include "dosing/weight_based/drug_result_text.h"
 #include "dosing/weight_based/tyko_drugs_module.h"
 #include "modules/patient_context.h"
@@ -13,55 +14,25 @@ namespace orvane {
 
 namespace {
 
-constexpr const char* kListIcon = "drug";
-
-// A list of choices as a section: the links to choose from, or the chosen text (a link that
-// offers the list again, or plain text when there is nothing else to choose).
-struct Section {
-    const char* selectHeading;
-    const char* chosenHeading;
-    int32_t subCode;
-};
-
-constexpr Section kDoseSection{"Select Dose : ", "Dose:  ", TykoDrugsModule::kDoseList};
-constexpr Section kFrequencySection{"Select Freq : ", "Freq:  ", TykoDrugsModule::kFrequencyList};
-
-template <class Texts>
-void appendSection(PageBuilder& builder, const Section& section, int32_t count, int32_t chosen,
-                   const SharedString& chosenText, Texts textOf) {
-    if (count <= 0) return;
-    if (chosen == 0) {
-        builder.appendHeading(section.selectHeading, true);
-        for (int32_t k = 1; k <= count; ++k) {
-            builder.appendLink(makeRequest(request_code::kSamePage, k, section.subCode), textOf(k),
-                               true, false, true, kListIcon);
-        }
-        builder.appendLineBreaks(1);
-        return;
-    }
-    builder.appendHeading(section.chosenHeading, false);
-    if (count == 1) {
-        builder.appendText(chosenText);
-        builder.appendLineBreaks(1);
-    } else {
-        builder.appendLink(makeRequest(request_code::kSamePage, 0, section.subCode), chosenText,
-                           true, false, true);
-    }
-}
+constexpr ChoiceSection kDoseSection{"Select Dose : ", "Dose:  ", TykoDrugsModule::kDoseList};
+constexpr ChoiceSection kFrequencySection{
+    "Select Freq : ", "Freq:  ", TykoDrugsModule::kFrequencyList};
 
 }  // namespace
 
 void TykoDrugsModule::appendDoseSection(PageBuilder& builder) const {
-    appendSection(builder, kDoseSection, static_cast<int32_t>(doses_.size()), dose_, doseText_,
-                  [this](int32_t k) { return doses_[static_cast<size_t>(k - 1)].text; });
+    appendChoiceSection(builder, kDoseSection, static_cast<int32_t>(doses_.size()), dose_,
+                        doseText_,
+                        [this](int32_t k) { return doses_[static_cast<size_t>(k - 1)].text; });
 }
 
 void TykoDrugsModule::appendFrequencySection(PageBuilder& builder) {
     if (dose_ == 0) return;
     // A list of one frequency is chosen at once.
     if (frequency_ == 0 && frequencyCount() == 1) chooseFrequency(1);
-    appendSection(builder, kFrequencySection, frequencyCount(), frequency_, frequencyText_,
-                  [this](int32_t k) { return SharedString(frequencies_->choices[k - 1].text); });
+    appendChoiceSection(
+        builder, kFrequencySection, frequencyCount(), frequency_, frequencyText_,
+        [this](int32_t k) { return SharedString(frequencies_->choices[k - 1].text); });
 }
 
 std::string TykoDrugsModule::resultText(float weight) const {
