@@ -13,8 +13,23 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The digits of a group of thousands.
+constexpr size_t kGroupDigits = 3;
+
 bool isPoint(char c) {
     return c == '.' || c == ',';
+}
+
+// "1,000" or "7,500": a comma followed by exactly three digits after a whole part other than 0
+// is a thousands separator as often as a decimal comma, and the two readings differ a
+// thousandfold. Such a text is refused rather than guessed ("0,125" and "7,5" are not ambiguous).
+bool looksLikeThousands(std::string_view unsigned_text) {
+    const size_t comma = unsigned_text.find(',');
+    if (comma == std::string_view::npos || unsigned_text.size() - comma - 1 != kGroupDigits) {
+        return false;
+    }
+    const std::string_view whole = unsigned_text.substr(0, comma);
+    return whole.find_first_not_of('0') != std::string_view::npos;
 }
 
 }  // namespace
@@ -40,6 +55,9 @@ std::optional<float> readTypedNumber(std::string_view text) {
         }
     }
     if (!digits) return std::nullopt;
+    if (looksLikeThousands(text.substr(text[0] == '-' || text[0] == '+' ? 1 : 0))) {
+        return std::nullopt;
+    }
     float magnitude = 0.0f;
     const char* end = number.data() + number.size();
     const std::from_chars_result read =

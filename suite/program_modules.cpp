@@ -60,8 +60,8 @@ std::unique_ptr<Module> home(PatientContext& context, Request request) {
 using R = ScreenRule;
 using F = ModuleFamily;
 
-// Module codes without a maker are modules of the home list that this version does not have yet:
-// their screens say so.
+// Codes without a maker are requests the shell handles itself (a calculator by its number, the
+// same page, links within a page, the views); they create no module.
 constexpr std::array kModules{
     ModuleRow{1, make<AbxNavixModule>, R::kIndexOrDocument},
     ModuleRow{2, make<CodeListModule>, R::kIndexOrDocument},
