@@ -67,14 +67,14 @@ float shownValue(float v) {
 
 }  // namespace
 
-std::vector<AbxDoseEntry> steppedAbxDoses(float low, float high, float step, const char* unit) {
-    std::vector<AbxDoseEntry> list;
+std::vector<AbxChoiceEntry> steppedAbxDoses(float low, float high, float step, const char* unit) {
+    std::vector<AbxChoiceEntry> list;
     // No dose of 0 or below is offered: such a record is damaged.
     if (!std::isfinite(low) || !std::isfinite(high) || !std::isfinite(step) || !(low > 0.0f)) {
         return list;
     }
     float v = low;
-    while (static_cast<int32_t>(list.size()) < kMostAbxDoseEntries) {
+    while (static_cast<int32_t>(list.size()) < kMostAbxChoiceEntries) {
         const float shown = shownValue(v);
         const float perKg = low + static_cast<float>(list.size()) * step;
         list.push_back(
@@ -87,12 +87,12 @@ std::vector<AbxDoseEntry> steppedAbxDoses(float low, float high, float step, con
     return list;
 }
 
-std::vector<AbxDoseEntry> ivDoseList(const IvAbxRecord& drug) {
+std::vector<AbxChoiceEntry> ivDoseList(const IvAbxRecord& drug) {
     if (!drug.isDosable()) return {};
     return steppedAbxDoses(drug.low, drug.high, drug.step, doseUnit(drug));
 }
 
-std::vector<AbxDoseEntry> loadingRegimenList() {
+std::vector<AbxChoiceEntry> loadingRegimenList() {
     return {{"10 then 3 mg/kg/d, div QD", 3.0f},
             {"10 then 4 mg/kg/d, div QD", 4.0f},
             {"10 then 5 mg/kg/d, div QD", 5.0f},

@@ -14,9 +14,9 @@
 namespace orvane {
 
 // The most entries of a stepped list.
-inline constexpr int32_t kMostAbxDoseEntries = 200;
+inline constexpr int32_t kMostAbxChoiceEntries = 200;
 
-struct AbxDoseEntry {
+struct AbxChoiceEntry {
     SharedString text;
     float perKg = 0.0f;  // the dose per kg per day it stands for
 };
@@ -26,16 +26,16 @@ struct AbxDoseEntry {
 // " U/kg/d" for penicillins, " mg/kg/d" for frequency codes that divide a daily total (below 10,
 // and 13), else " mg/kg/dose". The next value is the shown value + step. A step that is not above
 // 0 gives the first entry alone; the list also ends when a step no longer raises the shown value
-// and after kMostAbxDoseEntries. A damaged record gives no list. Entry k stands for
+// and after kMostAbxChoiceEntries. A damaged record gives no list. Entry k stands for
 // low + (k − 1) × step.
-std::vector<AbxDoseEntry> ivDoseList(const IvAbxRecord& drug);
+std::vector<AbxChoiceEntry> ivDoseList(const IvAbxRecord& drug);
 
 // The stepped list itself, shared by the IV/IM and oral kinds: values that are no number, and a
 // low dose that is not above 0, give no list.
-std::vector<AbxDoseEntry> steppedAbxDoses(float low, float high, float step, const char* unit);
+std::vector<AbxChoiceEntry> steppedAbxDoses(float low, float high, float step, const char* unit);
 
 // The four regimens of the loading-dose drug: 10 mg/kg, then 3, 4, 5 or 6 mg/kg/d once a day.
-std::vector<AbxDoseEntry> loadingRegimenList();
+std::vector<AbxChoiceEntry> loadingRegimenList();
 
 // The frequency words of a frequency code (1 to 13); none for any other code.
 std::vector<const char*> ivFrequencyList(float frequencyCode);

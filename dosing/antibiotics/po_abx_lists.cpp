@@ -36,7 +36,7 @@ constexpr std::array<std::array<OralFrequency, kMostWords>, kLastCode> kCodes{{
 
 }  // namespace
 
-std::vector<AbxDoseEntry> poDoseList(const PoAbxRecord& drug) {
+std::vector<AbxChoiceEntry> poDoseList(const PoAbxRecord& drug) {
     switch (drug.special()) {
         case SpecialOral::kNystatin:
             return {{"200,000 U / dose QID", 0.0f}, {"500,000 U / dose QID", 0.0f}};

@@ -23,7 +23,7 @@ struct OralFrequency {
 
 // Ordinary drugs: the stepped list with " mg/kg/d"; nystatin, azithromycin and fluconazole: their
 // regimens (perKg is 0 for them; the text doses by the regimen number).
-std::vector<AbxDoseEntry> poDoseList(const PoAbxRecord& drug);
+std::vector<AbxChoiceEntry> poDoseList(const PoAbxRecord& drug);
 // The frequency words of codes 1 to 10; none for any other code or a regimen drug.
 std::vector<OralFrequency> poFrequencyList(const PoAbxRecord& drug);
 // "Tabs" for tablets, "500,000 U/5 mL" for nystatin, else concentration 1 in mg/5 mL; then

@@ -35,7 +35,7 @@ SpecialOral PoAbxRecord::special() const {
 }
 
 int32_t PoAbxRecord::usableConcentrations() const {
-    return std::clamp(concentrationCount, 1, kMostConcentrations);
+    return std::clamp(concentrationCount, 1, kMostOralConcentrations);
 }
 
 PoAbxRecord readPoAbxRecord(RecordHandle record) {

@@ -14,7 +14,7 @@ namespace orvane {
 
 // The form code of tablets; every other form is a liquid dosed in mL.
 inline constexpr int32_t kTabletForm = 9;
-inline constexpr int32_t kMostConcentrations = 4;
+inline constexpr int32_t kMostOralConcentrations = 4;
 inline constexpr int32_t kBottlesPerConcentration = 3;
 
 // The oral drugs dosed by their own regimen lists, by name.
@@ -37,7 +37,7 @@ struct PoAbxRecord {
     int32_t maximum = 0;  // per day; 0 or less for none
     int32_t form = 0;
     int32_t concentrationCount = 0;
-    std::array<OralConcentration, kMostConcentrations> concentrations;
+    std::array<OralConcentration, kMostOralConcentrations> concentrations;
     std::array<SharedString, 3> notes;
     SharedString chewable;
     SharedString nonLiquid;

@@ -91,7 +91,7 @@ class TykoAbxModule : public Module {
     bool oral_ = false;  // the chosen drug is from the oral table
     IvAbxRecord record_;
     PoAbxRecord poRecord_;
-    std::vector<AbxDoseEntry> doses_;
+    std::vector<AbxChoiceEntry> doses_;
     std::vector<const char*> frequencies_;
     std::vector<int32_t> perDay_;  // the doses a day of each oral frequency
     std::vector<SharedString> concentrations_;

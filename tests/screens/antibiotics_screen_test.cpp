@@ -2,26 +2,12 @@
 // calculated doses (typing a weight rebuilds them), and none under a category without doses.
 #include <gtest/gtest.h>
 
-#include "screens/document_commands.h"
-#include "screens/document_screen.h"
-#include "tests/support/program_harness.h"
+#include "tests/screens/document_page_fixture.h"
 
 namespace orvane {
 namespace {
 
-namespace cmd = document_command;
-using testing::StartedProgram;
-
-class AntibioticsScreenTest : public ::testing::Test, public StartedProgram {
-  protected:
-    DocumentScreen* doc() { return screen<DocumentScreen>(); }
-    std::string body() { return pageBody(doc()->view().window()); }
-    bool bodyHas(const std::string& part) { return body().find(part) != std::string::npos; }
-    void typeWeight(std::initializer_list<int32_t> digits) {
-        tap(doc()->keypadButton(cmd::kClear));
-        for (const int32_t d : digits) tap(doc()->keypadButton(d));
-    }
-};
+using AntibioticsScreenTest = testing::DocumentPageTest;
 
 TEST_F(AntibioticsScreenTest, CategoryWithDosesHasTheWeightRow) {
     navigate(makeRequest(1, 4));

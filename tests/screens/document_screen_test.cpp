@@ -363,7 +363,9 @@ TEST_F(DocumentScreenTest, LinksActInPageOrNavigate) {
 }
 
 TEST_F(DocumentScreenTest, ARequestNoModuleAnswersSaysSoInsteadOfABlankPage) {
-    // Code 9 (TykoAbx) with an argument opens a document; no module of this version answers it.
+    // Code 9 with an argument opens a document; here no module answers it (as for a code whose
+    // module this version lacks).
+    addModule(9, [](Request) { return std::unique_ptr<Module>(); });
     navigate(makeRequest(9, 4));
     ASSERT_NE(doc(), nullptr);
     EXPECT_EQ(pageBody(doc()->view().window()), "This module is not available in this version.");

@@ -682,7 +682,9 @@ TEST_P(MissingContentTest, AModuleNotInThisVersionSaysSo) {
     const DisplayConfig display = std::get<1>(GetParam());
     ProgramHarness h(display, {});
     h.start();
-    // Code 30 (the TykoAbx index) opens a list screen; no module of this version answers it.
+    // Code 30 opens a list screen; here no module answers it (as for a code whose module this
+    // version lacks).
+    h.addModule(30, [](Request) { return std::unique_ptr<Module>(); });
     h.app().currentScreen()->Navigate(makeRequest(30, 0));
     h.pump();
     IndexDocumentScreen* screen = h.screen<IndexDocumentScreen>();

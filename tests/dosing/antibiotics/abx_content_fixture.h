@@ -10,7 +10,7 @@
 #include "modules/patient_context.h"
 #include "tests/support/content_fixture.h"
 
-namespace orvane::testing_antibiotics {
+namespace orvane::testing_abx_navix {
 
 using test_support::putFloat;
 using test_support::putText;
@@ -83,4 +83,4 @@ inline std::string pageText(const char* page) {
     return page ? std::string(page) : std::string("(none)");
 }
 
-}  // namespace orvane::testing_antibiotics
+}  // namespace orvane::testing_abx_navix

@@ -15,9 +15,9 @@
 namespace orvane {
 namespace {
 
-using testing_antibiotics::Antibiotic;
-using testing_antibiotics::ContentDir;
-using testing_antibiotics::doseRecord;
+using testing_abx_navix::Antibiotic;
+using testing_abx_navix::ContentDir;
+using testing_abx_navix::doseRecord;
 
 std::vector<AbxDoseEntry> readBack(const tools::ByteVector& record) {
     ContentDir dir;

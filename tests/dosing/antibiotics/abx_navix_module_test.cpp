@@ -12,10 +12,10 @@
 namespace orvane {
 namespace {
 
-using testing_antibiotics::ContentDir;
-using testing_antibiotics::pageText;
-using testing_antibiotics::Session;
-using testing_antibiotics::setWeight;
+using testing_abx_navix::ContentDir;
+using testing_abx_navix::pageText;
+using testing_abx_navix::Session;
+using testing_abx_navix::setWeight;
 
 struct Fixture {
     Fixture() : session((dir.writeGuide(), dir.path())) {}

@@ -11,7 +11,7 @@
 #include "tests/support/content_fixture.h"
 #include "tools/lib/pdb_writer.h"
 
-namespace orvane::testing_antibiotics {
+namespace orvane::testing_tyko_abx {
 
 using test_support::putFloat;
 using test_support::putText;
@@ -98,4 +98,4 @@ inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-}  // namespace orvane::testing_antibiotics
+}  // namespace orvane::testing_tyko_abx

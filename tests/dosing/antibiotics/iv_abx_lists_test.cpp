@@ -25,9 +25,9 @@ IvAbxRecord drug(const char* name, float low, float high, float step, float freq
     return d;
 }
 
-std::vector<std::string> texts(const std::vector<AbxDoseEntry>& list) {
+std::vector<std::string> texts(const std::vector<AbxChoiceEntry>& list) {
     std::vector<std::string> out;
-    for (const AbxDoseEntry& e : list) out.push_back(e.text.str());
+    for (const AbxChoiceEntry& e : list) out.push_back(e.text.str());
     return out;
 }
 
@@ -61,7 +61,7 @@ TEST(IvAbxListsTest, SteppedDoseListsAndTheirUnits) {
 }
 
 TEST(IvAbxListsTest, EntryKStandsForLowPlusStepsTimesK) {
-    const std::vector<AbxDoseEntry> list = ivDoseList(drug("Cefazolin", 50, 100, 25, 1));
+    const std::vector<AbxChoiceEntry> list = ivDoseList(drug("Cefazolin", 50, 100, 25, 1));
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].perKg, 50.0f);
     EXPECT_EQ(list[1].perKg, 75.0f);
@@ -75,7 +75,7 @@ TEST(IvAbxListsTest, ListsThatMustStop) {
     EXPECT_EQ(ivDoseList(drug("A", 10, 20, 0.001f, 1)).size(), 1u);
     // A long range ends at the cap.
     EXPECT_EQ(ivDoseList(drug("A", 1, 100000, 1, 1)).size(),
-              static_cast<size_t>(kMostAbxDoseEntries));
+              static_cast<size_t>(kMostAbxChoiceEntries));
     // A damaged record gives no list.
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
@@ -136,7 +136,7 @@ TEST(IvAbxListsTest, FrequencyWordsAndDosesPerDayOfEveryCode) {
 }
 
 TEST(IvAbxListsTest, LoadingRegimens) {
-    const std::vector<AbxDoseEntry> list = loadingRegimenList();
+    const std::vector<AbxChoiceEntry> list = loadingRegimenList();
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(list[0].text.str(), "10 then 3 mg/kg/d, div QD");
     EXPECT_EQ(list[3].text.str(), "10 then 6 mg/kg/d, div QD");

@@ -11,11 +11,11 @@
 namespace orvane {
 namespace {
 
-using testing_antibiotics::contains;
-using testing_antibiotics::ContentDir;
-using testing_antibiotics::pageText;
-using testing_antibiotics::Session;
-using testing_antibiotics::setChildWeight;
+using testing_tyko_abx::contains;
+using testing_tyko_abx::ContentDir;
+using testing_tyko_abx::pageText;
+using testing_tyko_abx::Session;
+using testing_tyko_abx::setChildWeight;
 
 struct Fixture {
     Fixture() : session(dir.path()) { setChildWeight(context(), 13.3f); }
