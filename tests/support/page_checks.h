@@ -15,6 +15,16 @@ inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+// The text between two markers, or "(no start)" / "(no end)" when a marker is missing.
+inline std::string between(const std::string& text, const std::string& from,
+                           const std::string& to) {
+    const std::size_t start = text.find(from);
+    if (start == std::string::npos) return "(no start)";
+    const std::size_t end = text.find(to, start + from.size());
+    if (end == std::string::npos) return "(no end)";
+    return text.substr(start + from.size(), end - start - from.size());
+}
+
 inline bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }

@@ -8,6 +8,7 @@
 
 #include "modules/patient_context.h"
 #include "tests/support/content_fixture.h"
+#include "tests/support/page_checks.h"
 
 namespace orvane::testing_airway {
 
@@ -79,8 +80,6 @@ inline std::string pageText(const char* page) {
     return page ? std::string(page) : std::string("(none)");
 }
 
-inline bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test_support::contains;
 
 }  // namespace orvane::testing_airway

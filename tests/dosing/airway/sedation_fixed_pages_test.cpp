@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "tests/support/page_checks.h"
+
 namespace orvane::airway {
 namespace {
 
@@ -15,14 +17,7 @@ std::string page(SedationPage make, float weight) {
     return out.str();
 }
 
-// The text between two markers of a page.
-std::string between(const std::string& text, const std::string& from, const std::string& to) {
-    const std::size_t start = text.find(from);
-    if (start == std::string::npos) return "(no start)";
-    const std::size_t end = text.find(to, start + from.size());
-    if (end == std::string::npos) return "(no end)";
-    return text.substr(start + from.size(), end - start - from.size());
-}
+using test_support::between;
 
 TEST(SedationFixedPagesTest, PagesByWholeCode) {
     EXPECT_EQ(fixedSedationPage("F20"), &appendFlumazenilPage);

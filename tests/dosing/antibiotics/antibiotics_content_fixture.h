@@ -9,6 +9,7 @@
 
 #include "modules/patient_context.h"
 #include "tests/support/content_fixture.h"
+#include "tests/support/page_checks.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::testing_tyko_abx {
@@ -94,8 +95,6 @@ inline std::string pageText(const char* page) {
     return page ? std::string(page) : std::string("(none)");
 }
 
-inline bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test_support::contains;
 
 }  // namespace orvane::testing_tyko_abx

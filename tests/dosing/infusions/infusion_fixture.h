@@ -10,6 +10,7 @@
 
 #include "modules/patient_context.h"
 #include "tests/support/content_fixture.h"
+#include "tests/support/page_checks.h"
 
 namespace orvane::testing_infusion {
 
@@ -148,9 +149,7 @@ inline std::string pageText(const char* page) {
     return page ? std::string(page) : std::string("(none)");
 }
 
-inline bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using test_support::contains;
 
 // A drug with two concentrations and three standard rates per kg per minute.
 inline Drug rateDrug(const std::string& code,

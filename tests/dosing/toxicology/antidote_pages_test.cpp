@@ -11,6 +11,7 @@
 #include <string>
 
 #include "dosing/builders/dose_templates.h"
+#include "tests/support/page_checks.h"
 
 namespace orvane::toxicology {
 namespace {
@@ -21,14 +22,7 @@ std::string page(AntidotePage make, float weight) {
     return out.str();
 }
 
-// The text between two markers of a page.
-std::string between(const std::string& text, const std::string& from, const std::string& to) {
-    const std::size_t start = text.find(from);
-    if (start == std::string::npos) return "(no start)";
-    const std::size_t end = text.find(to, start + from.size());
-    if (end == std::string::npos) return "(no end)";
-    return text.substr(start + from.size(), end - start - from.size());
-}
+using test_support::between;
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
