@@ -5,6 +5,7 @@
 
 #include "dosing/airway/sedation_fixed_pages.h"
 #include "dosing/builders/atropine_block.h"
+#include "dosing/builders/dose_caps.h"
 #include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
 
@@ -29,10 +30,11 @@ constexpr DoseRow kIvRows[] = {
     {2.0f, "2 mg/kg = <B>", "<BR><BR>"},
 };
 
-// The IM atropine: 0.02 mg/kg between 0.1 and 0.4 mg, as mL of the 0.4 mg/mL solution.
+// The IM atropine: 0.02 mg/kg between 0.1 mg and the premedication maximum, as mL of the
+// 0.4 mg/mL solution.
 constexpr float kAtropineMgPerKg = 0.02f;
 constexpr double kAtropineMinMg = 0.1;
-constexpr double kAtropineMaxMg = 0.4;
+constexpr double kAtropineMaxMg = caps::kAtropinePremedicationMg;
 constexpr float kAtropineMlPerMg = 2.5f;
 
 constexpr const char* kImAfter =
@@ -66,9 +68,10 @@ std::string imAtropine(float weight) {
                 " mg, IV/IO. (may be placed in same syringe with ketamine)<BR>[" +
                 p2(doseRound(kAtropineMlPerMg * dose)) + " mL of 0.4 mg/mL soln of atropine;";
     } else {
-        text +=
-            "0.4 mg, IV/IO (Max dose) (may be placed in same syringe with ketamine).<BR>"
-            "[1 mL of 0.4 mg/mL soln of atropine;";
+        constexpr float kMost = caps::kAtropinePremedicationMg;
+        text += p2(kMost) +
+                " mg, IV/IO (Max dose) (may be placed in same syringe with ketamine).<BR>[" +
+                p2(doseRound(kAtropineMlPerMg * kMost)) + " mL of 0.4 mg/mL soln of atropine;";
     }
     return text +
            " use this concentration of atropine for IM instead of the 1mg/10mL soln].<BR><BR>";

@@ -1,10 +1,12 @@
 // The adjunct's atropine range. The low end is 0.01 mg/kg but never below 0.1 mg; the high end
-// 0.02 mg/kg but never above 1 mg. Where both ends meet a bound a single dose and volume are
-// written.
+// 0.02 mg/kg but never above the premedication maximum that every atropine given with the
+// intubation drugs has (caps::kAtropinePremedicationMg). Where both ends meet a bound a single dose
+// and volume are written.
 #include <string>
 
-#include "dosing/builders/short_amounts.h"
 #include "dosing/airway/rsi_dose_text.h"
+#include "dosing/builders/dose_caps.h"
+#include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
 
 namespace orvane::airway {
@@ -13,7 +15,7 @@ namespace {
 
 constexpr float kLowMgPerKg = 0.01f;
 constexpr float kHighMgPerKg = 0.02f;
-constexpr float kMaxMg = 1.0f;
+constexpr float kMaxMg = caps::kAtropinePremedicationMg;
 // The minimum dose; compared with the float doses widened to double, so that a float 0.1 counts
 // as above it.
 constexpr double kMinMg = 0.1;
@@ -32,9 +34,11 @@ void appendRsiAtropineRange(SharedString& out, float weight) {
     const float e = kLowMgPerKg * weight;
     const float low = doseRound(e);
     const float high = doseRound(kHighMgPerKg * weight);
+    // A dose that rounds to the maximum is at it (0.4 in hundredths is a hair under 0.4f).
+    const float most = doseRound(kMaxMg);
     std::string text;
 
-    if (low >= kMaxMg) {
+    if (low >= most) {
         text =
             "0.01 mg/kg = " + f1(kMaxMg) + " mg (Max Dose)." + single(doseRound(kMlPerMg * kMaxMg));
         out.append(text);
@@ -52,7 +56,7 @@ void appendRsiAtropineRange(SharedString& out, float weight) {
     }
 
     float highVolume = 0.0f;
-    if (high < kMaxMg) {
+    if (high < most) {
         if (static_cast<double>(high) <= kMinMg) {
             out.append(text + single(lowVolume));
             return;

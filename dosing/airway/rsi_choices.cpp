@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "dosing/builders/dose_caps.h"
+
 namespace orvane::airway {
 
 namespace {
@@ -35,8 +37,8 @@ constexpr std::array kLists{
 };
 
 constexpr RsiDrug kAtropine{"<B>Atropine:</B><BR>", K::kAtropineRange, 0, "", 0, "", 0, "", 0, ""};
-constexpr RsiDrug kLidocaine{
-    "<B>Lidocaine:</B><BR>", K::kRangeLine, 1.0f, "1", 1.5f, "1.5", 600.0f, "mg", 20.0f, ""};
+constexpr RsiDrug kLidocaine{"<B>Lidocaine:</B><BR>", K::kRangeLine, 1.0f,  "1", 1.5f, "1.5",
+                             caps::kLidocaineIvMg,    "mg",          20.0f, ""};
 constexpr RsiDrug kMannitol{
     "<B>Mannitol:</B><BR>", K::kRangeLine, 0.25f, "0.25", 2.0f, "2", 600.0f, "Grams", 0.0f, ""};
 constexpr RsiDrug kEtomidate{

@@ -26,8 +26,8 @@ struct RsiChoices {
 void appendRsiDoseText(SharedString& out, const RsiChoices& choices, float weight,
                        ParalyticsModule& paralytics);
 
-// The adjunct's atropine range: 0.01-0.02 mg/kg between 0.1 mg and 1 mg, with its volumes of
-// the 1 mg/10 mL solution.
+// The adjunct's atropine range: 0.01-0.02 mg/kg between 0.1 mg and the premedication maximum
+// (caps::kAtropinePremedicationMg), with its volumes of the 1 mg/10 mL solution.
 void appendRsiAtropineRange(SharedString& out, float weight);
 
 }  // namespace airway

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dosing/builders/atropine_block.h"
+#include "dosing/builders/dose_caps.h"
 #include "dosing/builders/equipment_table.h"
 #include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
@@ -16,17 +17,26 @@ constexpr float kMlPerMg = 0.05f;
 constexpr float kAdolescentMgPerKg = 1.0f;
 constexpr float kChildMgPerKg = 2.0f;
 
+// One initial dose: doseRound(mg per kg × W) + " mg." and its volume, or from the succinylcholine
+// maximum up the maximum + " mg (Max Dose)." and the maximum's volume.
+std::string initialDose(float mgPerKg, float weight) {
+    const float mg = mgPerKg * weight;
+    if (doseRound(mg) >= caps::kSuccinylcholineMg) {
+        return f1(caps::kSuccinylcholineMg) + " mg (Max Dose).<BR>[" +
+               f1(doseRound(kMlPerMg * caps::kSuccinylcholineMg)) + " mL of 20 mg/mL soln].";
+    }
+    return f1(doseRound(mg)) + " mg.<BR>[" + f1(doseRound(mg * kMlPerMg)) +
+           " mL of 20 mg/mL soln].";
+}
+
 }  // namespace
 
 void appendSuccinylcholinePage(SharedString& out, float weight, const SharedString& document,
                                SuccinylcholineOptions options) {
-    const float adolescent = kAdolescentMgPerKg * weight;
-    const float child = kChildMgPerKg * weight;
-    std::string page = "<B>Initial Dose (>12 yrs):</B><BR>1 mg/kg = " + f1(doseRound(adolescent)) +
-                       " mg.<BR>[" + f1(doseRound(kMlPerMg * weight)) +
-                       " mL of 20 mg/mL soln].<BR>" +
-                       "<BR><B>Initial Dose (2-12 yrs):</B><BR>2 mg/kg = " + f1(doseRound(child)) +
-                       " mg.<BR>[" + f1(doseRound(child * kMlPerMg)) + " mL of 20 mg/mL soln].";
+    std::string page =
+        "<B>Initial Dose (>12 yrs):</B><BR>1 mg/kg = " + initialDose(kAdolescentMgPerKg, weight) +
+        "<BR><BR><B>Initial Dose (2-12 yrs):</B><BR>2 mg/kg = " +
+        initialDose(kChildMgPerKg, weight);
     out.append(page);
     if (options.atropine && weight < kAtropineBlockBelowKg) {
         out.append("<BR><BR>");

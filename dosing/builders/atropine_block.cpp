@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dosing/builders/dose_caps.h"
 #include "foundation/number_format.h"
 #include "foundation/rounding.h"
 
@@ -15,11 +16,14 @@ void appendAtropineBlock(SharedString& out, float weight) {
     const float dose = doseRound(0.02f * weight);
     if (dose < 0.1f) {
         block += "0.1 mg, IV/IO (Min Dose).<BR>[1 mL of 1 mg/10 mL soln]";
-    } else if (dose < 0.4f) {
+    } else if (dose < caps::kAtropinePremedicationMg) {
         block += formatNumber(dose, 3, false).str() + " mg, IV/IO.<BR>[" +
                  formatNumber(doseRound(10.0f * dose), 3, false).str() + " mL of 1 mg/10 mL soln].";
     } else {
-        block += "0.4 mg, IV/IO (Max dose).<BR>[4 mL of 1 mg/10 mL soln].";
+        constexpr float kMost = caps::kAtropinePremedicationMg;
+        block += formatNumber(kMost, 3, false).str() + " mg, IV/IO (Max dose).<BR>[" +
+                 formatNumber(doseRound(10.0f * kMost), 3, false).str() +
+                 " mL of 1 mg/10 mL soln].";
     }
     out.append(block);
 }

@@ -1,5 +1,6 @@
 // The atropine advice shown with the intubation drugs for children: 0.02 mg/kg between a minimum
-// of 0.1 mg and a maximum of 0.4 mg, with its volume of the 1 mg/10 mL solution. Text only.
+// of 0.1 mg and the premedication maximum (caps::kAtropinePremedicationMg), with its volume of
+// the 1 mg/10 mL solution. Text only.
 #pragma once
 
 #include "foundation/shared_string.h"

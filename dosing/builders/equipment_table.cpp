@@ -10,6 +10,10 @@ namespace orvane {
 
 namespace {
 
+// Lung-protective tidal volumes, mL per kg.
+constexpr float kTidalLowMlPerKg = 6.0f;
+constexpr float kTidalHighMlPerKg = 8.0f;
+
 // The colour of a resuscitation tape band; nothing at 2.5 kg and below.
 const char* colourCode(float w) {
     if (w <= 2.5f) return nullptr;
@@ -110,8 +114,11 @@ void appendEquipmentTable(SharedString& out, float weight) {
     }
     appendEquipment(table, weight);
     table += "<BR><BR>Initial Ventilator Settings:<BR>100% Oxygen";
-    table += "<BR>Tidal Vol. 10-12 mL/kg= " + formatNumber(10.0f * weight, 1, true).str() + "-" +
-             formatNumber(12.0f * weight, 1, true).str() + " mL<BR>";
+    // Above the top band the volume stays that of the band's heaviest child.
+    const float ventilated = weight < kEquipmentTopBandBelowKg ? weight : kEquipmentTopBandBelowKg;
+    table +=
+        "<BR>Tidal Vol. 6-8 mL/kg= " + formatNumber(kTidalLowMlPerKg * ventilated, 1, true).str() +
+        "-" + formatNumber(kTidalHighMlPerKg * ventilated, 1, true).str() + " mL<BR>";
     table += "Most Pts: PEEP 3-5 cm H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: PEEP 10-15 cm H2O<BR>";
     table += weight < 10.0f ? "Rate 20-30" : "Rate 16-20";
     if (weight >= 3.0f) {

@@ -1,6 +1,6 @@
 // The drug pages of amiodarone, atropine, bicarbonate, calcium and adrenaline. Volumes are capped
-// where the dose has a maximum; adrenaline is capped at 1 mg IV/IO (10 mL of 1:10,000) and
-// 10 mg ETT as on the code summary page.
+// where the dose has a maximum; adrenaline, atropine and bicarbonate are capped at the maxima of
+// dose_caps.h, as on every page that prints them.
 #include "dosing/resuscitation/code_items.h"
 #include "dosing/resuscitation/code_pages.h"
 #include "foundation/rounding.h"
@@ -19,11 +19,13 @@ constexpr CappedVolume kCalciumChloride{"20 mg/kg = ", 0.2f, 10.0f, 100.0f, 1000
 constexpr CappedVolume kCalciumGluconate{"100 mg/kg = ", 1.0f, 50.0f, 100.0f, 5000.0f};
 
 constexpr float kAtropineFixedDoseBelowKg = 5.0f;
-constexpr AtropineDose kAtropineIv{0.02f, 1.0f, " mg/dose (Max Dose)\r\n", " mg/dose\r\n"};
-constexpr AtropineDose kAtropineEtt{0.06f, 3.0f, " mg/dose (Max Dose)<BR>", " mg/dose<BR>"};
+constexpr AtropineDose kAtropineIv{0.02f, caps::kAtropineIvMg, " mg/dose (Max Dose)\r\n",
+                                   " mg/dose\r\n"};
+constexpr AtropineDose kAtropineEtt{0.06f, caps::kAtropineEttMg, " mg/dose (Max Dose)<BR>",
+                                    " mg/dose<BR>"};
 
-constexpr RangeLine kBicarbonate{0.5f, "0.5", 1.0f, "1", 60.0f, "mEq", 0.0f};
-constexpr PerKgLine kBicarbonateHyperkalemia[] = {{"<BR>2 mEq/kg = ", 2.0f, " mEq.<BR><BR>"}};
+constexpr RangeLine kBicarbonate{0.5f, "0.5", 1.0f, "1", caps::kBicarbonateMEq, "mEq", 0.0f};
+constexpr CappedDose kBicarbonateHyperkalemia{2.0f, caps::kBicarbonateMEq, " mEq.", "mEq"};
 
 // Adrenaline 0.1 mL/kg of 1:10,000 IV/IO (0.01 mg/kg), 0.1 mL/kg of 1:1,000 ETT (0.1 mg/kg).
 constexpr float kEpinephrineMlPerKg = 0.1f;
@@ -82,7 +84,9 @@ void appendBicarbonatePage(SharedString& out, float weight, const SharedString&)
     out.append(byUmbilicalBand(weight, "Calc Result (IV/IO):", "Calc Result (IV/IO/UVC):"));
     out.append("<BR>");
     appendRangeLine(out, weight, kBicarbonate);
-    appendPerKgLines(out, weight, kBicarbonateHyperkalemia);
+    out.append("<BR>2 mEq/kg = ");
+    appendCappedDose(out, weight, kBicarbonateHyperkalemia);
+    out.append("<BR><BR>");
     appendSection(out, "Dosing:", "Acidosis/ TCA OD: 0.5-1 mEq/kg");
     out.append("Hyperkalemia: 2 mEq/kg.<BR><BR>");
 }
@@ -99,9 +103,10 @@ void appendCalciumPage(SharedString& out, float weight, const SharedString& trai
 
 void appendEpinephrinePage(SharedString& out, float weight, const SharedString&) {
     const float ml = doseRound(kEpinephrineMlPerKg * weight);
-    constexpr float kIvMaxMl = kMlPerMgOneIn10000 * kEpinephrineIvMaxMg;
+    constexpr float kIvMaxMl = kMlPerMgOneIn10000 * caps::kEpinephrineIvMg;
     const float ivMl = ml > kIvMaxMl ? kIvMaxMl : ml;
-    const float ettMg = ml > kEpinephrineEttMaxMg ? kEpinephrineEttMaxMg : ml;  // 1 mg/mL
+    const bool ettCapped = ml >= caps::kEpinephrineEttMg;  // 1:1,000 is 1 mg/mL
+    const float ettMg = ettCapped ? caps::kEpinephrineEttMg : ml;
     out.append("IV/IO Dosing:<BR>Calc Result (0.01 mg/kg): ");
     appendAmount(out, ivMl);
     out.append(" mL (");
@@ -110,7 +115,9 @@ void appendEpinephrinePage(SharedString& out, float weight, const SharedString&)
     appendAmount(out, ettMg);
     out.append(" mL (");
     appendAmount(out, ettMg);
-    out.append("mg) of 1:1,000 Epi.<BR><BR>");
+    out.append("mg) of 1:1,000 Epi.<BR>");
+    if (ettCapped) out.append(caps::maxDoseNote(caps::kEpinephrineEttMg, "mg") + "<BR>");
+    out.append("<BR>");
     appendSection(out, "Indications:", "Asystole, Bradycardia, Pulseless Cardiac Arrest.");
     out.append("Dosing:<BR>");
     out.append(byUmbilicalBand(weight, "IV/IO", "IV/IO/UAC/UVC"));

@@ -10,14 +10,13 @@ namespace orvane::code {
 namespace {
 
 constexpr float kDextroseLowGPerKg = 0.5f;
-constexpr float kDextroseMaxG = 25.0f;
+constexpr float kDextroseMaxG = caps::kDextroseG;
 // mL of D10, D25 and D50 per gram.
 constexpr float kMlPerGramD10 = 10.0f;
 constexpr float kMlPerGramD25 = 4.0f;
 constexpr float kMlPerGramD50 = 2.0f;
 
 constexpr float kEpinephrineImMgPerKg = 0.01f;
-constexpr float kEpinephrineImMaxMg = 0.5f;
 
 constexpr float kMlPerMgAtropine04 = 2.5f;   // 0.4 mg/mL
 constexpr float kMlPerMgAtropine01 = 10.0f;  // 1 mg/10 mL
@@ -74,7 +73,7 @@ void appendCappedRange(SharedString& out, float weight, const CappedRange& range
     }
     out.append(range.unit);
     out.append("<BR>");
-    out.append(range.maxNote);
+    out.append(caps::maxDoseNote(range.maximum, range.noteUnit));
 }
 
 void appendRangeBlocks(SharedString& out, float weight, const RangeBlock* blocks, int count) {
@@ -92,7 +91,7 @@ void appendCappedDose(SharedString& out, float weight, const CappedDose& dose) {
     out.append(dose.unit);
     if (!capped) return;
     out.append("<BR>");
-    out.append(dose.maxNote);
+    out.append(caps::maxDoseNote(dose.maximum, dose.noteUnit));
 }
 
 void appendAtropineDose(SharedString& out, float weight, const AtropineDose& dose) {
@@ -136,7 +135,7 @@ void appendDextroseBlock(SharedString& out, float weight) {
     }
     appendAmount(out, highCapped ? kDextroseMaxG : high);
     out.append(" grams<BR>");
-    if (highCapped) out.append("[25 grams = Max dose]<BR>");
+    if (highCapped) out.append(caps::maxDoseNote(kDextroseMaxG, "grams") + "<BR>");
     solution("D10 = ", kMlPerGramD10);
     out.append("<BR>");
     solution("D25 = ", kMlPerGramD25);
@@ -146,13 +145,15 @@ void appendDextroseBlock(SharedString& out, float weight) {
 
 void appendEpinephrineIm(SharedString& out, float weight) {
     float dose = doseRound(kEpinephrineImMgPerKg * weight);
-    const bool capped = dose >= kEpinephrineImMaxMg;
-    if (capped) dose = kEpinephrineImMaxMg;
+    const bool capped = dose >= caps::kEpinephrineImMg;
+    if (capped) dose = caps::kEpinephrineImMg;
     appendAmount(out, dose);
     out.append(" mg (");
     appendAmount(out, dose);  // 1:1,000 is 1 mg/mL
     out.append(" mL of 1:1,000 epi)<BR>");
-    if (capped) out.append("[0.5 mg = Max dose]<BR>");
+    if (!capped) return;
+    out.append(caps::maxDoseNote(caps::kEpinephrineImMg, "mg"));
+    out.append("<BR>");
 }
 
 float appendAdenosine(SharedString& out, float weight, const AdenosineDose& dose) {
@@ -211,6 +212,16 @@ void appendPerKgLines(SharedString& out, float weight, const PerKgLine* lines, i
         out.append(lines[i].label);
         appendAmount(out, lines[i].perKg * weight);
         out.append(lines[i].unit);
+    }
+}
+
+void appendFluidBoluses(SharedString& out, float weight, const FluidBolus* boluses, int count) {
+    for (int i = 0; i < count; ++i) {
+        const float ml = doseRound(boluses[i].mlPerKg * weight);
+        const bool capped = ml >= caps::kFluidBolusMl;
+        out.append(boluses[i].label);
+        appendAmount(out, capped ? caps::kFluidBolusMl : ml);
+        out.append(capped ? " mL IVPB (Max Dose)<BR>" : " mL IVPB<BR>");
     }
 }
 

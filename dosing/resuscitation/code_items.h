@@ -8,26 +8,24 @@
 #include <cstddef>
 #include <string_view>
 
+#include "dosing/builders/dose_caps.h"
 #include "foundation/shared_string.h"
 
 namespace orvane::code {
 
-// The cap of the IV/IO adrenaline dose (1 mg = 10 mL of 1:10,000) and of the ETT dose (10 mg):
-// every page that prints adrenaline for a weight caps it here.
-inline constexpr float kEpinephrineIvMaxMg = 1.0f;
-inline constexpr float kEpinephrineEttMaxMg = 10.0f;
-// mL of 1:10,000 adrenaline per mg.
+// mL of 1:10,000 adrenaline per mg. The adrenaline maxima are in dose_caps.h.
 inline constexpr float kMlPerMgOneIn10000 = 10.0f;
 
 // A dose range per kg with a maximum: lo = doseRound(low W), hi = doseRound(high W).
-// From lo at the maximum: the maximum + unit + "<BR>" + maxNote; from hi at the maximum:
-// lo + "-" + the maximum + unit + "<BR>" + maxNote; below it: lo + "-" + hi + ending.
+// From lo at the maximum: the maximum + unit + "<BR>" + its note; from hi at the maximum:
+// lo + "-" + the maximum + unit + "<BR>" + its note; below it: lo + "-" + hi + ending. The note
+// is "[" + maximum + " " + noteUnit + " = Max dose]" (caps::maxDoseNote).
 struct CappedRange {
     float low;
     float high;
     float maximum;
     const char* unit;
-    const char* maxNote;
+    const char* noteUnit;
     const char* ending;
 };
 void appendCappedRange(SharedString& out, float weight, const CappedRange& range);
@@ -44,13 +42,13 @@ void appendRangeBlocks(SharedString& out, float weight, const RangeBlock (&block
     appendRangeBlocks(out, weight, blocks, static_cast<int>(N));
 }
 
-// A single dose doseRound(perKg W): from the maximum up, the maximum + unit + "<BR>" + maxNote;
-// below it the dose + unit.
+// A single dose doseRound(perKg W): from the maximum up, the maximum + unit + "<BR>" + its note
+// (as for CappedRange); below it the dose + unit.
 struct CappedDose {
     float perKg;
     float maximum;
     const char* unit;
-    const char* maxNote;
+    const char* noteUnit;
 };
 void appendCappedDose(SharedString& out, float weight, const CappedDose& dose);
 
@@ -124,6 +122,18 @@ void appendPerKgLines(SharedString& out, float weight, const PerKgLine* lines, i
 template <std::size_t N>
 void appendPerKgLines(SharedString& out, float weight, const PerKgLine (&lines)[N]) {
     appendPerKgLines(out, weight, lines, static_cast<int>(N));
+}
+
+// Fluid boluses of NS or LR, one line each: label + doseRound(mlPerKg W) + " mL IVPB<BR>", from
+// the bolus maximum (caps::kFluidBolusMl) up the maximum + " mL IVPB (Max Dose)<BR>".
+struct FluidBolus {
+    const char* label;
+    float mlPerKg;
+};
+void appendFluidBoluses(SharedString& out, float weight, const FluidBolus* boluses, int count);
+template <std::size_t N>
+void appendFluidBoluses(SharedString& out, float weight, const FluidBolus (&boluses)[N]) {
+    appendFluidBoluses(out, weight, boluses, static_cast<int>(N));
 }
 
 // title + "<BR>" + text + "<BR><BR>", and the same without the closing breaks.

@@ -1,6 +1,6 @@
 // The code summary page: every drug, induction agent and energy of a children's resuscitation
-// on one page for the weight, closed by the equipment table. The adrenaline doses are capped at
-// 1 mg IV/IO and 10 mg ETT; the neonatal adrenaline range is shown up to 7 kg.
+// on one page for the weight, closed by the equipment table. Every dose is capped at its drug's
+// maximum of dose_caps.h; the neonatal adrenaline range is shown up to 7 kg.
 #include "dosing/builders/equipment_table.h"
 #include "dosing/resuscitation/code_items.h"
 #include "dosing/resuscitation/code_pages.h"
@@ -15,27 +15,26 @@ constexpr float kNeonatalEpinephrineHighMgPerKg = 0.03f;
 constexpr float kNeonatalEpinephrineUpToKg = 7.0f;
 constexpr float kEpinephrineEttMgPerKg = 0.1f;  // 1:1,000 is 1 mg/mL
 
-// Atropine 0.02 mg/kg at most 1 mg; the fixed 0.1 mg dose below 5 kg.
+// Atropine 0.02 mg/kg; the fixed 0.1 mg dose below 5 kg.
 constexpr float kAtropineMgPerKg = 0.02f;
-constexpr float kAtropineMaxMg = 1.0f;
 constexpr float kAtropineFixedDoseBelowKg = 5.0f;
 constexpr float kMlPerMgAtropine04 = 2.5f;   // 0.4 mg/mL
 constexpr float kMlPerMgAtropine01 = 10.0f;  // 1 mg/10 mL
 
-// Atropine with succinylcholine: 0.01 mg/kg between 0.1 and 0.4 mg, below 30 kg.
+// Atropine with succinylcholine: 0.01 mg/kg between 0.1 mg and the premedication maximum, below
+// 30 kg. Atropine with ketamine: 0.02 mg/kg up to the same maximum.
 constexpr float kSuccinylcholineAtropineBelowKg = 30.0f;
 constexpr float kSuccinylcholineAtropineMgPerKg = 0.01f;
 constexpr float kAtropineMinMg = 0.1f;
-constexpr float kSuccinylcholineAtropineMaxMg = 0.4f;
 
-constexpr RangeLine kBicarbonate{0.5f, "0.5", 1.0f, "1", 60.0f, "mEq", 0.0f};
-constexpr RangeLine kSuccinylcholine{1.0f, "1", 2.0f, "2", 210.0f, "mg", 20.0f};
+constexpr RangeLine kBicarbonate{0.5f, "0.5", 1.0f, "1", caps::kBicarbonateMEq, "mEq", 0.0f};
+constexpr RangeLine kSuccinylcholine{1.0f, "1", 2.0f, "2", caps::kSuccinylcholineMg, "mg", 20.0f};
 constexpr RangeLine kKetamine{1.0f, "1", 4.0f, "4", 1200.0f, "mg", 0.0f};
 
 void appendEpinephrine(SharedString& out, float weight) {
     out.append("<B>[Drugs]</B><BR><B>Epinephrine (IV/IO) Tyko:</B><BR>");
     float mg = doseRound(kEpinephrineMgPerKg * weight);
-    if (mg > kEpinephrineIvMaxMg) mg = kEpinephrineIvMaxMg;
+    if (mg > caps::kEpinephrineIvMg) mg = caps::kEpinephrineIvMg;
     appendAmount(out, kMlPerMgOneIn10000 * mg);
     out.append(" mL (");
     appendAmount2(out, mg);
@@ -55,12 +54,14 @@ void appendEpinephrine(SharedString& out, float weight) {
         out.append(" mg) of 1:10,000 [0.01-0.03 mg/kg].<BR>");
     }
     float ett = doseRound(kEpinephrineEttMgPerKg * weight);
-    if (ett > kEpinephrineEttMaxMg) ett = kEpinephrineEttMaxMg;
+    const bool ettCapped = ett >= caps::kEpinephrineEttMg;
+    if (ettCapped) ett = caps::kEpinephrineEttMg;
     out.append("<BR><B>Epinephrine (ETT):</B><BR>");
     appendAmount(out, ett);
     out.append(" mL (");
     appendAmount(out, ett);
     out.append(" mg) of 1:1000 [0.1 mg/kg].<BR>");
+    if (ettCapped) out.append(caps::maxDoseNote(caps::kEpinephrineEttMg, "mg") + "<BR>");
 }
 
 void appendAtropine(SharedString& out, float weight) {
@@ -72,7 +73,7 @@ void appendAtropine(SharedString& out, float weight) {
         return;
     }
     float mg = doseRound(kAtropineMgPerKg * weight);
-    if (mg >= kAtropineMaxMg) mg = kAtropineMaxMg;
+    if (mg >= caps::kAtropineIvMg) mg = caps::kAtropineIvMg;
     out.append("(IV/IO):</B><BR>");
     appendAmount(out, kMlPerMgAtropine04 * mg);
     out.append(" mL (");
@@ -92,18 +93,25 @@ void appendInduction(SharedString& out, float weight) {
         const float mg = doseRound(kSuccinylcholineAtropineMgPerKg * weight);
         if (mg < kAtropineMinMg) {
             out.append("0.1 mg, IV/IO (Min Dose).");
-        } else if (mg < kSuccinylcholineAtropineMaxMg) {
+        } else if (mg < caps::kAtropinePremedicationMg) {
             appendAmount(out, mg);
             out.append(" mg, IV/IO.");
         } else {
-            out.append("0.4 mg, IV/IO (Max Dose).");
+            appendAmount(out, caps::kAtropinePremedicationMg);
+            out.append(" mg, IV/IO (Max Dose).");
         }
     }
     out.append("<BR><BR><B>Ketamine:</B><BR>");
     appendVolumeFirstLine(out, weight, kKetamine);
     out.append("<BR><BR><B>Atropine w/Ketamine:</B><BR>0.02 mg/kg = ");
-    appendAmount(out, kAtropineMgPerKg * weight);
-    out.append(" mg, IV/IO<BR>");
+    const float ketamineAtropine = doseRound(kAtropineMgPerKg * weight);
+    if (ketamineAtropine >= caps::kAtropinePremedicationMg) {
+        appendAmount(out, caps::kAtropinePremedicationMg);
+        out.append(" mg, IV/IO (Max Dose)<BR>");
+    } else {
+        appendAmount(out, ketamineAtropine);
+        out.append(" mg, IV/IO<BR>");
+    }
 }
 
 void appendEnergies(SharedString& out, float weight) {

@@ -1,7 +1,7 @@
-// The drug summary page: fluid boluses, IV/IO adrenaline (capped at 1 mg), atropine, the
-// adrenaline drip by the rule of six, the first doses of the usual antibiotics and the equipment
-// table for the weight. Each antibiotic line is computed below its weight limit and is a fixed
-// maximum text from there up.
+// The drug summary page: fluid boluses, IV/IO adrenaline and atropine (each capped at its maximum
+// of dose_caps.h), the adrenaline drip by the rule of six, the first doses of the usual
+// antibiotics and the equipment table for the weight. Each antibiotic line is computed below its
+// weight limit and is a fixed maximum text from there up.
 #include "dosing/builders/equipment_table.h"
 #include "dosing/resuscitation/code_items.h"
 #include "dosing/resuscitation/code_pages.h"
@@ -12,11 +12,12 @@ namespace orvane::code {
 namespace {
 
 constexpr float kEpinephrineMlPerKg = 0.1f;  // 0.01 mg/kg of 1:10,000
-constexpr float kEpinephrineMaxMl = kMlPerMgOneIn10000 * kEpinephrineIvMaxMg;
+constexpr float kEpinephrineMaxMl = kMlPerMgOneIn10000 * caps::kEpinephrineIvMg;
 constexpr float kMgPerMlOneIn10000 = 0.1f;
 
 constexpr float kAtropineFixedDoseBelowKg = 5.0f;
-constexpr AtropineDose kAtropine{0.02f, 1.0f, " mg/dose (Max Dose)<BR>", " mg/dose<BR>"};
+constexpr AtropineDose kAtropine{0.02f, caps::kAtropineIvMg, " mg/dose (Max Dose)<BR>",
+                                 " mg/dose<BR>"};
 
 struct Antibiotic {
     const char* label;
@@ -35,10 +36,10 @@ constexpr Antibiotic kAntibiotics[] = {
     {"Ceftriaxone 100 mg/kg = ", 100.0f, 20.0f, "Ceftriaxone 100 mg/kg = 2 grams [Max Dose]"},
 };
 
-constexpr PerKgLine kBoluses[] = {
-    {"10 mL/kg = ", 10.0f, " mL IVPB<BR>"},
-    {"15 mL/kg = ", 15.0f, " mL IVPB<BR>"},
-    {"20 mL/kg = ", 20.0f, " mL IVPB<BR>"},
+constexpr FluidBolus kBoluses[] = {
+    {"10 mL/kg = ", 10.0f},
+    {"15 mL/kg = ", 15.0f},
+    {"20 mL/kg = ", 20.0f},
 };
 
 constexpr PerKgLine kVancomycin[] = {
@@ -50,7 +51,7 @@ constexpr PerKgLine kVancomycin[] = {
 
 void appendDrugSummaryPage(SharedString& out, float weight, const SharedString&) {
     out.append("Fluid Bolus<BR>");
-    appendPerKgLines(out, weight, kBoluses);
+    appendFluidBoluses(out, weight, kBoluses);
     float ml = doseRound(kEpinephrineMlPerKg * weight);
     if (ml > kEpinephrineMaxMl) ml = kEpinephrineMaxMl;
     out.append("<BR>EPINEPHRINE (Route IV/IO):<BR>0.01 mg/kg/dose = ");

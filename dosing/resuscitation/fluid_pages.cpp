@@ -3,12 +3,13 @@
 #include "dosing/builders/equipment_table.h"
 #include "dosing/resuscitation/code_items.h"
 #include "dosing/resuscitation/code_pages.h"
+#include "foundation/rounding.h"
 
 namespace orvane::code {
 
 namespace {
 
-constexpr RangeLine kDextrose{0.25f, "0.25", 1.0f, "1.0", 60.0f, "g", 0.0f};
+constexpr RangeLine kDextrose{0.25f, "0.25", 1.0f, "1.0", caps::kDextroseG, "g", 0.0f};
 // Below this weight the umbilical routes and the neonatal strengths are shown.
 constexpr float kNeonatalBelowKg = 5.0f;
 
@@ -25,11 +26,11 @@ constexpr DextroseVolume kDextroseVolumes[] = {
     {"D50 = ", 0.5f, 2.0f},
 };
 
-constexpr PerKgLine kBoluses[] = {
-    {"Calc Result:<BR>5 mL/kg = ", 5.0f, " mL IVPB<BR>"},
-    {"10 mL/kg = ", 10.0f, " mL IVPB<BR>"},
-    {"15 mL/kg = ", 15.0f, " mL IVPB<BR>"},
-    {"20 mL/kg = ", 20.0f, " mL IVPB<BR>"},
+constexpr FluidBolus kBoluses[] = {
+    {"Calc Result:<BR>5 mL/kg = ", 5.0f},
+    {"10 mL/kg = ", 10.0f},
+    {"15 mL/kg = ", 15.0f},
+    {"20 mL/kg = ", 20.0f},
 };
 
 // Hourly maintenance by the 4-2-1 rule: 4 mL/kg for the first 10 kg, 2 mL/kg for the next 10,
@@ -68,11 +69,17 @@ void appendDextrosePage(SharedString& out, float weight, const SharedString&) {
     out.append("<BR>");
     appendRangeLine(out, weight, kDextrose);
     out.append("<BR><BR>");
+    // Each volume is that of at most the dextrose maximum: mL per kg ÷ g per kg is mL per gram.
     for (const DextroseVolume& volume : kDextroseVolumes) {
+        const float mostMl = volume.highMlPerKg / kDextrose.high * caps::kDextroseG;
+        const float low = doseRound(volume.lowMlPerKg * weight);
+        const float high = doseRound(volume.highMlPerKg * weight);
         out.append(volume.name);
-        appendAmount(out, volume.lowMlPerKg * weight);
-        out.append(" - ");
-        appendAmount(out, volume.highMlPerKg * weight);
+        if (low < mostMl) {  // from the low end at the maximum, the maximum's volume alone
+            appendAmount(out, low);
+            out.append(" - ");
+        }
+        appendAmount(out, high < mostMl ? high : mostMl);
         out.append(" mL.<BR>");
     }
     out.append(
@@ -101,7 +108,7 @@ void appendDextrosePage(SharedString& out, float weight, const SharedString&) {
 }
 
 void appendFluidsPage(SharedString& out, float weight, const SharedString&) {
-    appendPerKgLines(out, weight, kBoluses);
+    appendFluidBoluses(out, weight, kBoluses);
     out.append("<BR>Maintenance Fluids:<BR>");
     const float maintenance = maintenanceMlPerHour(weight);
     for (const MaintenanceLine& line : kMaintenance) {

@@ -16,8 +16,8 @@ constexpr const char* kWhenToTreat =
     "Calcium protects the heart, Dextrose with Insulin and Bicarbonate move potassium into the "
     "cells, and Kayexalate removes it from the body more slowly.";
 
-constexpr CappedDose kInsulin{0.1f, 10.0f, " Units", "[10 Units = Max dose]"};
-constexpr CappedRange kBicarbonate{1.0f, 2.0f, 50.0f, " mEq", "[50 mEq = Max dose]", " mEq"};
+constexpr CappedDose kInsulin{0.1f, 10.0f, " Units", "Units"};
+constexpr CappedRange kBicarbonate{1.0f, 2.0f, caps::kBicarbonateMEq, " mEq", "mEq", " mEq"};
 
 // Calcium chloride 20 mg/kg of 100 mg/mL, at most 1000 mg.
 constexpr float kCalciumMgPerKg = 20.0f;

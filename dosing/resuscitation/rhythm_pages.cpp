@@ -16,7 +16,7 @@ constexpr PerKgLine kCardioversion[] = {
 
 constexpr PerKgLine kDefibrillationFirst[] = {{"Calc Result:<BR>2 J/kg = ", 2.0f, " J<BR>"}};
 
-constexpr RangeLine kLidocaineIv{1.0f, "1.0", 1.5f, "1.5", 160.0f, "mg", 20.0f};
+constexpr RangeLine kLidocaineIv{1.0f, "1.0", 1.5f, "1.5", caps::kLidocaineIvMg, "mg", 20.0f};
 constexpr RangeLine kLidocaineEtt{2.0f, "2", 2.5f, "2.5", 260.0f, "mg", 20.0f};
 // Pump rates of 8 mg/mL: mL/hr per kg for each dose.
 constexpr PerKgLine kLidocaineRates[] = {

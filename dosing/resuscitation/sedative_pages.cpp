@@ -1,5 +1,6 @@
 // The pages of the benzodiazepines, narcotics, naloxone, diphenhydramine and the loading
-// anticonvulsants: dose range lines with their maxima, and fixed dosing advice.
+// anticonvulsants: dose range lines with their maxima (those several pages print are in
+// dose_caps.h), and fixed dosing advice.
 #include "dosing/resuscitation/code_items.h"
 #include "dosing/resuscitation/code_pages.h"
 #include "foundation/rounding.h"
@@ -25,16 +26,14 @@ constexpr float kNaloxoneMgPerKg = 0.1f;
 constexpr float kNaloxoneMaxMg = 2.0f;
 constexpr float kNaloxoneUsualMg = 0.4f;
 
-// The loading doses of phenobarbital and phenytoin, 15-20 mg/kg, then 5 mg/kg.
-constexpr PerKgLine kLoadingLow[] = {{"Calc Result:<BR>15-20 mg/kg = ", 15.0f, "-"}};
-constexpr PerKgLine kLoadingRest[] = {
-    {"", 20.0f, " mg.<BR><BR>"},
-    {"Addl 5 mg/kg doses = ", 5.0f, " mg.<BR><BR>"},
-};
-
-void appendLoadingDoses(SharedString& out, float weight) {
-    appendPerKgLines(out, weight, kLoadingLow);
-    appendPerKgLines(out, weight, kLoadingRest);
+// The loading doses of phenobarbital and phenytoin, 15-20 mg/kg, then 5 mg/kg, each capped at
+// the drug's maximum.
+void appendLoadingDoses(SharedString& out, float weight, float maximumMg) {
+    out.append("Calc Result:<BR>15-20 mg/kg = ");
+    appendCappedRange(out, weight, CappedRange{15.0f, 20.0f, maximumMg, " mg.", "mg", " mg."});
+    out.append("<BR><BR>Addl 5 mg/kg doses = ");
+    appendCappedDose(out, weight, CappedDose{5.0f, maximumMg, " mg.", "mg"});
+    out.append("<BR><BR>");
 }
 
 }  // namespace
@@ -122,7 +121,7 @@ void appendNaloxonePage(SharedString& out, float weight, const SharedString&) {
 }
 
 void appendPhenobarbitalPage(SharedString& out, float weight, const SharedString&) {
-    appendLoadingDoses(out, weight);
+    appendLoadingDoses(out, weight, caps::kPhenobarbitalMg);
     out.append(byUmbilicalBand(weight, "Route: IV/IO (slow).", "Route: IV/IO/UVC (slow)."));
     out.append(
         "<BR><BR>Dosing:<BR>15-20 mg/kg loading, may give additional 5 mg/kg q15-30 min to max "
@@ -137,7 +136,7 @@ void appendPhenobarbitalPage(SharedString& out, float weight, const SharedString
 }
 
 void appendPhenytoinPage(SharedString& out, float weight, const SharedString& trailing) {
-    appendLoadingDoses(out, weight);
+    appendLoadingDoses(out, weight, caps::kPhenytoinMg);
     out.append(byUmbilicalBand(weight, "Route: IV/IO", "Route: IV/IO/UVC"));
     out.append(trailing);
 }

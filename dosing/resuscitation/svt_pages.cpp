@@ -7,8 +7,8 @@ namespace orvane::code {
 
 namespace {
 
-constexpr CappedRange kFluidBolus{10.0f,      20.0f, 1000.0f, " mL IV/IO", "[1000 mL = Max dose]",
-                                  " mL IV/IO"};
+constexpr CappedRange kFluidBolus{10.0f,       20.0f, caps::kFluidBolusMl,
+                                  " mL IV/IO", "mL",  " mL IV/IO"};
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // The succinylcholine antidote page: the 1-2 mg/kg range of the 20 mg/mL solution capped at
-// 300 mg, and for children (under 50 kg) the atropine block and the premedication comment.
+// the succinylcholine maximum of every page, and for children (under 50 kg) the atropine block and
+// the premedication comment.
 #include "dosing/builders/atropine_block.h"
+#include "dosing/builders/dose_caps.h"
 #include "dosing/builders/dose_range_line.h"
 #include "dosing/toxicology/antidote_pages.h"
 
@@ -10,7 +12,7 @@ namespace {
 
 constexpr float kLowMgPerKg = 1.0f;
 constexpr float kHighMgPerKg = 2.0f;
-constexpr float kMaximumMg = 300.0f;
+constexpr float kMaximumMg = caps::kSuccinylcholineMg;
 constexpr float kMgPerMl = 20.0f;
 
 constexpr const char* kDosingText =

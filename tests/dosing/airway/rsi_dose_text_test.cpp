@@ -72,12 +72,18 @@ TEST(RsiDoseTextTest, AtropineRangeByWeight) {
          "soln]."},
         // 12 kg: 0.12-0.24 mg, one decimal each, in 1.2-2.4 mL; no minimum note from 10 kg.
         {12.0f, "0.01-0.02 mg/kg = 0.1-0.2 mg.<BR>[1.2 - 2.4 mL of 1 mg/10 mL soln]."},
-        // The two examples: 20 kg and 60 kg (1.2 mg is above the 1 mg maximum).
-        {20.0f, "0.01-0.02 mg/kg = 0.2-0.4 mg.<BR>[2 - 4 mL of 1 mg/10 mL soln]."},
-        {60.0f,
-         "0.01-0.02 mg/kg = 0.6-1 mg.<BR>[1 mg = Max dose]<BR>[6 - 10 mL of 1 mg/10 mL soln]."},
-        // 120 kg: even the low dose (1.2 mg) is above the maximum: 1 mg in 10 mL.
-        {120.0f, "0.01 mg/kg = 1 mg (Max Dose).<BR>[10 mL of 1 mg/10 mL soln]."},
+        // The premedication maximum is 0.4 mg, as for every atropine given with the intubation
+        // drugs. 20 kg: 0.2-0.4 mg, the high end at the maximum; 2-4 mL.
+        {20.0f,
+         "0.01-0.02 mg/kg = 0.2-0.4 mg.<BR>[0.4 mg = Max dose]<BR>[2 - 4 mL of 1 mg/10 mL soln]."},
+        // 30 kg: 0.3 mg up to 0.6 mg, held at 0.4 mg; 3-4 mL.
+        {30.0f,
+         "0.01-0.02 mg/kg = 0.3-0.4 mg.<BR>[0.4 mg = Max dose]<BR>[3 - 4 mL of 1 mg/10 mL soln]."},
+        // From 40 kg even the low dose (0.01 x 60 = 0.6, 0.7, 1.5 mg) is at or above the maximum:
+        // 0.4 mg in 4 mL.
+        {60.0f, "0.01 mg/kg = 0.4 mg (Max Dose).<BR>[4 mL of 1 mg/10 mL soln]."},
+        {70.0f, "0.01 mg/kg = 0.4 mg (Max Dose).<BR>[4 mL of 1 mg/10 mL soln]."},
+        {150.0f, "0.01 mg/kg = 0.4 mg (Max Dose).<BR>[4 mL of 1 mg/10 mL soln]."},
     };
     for (const auto& c : cases) EXPECT_EQ(atropineRange(c.weight), c.text) << c.weight;
 }

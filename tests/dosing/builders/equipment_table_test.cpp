@@ -1,5 +1,6 @@
 // The equipment table by weight band: every band edge of the colours and of the equipment sizes,
-// the ventilator settings and the closing comment.
+// the ventilator settings (lung-protective volumes, held at the top band's 50 kg above it) and the
+// closing comment.
 #include "dosing/builders/equipment_table.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ struct BandCase {
     const char* ett;     // the first equipment line
     const char* lma;     // the LMA line, nullptr when the band has none
     int lines;           // equipment lines in the band
-    const char* tidal;   // "10 W - 12 W", each dose-rounded, worked out by hand
+    const char* tidal;   // "6 W - 8 W", each dose-rounded, worked out by hand (W at most 50 kg)
     bool smallRate;      // "Rate 20-30" below 10 kg
     bool comment;        // from 3 kg
 };
@@ -36,43 +37,47 @@ constexpr const char* kLma3 = "LMA: 3  Max air in cuff=20 mL";
 
 const BandCase kBands[] = {
     {0.0f, nullptr, "ETT 2.5", nullptr, 4, "0-0", true, false},
-    {0.99f, nullptr, "ETT 2.5", nullptr, 4, "9.9-12", true, false},
-    {1.0f, nullptr, "ETT 3.0", nullptr, 9, "10-12", true, false},
-    {1.99f, nullptr, "ETT 3.0", nullptr, 9, "20-24", true, false},
-    {2.0f, nullptr, "ETT 3.0-3.5", nullptr, 9, "20-24", true, false},
-    {2.5f, nullptr, "ETT 3.0-3.5", nullptr, 9, "25-30", true, false},
-    {2.51f, " (Infant)<BR>", "ETT 3.0-3.5", nullptr, 9, "25-30", true, false},
-    {2.99f, " (Infant)<BR>", "ETT 3.0-3.5", nullptr, 9, "30-36", true, false},
-    {3.0f, " (Infant)<BR>", "ETT 3.0-3.5", kLma1, 11, "30-36", true, true},
-    {4.99f, " (Infant)<BR>", "ETT 3.0-3.5", kLma1, 11, "50-60", true, true},
-    {5.0f, " (Infant)<BR>", "ETT 3.0-3.5", kLma15, 11, "50-60", true, true},
-    {5.49f, " (Infant)<BR>", "ETT 3.0-3.5", kLma15, 11, "55-66", true, true},
-    {5.5f, "(Pink)<BR>", "ETT 3.0-3.5", kLma15, 11, "55-66", true, true},
-    {7.49f, "(Pink)<BR>", "ETT 3.0-3.5", kLma15, 11, "75-90", true, true},
-    {7.5f, "(Red)<BR>", "ETT 3.5-4.0", kLma15, 11, "75-90", true, true},
-    {9.49f, "(Red)<BR>", "ETT 3.5-4.0", kLma15, 11, "95-110", true, true},
-    {9.5f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "95-110", true, true},
-    {9.99f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "100-120", true, true},
-    {10.0f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "100-120", false, true},
-    {11.49f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "110-140", false, true},
-    {11.5f, "(Yellow)<BR>", "ETT 4.0-4.5", kLma2, 11, "120-140", false, true},
-    {14.49f, "(Yellow)<BR>", "ETT 4.0-4.5", kLma2, 11, "140-170", false, true},
-    {14.5f, "(White)<BR>", "ETT 4.5-5.0", kLma2, 11, "140-170", false, true},
-    {17.49f, "(White)<BR>", "ETT 4.5-5.0", kLma2, 11, "170-210", false, true},
-    {17.5f, "(White)<BR>", "ETT 5.0-5.5", kLma2, 11, "180-210", false, true},
-    {18.49f, "(White)<BR>", "ETT 5.0-5.5", kLma2, 11, "180-220", false, true},
-    {18.5f, "(Blue)<BR>", "ETT 5.0-5.5", kLma2, 11, "180-220", false, true},
-    {19.99f, "(Blue)<BR>", "ETT 5.0-5.5", kLma2, 11, "200-240", false, true},
-    {20.0f, "(Blue)<BR>", "ETT 5.0-5.5", kLma25, 11, "200-240", false, true},
-    {22.99f, "(Blue)<BR>", "ETT 5.0-5.5", kLma25, 11, "230-280", false, true},
-    {23.0f, "(Orange)<BR>", "ETT 5.0-5.5", kLma25, 11, "230-280", false, true},
-    {23.99f, "(Orange)<BR>", "ETT 5.0-5.5", kLma25, 11, "240-290", false, true},
-    {24.0f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma25, 11, "240-290", false, true},
-    {29.99f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma25, 11, "300-360", false, true},
-    {30.0f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma3, 11, "300-360", false, true},
-    {31.99f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma3, 11, "320-380", false, true},
-    {32.0f, "(Green)<BR>", "ETT 6.0-7.0 Cuffed", kLma3, 11, "320-380", false, true},
-    {70.0f, "(Green)<BR>", "ETT 6.0-7.0 Cuffed", kLma3, 11, "700-840", false, true},
+    {0.99f, nullptr, "ETT 2.5", nullptr, 4, "5.9-7.9", true, false},
+    {1.0f, nullptr, "ETT 3.0", nullptr, 9, "6-8", true, false},
+    {1.99f, nullptr, "ETT 3.0", nullptr, 9, "12-16", true, false},
+    {2.0f, nullptr, "ETT 3.0-3.5", nullptr, 9, "12-16", true, false},
+    {2.5f, nullptr, "ETT 3.0-3.5", nullptr, 9, "15-20", true, false},
+    {2.51f, " (Infant)<BR>", "ETT 3.0-3.5", nullptr, 9, "15-20", true, false},
+    {2.99f, " (Infant)<BR>", "ETT 3.0-3.5", nullptr, 9, "18-24", true, false},
+    {3.0f, " (Infant)<BR>", "ETT 3.0-3.5", kLma1, 11, "18-24", true, true},
+    {4.99f, " (Infant)<BR>", "ETT 3.0-3.5", kLma1, 11, "30-40", true, true},
+    {5.0f, " (Infant)<BR>", "ETT 3.0-3.5", kLma15, 11, "30-40", true, true},
+    {5.49f, " (Infant)<BR>", "ETT 3.0-3.5", kLma15, 11, "33-44", true, true},
+    {5.5f, "(Pink)<BR>", "ETT 3.0-3.5", kLma15, 11, "33-44", true, true},
+    {7.49f, "(Pink)<BR>", "ETT 3.0-3.5", kLma15, 11, "45-60", true, true},
+    {7.5f, "(Red)<BR>", "ETT 3.5-4.0", kLma15, 11, "45-60", true, true},
+    {9.49f, "(Red)<BR>", "ETT 3.5-4.0", kLma15, 11, "57-76", true, true},
+    {9.5f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "57-76", true, true},
+    {9.99f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "60-80", true, true},
+    {10.0f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "60-80", false, true},
+    {11.49f, "(Purple)<BR>", "ETT 3.5-4.0", kLma15, 11, "69-92", false, true},
+    {11.5f, "(Yellow)<BR>", "ETT 4.0-4.5", kLma2, 11, "69-92", false, true},
+    {14.49f, "(Yellow)<BR>", "ETT 4.0-4.5", kLma2, 11, "87-120", false, true},
+    {14.5f, "(White)<BR>", "ETT 4.5-5.0", kLma2, 11, "87-120", false, true},
+    {17.49f, "(White)<BR>", "ETT 4.5-5.0", kLma2, 11, "100-140", false, true},
+    {17.5f, "(White)<BR>", "ETT 5.0-5.5", kLma2, 11, "100-140", false, true},
+    {18.49f, "(White)<BR>", "ETT 5.0-5.5", kLma2, 11, "110-150", false, true},
+    {18.5f, "(Blue)<BR>", "ETT 5.0-5.5", kLma2, 11, "110-150", false, true},
+    {19.99f, "(Blue)<BR>", "ETT 5.0-5.5", kLma2, 11, "120-160", false, true},
+    {20.0f, "(Blue)<BR>", "ETT 5.0-5.5", kLma25, 11, "120-160", false, true},
+    {22.99f, "(Blue)<BR>", "ETT 5.0-5.5", kLma25, 11, "140-180", false, true},
+    {23.0f, "(Orange)<BR>", "ETT 5.0-5.5", kLma25, 11, "140-180", false, true},
+    {23.99f, "(Orange)<BR>", "ETT 5.0-5.5", kLma25, 11, "140-190", false, true},
+    {24.0f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma25, 11, "140-190", false, true},
+    {29.99f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma25, 11, "180-240", false, true},
+    {30.0f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma3, 11, "180-240", false, true},
+    {31.99f, "(Orange)<BR>", "ETT 5.5-6.0 Cuffed", kLma3, 11, "190-260", false, true},
+    {32.0f, "(Green)<BR>", "ETT 6.0-7.0 Cuffed", kLma3, 11, "190-260", false, true},
+    {49.99f, "(Green)<BR>", "ETT 6.0-7.0 Cuffed", kLma3, 11, "300-400", false, true},
+    // From 50 kg, above the top band, the volume stays that of 50 kg.
+    {50.0f, "(Green)<BR>", "ETT 6.0-7.0 Cuffed", kLma3, 11, "300-400", false, true},
+    {70.0f, "(Green)<BR>", "ETT 6.0-7.0 Cuffed", kLma3, 11, "300-400", false, true},
+    {150.0f, "(Green)<BR>", "ETT 6.0-7.0 Cuffed", kLma3, 11, "300-400", false, true},
 };
 
 const std::string kHeader = "<BR><B>Tube Sizes Weight Based :</B><BR>";
@@ -82,7 +87,7 @@ const std::string kComment =
 
 std::string ventilator(const BandCase& c) {
     return std::string("<BR><BR>Initial Ventilator Settings:<BR>100% Oxygen") +
-           "<BR>Tidal Vol. 10-12 mL/kg= " + c.tidal + " mL<BR>" +
+           "<BR>Tidal Vol. 6-8 mL/kg= " + c.tidal + " mL<BR>" +
            "Most Pts: PEEP 3-5 cm H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: PEEP 10-15 cm H2O<BR>" +
            (c.smallRate ? "Rate 20-30" : "Rate 16-20") + (c.comment ? kComment : "");
 }
@@ -121,7 +126,7 @@ TEST(EquipmentTableTest, SmallestBandInFull) {
               kHeader +
                   "ETT 2.5<BR>Laryngoscope: 0 Miller<BR>Stylet: 6 French<BR>No other data on "
                   "infants less than 1000 grams.<BR><BR>Initial Ventilator Settings:<BR>100% "
-                  "Oxygen<BR>Tidal Vol. 10-12 mL/kg= 8-9.6 mL<BR>Most Pts: PEEP 3-5 cm "
+                  "Oxygen<BR>Tidal Vol. 6-8 mL/kg= 4.8-6.4 mL<BR>Most Pts: PEEP 3-5 cm "
                   "H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: PEEP 10-15 cm H2O<BR>Rate 20-30");
 }
 
@@ -132,8 +137,8 @@ TEST(EquipmentTableTest, SeventeenAndAHalfKilogramsInFull) {
                   "French<BR>ETT Depth Insertion: 15-16.5 cm<BR>LMA: 2  Max air in cuff=10 "
                   "mL<BR>Suction Cath: 10 French<BR>IV Cath: 18-20<BR>Butterfly: 21-23<BR>NG "
                   "Tube: 12-14 French<BR>Urine Cath: 10-12 French<BR>Chest Tube: 24-32 French"
-                  "<BR><BR>Initial Ventilator Settings:<BR>100% Oxygen<BR>Tidal Vol. 10-12 mL/kg= "
-                  "180-210 mL<BR>Most Pts: PEEP 3-5 cm H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: "
+                  "<BR><BR>Initial Ventilator Settings:<BR>100% Oxygen<BR>Tidal Vol. 6-8 mL/kg= "
+                  "100-140 mL<BR>Most Pts: PEEP 3-5 cm H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: "
                   "PEEP 10-15 cm H2O<BR>Rate 16-20" +
                   kComment);
 }

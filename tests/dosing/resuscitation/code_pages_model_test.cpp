@@ -103,12 +103,16 @@ TEST(CodePagesModelTest, FluidBolusesAndMaintenance) {
         const float m = w <= 10.0f  ? 4.0f * w
                         : w < 20.0f ? 40.0f + 2.0f * (w - 10.0f)
                                     : 60.0f + (w - 20.0f);
+        // A bolus is at most 1000 mL.
+        const auto bolus = [w](float mlPerKg) {
+            const float ml = doseRound(mlPerKg * w);
+            return ml >= 1000.0f ? std::string("1000 mL IVPB (Max Dose)<BR>")
+                                 : amount(ml) + " mL IVPB<BR>";
+        };
         const std::string expected =
-            "Calc Result:<BR>5 mL/kg = " + amount(5.0f * w) +
-            " mL IVPB<BR>10 mL/kg = " + amount(10.0f * w) +
-            " mL IVPB<BR>15 mL/kg = " + amount(15.0f * w) +
-            " mL IVPB<BR>20 mL/kg = " + amount(20.0f * w) +
-            " mL IVPB<BR><BR>Maintenance Fluids:<BR>Maintenance x 1 = " + amount(m) +
+            "Calc Result:<BR>5 mL/kg = " + bolus(5.0f) + "10 mL/kg = " + bolus(10.0f) +
+            "15 mL/kg = " + bolus(15.0f) + "20 mL/kg = " + bolus(20.0f) +
+            "<BR>Maintenance Fluids:<BR>Maintenance x 1 = " + amount(m) +
             " mL/hr.<BR>Maintenance x 1.5 = " + amount(1.5f * m) +
             " mL/hr.<BR>Maintenance x 2 = " + amount(2.0f * m) + " mL/hr.<BR><BR>Indications:";
         EXPECT_EQ(generated(27, w).rfind(expected, 0), 0u) << w;

@@ -204,14 +204,19 @@ TEST(AntidotePagesTest, SuccinylcholineBandsAndCap) {
         // 49.9 → 50 and 99.8 → 100 (wholes), 2.5 - 5 mL: still a child's page.
         {49.9f, "1-2 mg/kg = 50-100 mg.<BR>[2.5 - 5 mL of 20 mg/mL soln].", true},
         {50.0f, "1-2 mg/kg = 50-100 mg.<BR>[2.5 - 5 mL of 20 mg/mL soln].", false},
-        // 140-280 mg (tens): under the 300 mg maximum.
-        {140.0f, "1-2 mg/kg = 140-280 mg.<BR>[7 - 14 mL of 20 mg/mL soln].", false},
-        // 149 → 150 and 298 → 300 (tens): the high end reaches the maximum.
-        {149.0f,
-         "1-2 mg/kg = 150-300 mg.<BR>[300 mg = Max dose].<BR>[7.5 - 15 mL of 20 mg/mL soln].",
+        // The maximum is 210 mg, that of every page that prints succinylcholine.
+        // 100 kg: 100-200 mg (tens), under it; 5-10 mL.
+        {100.0f, "1-2 mg/kg = 100-200 mg.<BR>[5 - 10 mL of 20 mg/mL soln].", false},
+        // 140 kg: 140 mg up to 280 mg, held at 210 mg; 7-10.5 mL.
+        {140.0f,
+         "1-2 mg/kg = 140-210 mg.<BR>[210 mg = Max dose].<BR>[7 - 10.5 mL of 20 mg/mL soln].",
          false},
-        // 300 kg: the low end is the maximum; printed once.
-        {300.0f, "1 mg/kg = 300 mg (Max Dose).<BR>[15 mL of 20 mg/mL soln].", false},
+        // 150 kg: 150 mg up to 300 mg, held at 210 mg; 7.5-10.5 mL.
+        {150.0f,
+         "1-2 mg/kg = 150-210 mg.<BR>[210 mg = Max dose].<BR>[7.5 - 10.5 mL of 20 mg/mL soln].",
+         false},
+        // 210 kg: the low end is the maximum; printed once, 10.5 mL.
+        {210.0f, "1 mg/kg = 210 mg (Max Dose).<BR>[10.5 mL of 20 mg/mL soln].", false},
         // 0.5 kg: 0.5-1 mg, 0.025 → 0.03 and 0.05 mL.
         {0.5f, "1-2 mg/kg = 0.5-1 mg.<BR>[0.03 - 0.05 mL of 20 mg/mL soln].", true},
     };
