@@ -43,8 +43,8 @@ constexpr RsiDrug kMannitol{
     "<B>Mannitol:</B><BR>", K::kRangeLine, 0.25f, "0.25", 2.0f, "2", 600.0f, "Grams", 0.0f, ""};
 constexpr RsiDrug kEtomidate{
     "<B>Etomidate:</B><BR>", K::kRangeLine, 0.3f, "0.3", 0.4f, "0.4", 120.0f, "mg", 2.0f, ""};
-constexpr RsiDrug kKetamine{
-    "<B>Ketamine:</B><BR>", K::kRangeLine, 1.0f, "1", 4.0f, "4", 1200.0f, "mg", 0.0f, ""};
+constexpr RsiDrug kKetamine{"<B>Ketamine:</B><BR>", K::kRangeLine, 1.0f, "1", 4.0f, "4",
+                            caps::kKetamineMg,      "mg",          0.0f, ""};
 constexpr RsiDrug kMethohexital{"<B>Methohexital (Brevital):</B><BR>",
                                 K::kTenMgPerMl,
                                 1.0f,
@@ -55,8 +55,8 @@ constexpr RsiDrug kMethohexital{"<B>Methohexital (Brevital):</B><BR>",
                                 "mg",
                                 0.0f,
                                 ""};
-constexpr RsiDrug kMidazolam{
-    "<B>Midazolam:</B><BR>", K::kRangeLine, 0.1f, "0.1", 0.2f, "0.2", 10.0f, "mg", 1.0f, ""};
+constexpr RsiDrug kMidazolam{"<B>Midazolam:</B><BR>",      K::kRangeLine, 0.1f, "0.1", 0.2f, "0.2",
+                             caps::kMidazolamIntubationMg, "mg",          1.0f, ""};
 constexpr RsiDrug kPropofol{"<B>Propofol:</B><BR>",
                             K::kTenMgPerMl,
                             1.5f,
@@ -69,15 +69,15 @@ constexpr RsiDrug kPropofol{"<B>Propofol:</B><BR>",
                             "<BR>Give rapid IVP; typically 1.5 mg/kg adequate."};
 constexpr RsiDrug kThiopental{
     "<B>Thiopental:</B><BR>", K::kRangeLine, 3.0f, "3", 5.0f, "5", 2100.0f, "mg", 20.0f, ""};
-constexpr RsiDrug kFentanyl{
-    "<B>Fentanyl:</B><BR>", K::kRangeLine, 1.0f, "1", 4.0f, "4", 200.0f, "mcg", 50.0f, ""};
+constexpr RsiDrug kFentanyl{"<B>Fentanyl:</B><BR>", K::kRangeLine, 1.0f,  "1", 4.0f, "4",
+                            caps::kFentanylMcg,     "mcg",         50.0f, ""};
 constexpr RsiDrug kMorphine{"<B>Morphine Sulfate:</B><BR>",
                             K::kRangeLine,
                             0.05f,
                             "0.05",
                             0.2f,
                             "0.2",
-                            10.0f,
+                            caps::kMorphineMg,
                             "mg",
                             10.0f,
                             ""};

@@ -39,6 +39,24 @@ inline constexpr float kDextroseG = 25.0f;
 // Lidocaine IV/IO bolus, for arrhythmia and before an intubation.
 inline constexpr float kLidocaineIvMg = 160.0f;
 
+// Calcium chloride IV/IO (10 mL of 100 mg/mL).
+inline constexpr float kCalciumChlorideMg = 1000.0f;
+
+// Methylprednisolone and diphenhydramine IV/IM/IO.
+inline constexpr float kMethylprednisoloneMg = 125.0f;
+inline constexpr float kDiphenhydramineMg = 50.0f;
+
+// Benzodiazepines IV/IO for a seizure, midazolam for an intubation.
+inline constexpr float kLorazepamMg = 4.0f;
+inline constexpr float kMidazolamSeizureMg = 4.0f;
+inline constexpr float kMidazolamIntubationMg = 10.0f;
+inline constexpr float kDiazepamMg = 5.0f;
+
+// Ketamine IV/IO, fentanyl (mcg) and morphine IV/IO.
+inline constexpr float kKetamineMg = 1200.0f;
+inline constexpr float kFentanylMcg = 200.0f;
+inline constexpr float kMorphineMg = 10.0f;
+
 // "[" + the maximum + " " + unit + " = Max dose]", the maximum written exactly as given (up to 3
 // decimals), e.g. "[1000 mL = Max dose]".
 std::string maxDoseNote(float maximum, const char* unit);

@@ -15,7 +15,8 @@ constexpr CappedVolume kAmiodarone{"5 mg/kg = ", 0.33f, 20.0f, 15.0f, 300.0f};
 constexpr float kAmiodaroneSmallSyringeUpToKg = 30.0f;
 
 // Calcium chloride and gluconate, both 100 mg/mL.
-constexpr CappedVolume kCalciumChloride{"20 mg/kg = ", 0.2f, 10.0f, 100.0f, 1000.0f};
+constexpr CappedVolume kCalciumChloride{"20 mg/kg = ", 0.2f, 10.0f, 100.0f,
+                                        caps::kCalciumChlorideMg};
 constexpr CappedVolume kCalciumGluconate{"100 mg/kg = ", 1.0f, 50.0f, 100.0f, 5000.0f};
 
 constexpr float kAtropineFixedDoseBelowKg = 5.0f;

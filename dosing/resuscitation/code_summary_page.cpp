@@ -29,7 +29,7 @@ constexpr float kAtropineMinMg = 0.1f;
 
 constexpr RangeLine kBicarbonate{0.5f, "0.5", 1.0f, "1", caps::kBicarbonateMEq, "mEq", 0.0f};
 constexpr RangeLine kSuccinylcholine{1.0f, "1", 2.0f, "2", caps::kSuccinylcholineMg, "mg", 20.0f};
-constexpr RangeLine kKetamine{1.0f, "1", 4.0f, "4", 1200.0f, "mg", 0.0f};
+constexpr RangeLine kKetamine{1.0f, "1", 4.0f, "4", caps::kKetamineMg, "mg", 0.0f};
 
 void appendEpinephrine(SharedString& out, float weight) {
     out.append("<B>[Drugs]</B><BR><B>Epinephrine (IV/IO) Tyko:</B><BR>");

@@ -21,7 +21,7 @@ constexpr CappedRange kBicarbonate{1.0f, 2.0f, caps::kBicarbonateMEq, " mEq", "m
 
 // Calcium chloride 20 mg/kg of 100 mg/mL, at most 1000 mg.
 constexpr float kCalciumMgPerKg = 20.0f;
-constexpr float kCalciumMaxMg = 1000.0f;
+constexpr float kCalciumMaxMg = caps::kCalciumChlorideMg;
 constexpr float kCalciumMlPerMg = 0.01f;
 
 // Kayexalate 1 g/kg; the largest dose by mouth and rectally.
@@ -35,7 +35,10 @@ constexpr const char* kKayexalateMix =
 void appendCalciumChloride(SharedString& out, float weight) {
     const float mg = doseRound(kCalciumMgPerKg * weight);
     if (mg >= kCalciumMaxMg) {
-        out.append("10 mL (1000 mg)<BR>[1000 mg = Max dose]");
+        appendAmount(out, kCalciumMlPerMg * kCalciumMaxMg);
+        out.append(" mL (");
+        appendAmount(out, kCalciumMaxMg);
+        out.append(" mg)<BR>" + caps::maxDoseNote(kCalciumMaxMg, "mg"));
         return;
     }
     appendAmount(out, kCalciumMlPerMg * mg);

@@ -11,10 +11,10 @@ namespace {
 
 constexpr RangeBlock kAnaphylaxisDrugs[] = {
     {"<BR><BR>Diphenhydramine (0.5-2 mg/kg/dose)<BR>Calc Dose: ",
-     {0.5f, 2.0f, 50.0f, " mg.", "mg", " mg."},
+     {0.5f, 2.0f, caps::kDiphenhydramineMg, " mg.", "mg", " mg."},
      "<BR>Route: IV/IM/IO/PO<BR>Freq: q4-6 hrs"},
     {"<BR><BR>Methylprednisolone (1-2 mg/kg/dose)<BR>Calc Dose: ",
-     {1.0f, 2.0f, 125.0f, " mg.", "mg", " mg."},
+     {1.0f, 2.0f, caps::kMethylprednisoloneMg, " mg.", "mg", " mg."},
      "<BR>Route/Freq: IV/IM/IO q8 hr."},
     {"<BR><BR>Famotidine (0.3-0.4 mg/kg/dose)<BR>Calc Dose: ",
      {0.3f, 0.4f, 20.0f, " mg.", "mg", " mg."},
@@ -26,7 +26,7 @@ constexpr RangeBlock kAsthmaDrugs[] = {
      {10.0f, 20.0f, caps::kFluidBolusMl, " mL IV/IO", "mL", " mL IV/IO"},
      "<BR>Note: Most asthmatics will benefit from fluid bolus."},
     {"<BR><BR><B>Methylprednisolone (1-2 mg/kg/dose)</B><BR>Calc Dose: ",
-     {1.0f, 2.0f, 125.0f, " mg.", "mg", " mg."},
+     {1.0f, 2.0f, caps::kMethylprednisoloneMg, " mg.", "mg", " mg."},
      "<BR>Route/Freq: IV/IM/IO q8 hr."},
     {"<BR><BR><B>Magnesium Sulfate (25-50 mg/kg)</B><BR>Calc Dose: ",
      {25.0f, 50.0f, 2000.0f, " mg.", "mg", " mg."},
@@ -56,14 +56,14 @@ constexpr RangeBlock kHypoglycemiaDrugs[] = {
 
 constexpr RangeBlock kSeizureDrugs[] = {
     {"<BR><BR><B>Lorazepam (0.05-0.1 mg/kg)</B><BR>Calc Dose: ",
-     {0.05f, 0.1f, 4.0f, " mg.", "mg", " mg"},
+     {0.05f, 0.1f, caps::kLorazepamMg, " mg.", "mg", " mg"},
      "<BR>Route: IV/IO/IM<BR>Note: May repeat q10 minutes with max cumulative dose of the "
      "lesser of 0.4 mg/kg or 10 mg."},
     {"<BR><BR><B>Midazolam (0.1-0.2 mg/kg)</B><BR>Calc Dose: ",
-     {0.1f, 0.2f, 4.0f, " mg.", "mg", " mg"},
+     {0.1f, 0.2f, caps::kMidazolamSeizureMg, " mg.", "mg", " mg"},
      "<BR>Route: IV/IO/IM<BR>Note: May repeat q5 minutes"},
     {"<BR><BR><B>Diazepam (0.2-0.5 mg/kg)</B><BR>Calc Dose: ",
-     {0.2f, 0.5f, 5.0f, " mg.", "mg", " mg"},
+     {0.2f, 0.5f, caps::kDiazepamMg, " mg.", "mg", " mg"},
      "<BR>Route: IV/IO<BR>Note: May repeat q15 minutes with max cumulative dose of 20 mg."},
     {"<BR><BR><B>Phenobarbital (15-20 mg/kg)</B><BR>Calc Dose: ",
      {15.0f, 20.0f, caps::kPhenobarbitalMg, " mg.", "mg", " mg"},

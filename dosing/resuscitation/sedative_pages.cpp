@@ -9,13 +9,15 @@ namespace orvane::code {
 
 namespace {
 
-constexpr RangeLine kDiazepam{0.2f, "0.2", 0.5f, "0.5", 5.0f, "mg", 5.0f};
-constexpr RangeLine kDiphenhydramine{0.5f, "0.5", 2.0f, "2", 50.0f, "mg", 0.0f};
-constexpr RangeLine kFentanyl{1.0f, "1", 4.0f, "4", 200.0f, "mcg", 50.0f};
-constexpr RangeLine kLorazepam{0.05f, "0.05", 0.1f, "0.1", 4.0f, "mg", 4.0f};
-constexpr RangeLine kMidazolamSeizure{0.1f, "0.1", 0.2f, "0.2", 4.0f, "mg", 1.0f};
-constexpr RangeLine kMidazolamRsi{0.1f, "0.1", 0.2f, "0.2", 10.0f, "mg", 1.0f};
-constexpr RangeLine kMorphine{0.05f, "0.05", 0.2f, "0.2", 10.0f, "mg", 10.0f};
+constexpr RangeLine kDiazepam{0.2f, "0.2", 0.5f, "0.5", caps::kDiazepamMg, "mg", 5.0f};
+constexpr RangeLine kDiphenhydramine{0.5f, "0.5", 2.0f, "2", caps::kDiphenhydramineMg, "mg", 0.0f};
+constexpr RangeLine kFentanyl{1.0f, "1", 4.0f, "4", caps::kFentanylMcg, "mcg", 50.0f};
+constexpr RangeLine kLorazepam{0.05f, "0.05", 0.1f, "0.1", caps::kLorazepamMg, "mg", 4.0f};
+constexpr RangeLine kMidazolamSeizure{0.1f, "0.1", 0.2f, "0.2", caps::kMidazolamSeizureMg,
+                                      "mg", 1.0f};
+constexpr RangeLine kMidazolamRsi{0.1f, "0.1", 0.2f, "0.2", caps::kMidazolamIntubationMg,
+                                  "mg", 1.0f};
+constexpr RangeLine kMorphine{0.05f, "0.05", 0.2f, "0.2", caps::kMorphineMg, "mg", 10.0f};
 
 constexpr const char* kNarcoticComment =
     "There is a wide range of sensitivity to Narcotics. Usually start at the lower range and "
