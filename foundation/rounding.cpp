@@ -76,4 +76,24 @@ float bandRound(float x) {
     return x;
 }
 
+float roundedNotAbove(float x, float limit, StepRounding round) {
+    const float rounded = round(x);
+    if (!(limit > 0.0f) || !std::isfinite(limit) || !(rounded > limit)) return rounded;
+    // Halve [low, high] with round(low) <= limit < round(high) until no float lies between them:
+    // round(low) is then the largest step not above the limit.
+    float low = 0.0f;
+    float high = std::isfinite(x) && x > limit ? x : limit;
+    if (!(round(high) > limit)) return round(high);
+    for (;;) {
+        const float middle = low + (high - low) * 0.5f;
+        if (!(middle > low && middle < high)) break;
+        if (round(middle) > limit) {
+            high = middle;
+        } else {
+            low = middle;
+        }
+    }
+    return round(low);
+}
+
 }  // namespace orvane

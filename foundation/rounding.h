@@ -18,4 +18,14 @@ float doseRound(float x);
 // otherwise as doseRound. Meant for positive values.
 float bandRound(float x);
 
+// A rounding of positive amounts onto steps (doseRound, bandRound, an oral volume step, or a chain
+// of them). It must never give less for a larger amount.
+using StepRounding = float (*)(float);
+
+// round(x) held to a maximum: when round(x) would be above `limit`, the largest step of `round`
+// that is not (the step below, not the nearest one), so that a capped dose, once rounded, never
+// exceeds its maximum. A limit that is not a positive number is no limit. The result may be 0 when
+// the limit lies below the smallest step; callers that print it treat 0 as no amount.
+float roundedNotAbove(float x, float limit, StepRounding round = doseRound);
+
 }  // namespace orvane

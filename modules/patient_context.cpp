@@ -49,6 +49,11 @@ std::unique_ptr<Module> PatientContext::createModule(Request request) {
     return factory_ ? factory_(request, *this) : modules_.create(request, *this);
 }
 
+int32_t PatientContext::rememberedChoice(int32_t moduleCode) const {
+    const auto found = rememberedChoices_.find(moduleCode);
+    return found == rememberedChoices_.end() ? 0 : found->second;
+}
+
 ModuleRef PatientContext::moduleFor(Request request) {
     const int32_t code = moduleCode(request);
     if (code == request_code::kAzIndex) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -110,6 +111,13 @@ class PatientContext {
     const SharedString& version() const { return version_; }
     const SharedString& productTitle() const { return productTitle_; }
 
+    // A module's choice that outlives the module for the run (the medicine TykoFever shows, when
+    // it is made again on coming back to it): 0 when the module has remembered none.
+    int32_t rememberedChoice(int32_t moduleCode) const;
+    void rememberChoice(int32_t moduleCode, int32_t choice) {
+        rememberedChoices_[moduleCode] = choice;
+    }
+
     // The day the modules take as today: the local clock's, or the one fixed for tests and tools.
     CivilDate today() const;
     void setToday(const CivilDate& date) { fixedToday_ = date; }
@@ -135,6 +143,7 @@ class PatientContext {
     InputField* currentWeight_ = nullptr;
     int32_t listPosition_ = 0;
     CivilDate fixedToday_;
+    std::map<int32_t, int32_t> rememberedChoices_;
 };
 
 }  // namespace orvane

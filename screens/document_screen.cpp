@@ -149,11 +149,16 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
             showControl(app_, viewList_, false);
             // A menu of one entry has no second button to show.
             const int32_t count = resultsMenu_->entries.count();
+            // The checked button is the entry the module shows: a module made again may show the
+            // second one (TykoFever's remembered medicine), which is then the current view.
+            const int32_t shown = resultsMenu_->unit;
+            if (shown == 1 && count > 1) currentView_ = 1;
             for (int32_t i = 0; i < 2; ++i) {
                 if (i < count) {
                     ws.SetWindowText(viewButtons_[i],
                                      controlText(resultsMenu_->entries.at(i).label().view()));
-                    ws.SendMessage(viewButtons_[i], BM_SETCHECK, i == 0 ? BST_CHECKED : 0, 0);
+                    ws.SendMessage(viewButtons_[i], BM_SETCHECK,
+                                   i == currentView_ ? BST_CHECKED : 0, 0);
                 }
                 showControl(app_, viewButtons_[i], i < count);
             }

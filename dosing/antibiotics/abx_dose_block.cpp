@@ -33,6 +33,11 @@ float banded(float raw) {
     return rounded <= 0.0f && raw > 0.0f ? raw : rounded;
 }
 
+// The step an amount is printed on: the guide's bands, then the dose bands of its printed form.
+float printedStep(float raw) {
+    return doseRound(banded(raw));
+}
+
 // Numbers from 2^31 on have no printed form (see number_format.h).
 constexpr float kPrintableLimit = 2147483648.0f;
 
@@ -62,10 +67,14 @@ std::optional<LineAmounts> lineAmounts(const AbxDoseEntry& entry, float weight) 
         high = high / count;
         maximum = maximum / count;
     }
-    const LineAmounts amounts{banded(low), banded(high), banded(maximum)};
+    // The maximum as printed is the largest step not above it: rounded to the nearest step it
+    // could read more than the maximum (875 mg a dose printed 880).
+    const LineAmounts amounts{banded(low), banded(high),
+                              roundedNotAbove(maximum, maximum, printedStep)};
     const bool lowTooSmall = low > 0.0f && doseRound(amounts.low) <= 0.0f;
+    const bool capTooSmall = maximum > 0.0f && amounts.cap <= 0.0f;
     if (!isSoundNumber(amounts.low) || !isSoundNumber(amounts.high) ||
-        !isSoundNumber(amounts.cap) || lowTooSmall) {
+        !isSoundNumber(amounts.cap) || lowTooSmall || capTooSmall) {
         return std::nullopt;
     }
     return amounts;

@@ -1,7 +1,8 @@
 // The "Calculated Dose" block of an AbxNavix page: one line per antibiotic of a dose record with
 // the dose for the weight (per kg times weight, divided into single doses when the record gives
-// daily doses, rounded by the guide's bands and capped at the maximum), its unit, route and
-// frequency words, the dose per kg and the maximum when it caps. Penicillins are dosed in units.
+// daily doses, rounded by the guide's bands and capped at the maximum, which it never exceeds once
+// rounded), its unit, route and frequency words, the dose per kg and the maximum when it caps.
+// Penicillins are dosed in units.
 // A line whose numbers are damaged (not finite, negative, a per-day dose divided by 0 or by a count
 // its route has no word for) shows no amount. It writes markup text; it reads no records.
 #pragma once

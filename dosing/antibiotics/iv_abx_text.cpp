@@ -106,8 +106,14 @@ std::string ivAbxText(const IvAbxRecord& drug, const IvAbxChoice& choice, float 
     float perDose = 0.0f;
     if (canDose) {
         float total = weightKg * choice.perKgPerDay;
-        if (drug.maximum > 0) total = std::fmin(total, static_cast<float>(drug.maximum));
+        const auto maximum = static_cast<float>(drug.maximum);
+        if (drug.maximum > 0) total = std::fmin(total, maximum);
         perDose = count->dividesTotal ? total / count->perDay : total;
+        // Rounded, the day's doses stay within the maximum (the step below when the nearest step
+        // is above it); no limit without a maximum.
+        const float mostPerDose =
+            drug.maximum > 0 && count->dividesTotal ? maximum / count->perDay : maximum;
+        perDose = roundedNotAbove(perDose, mostPerDose);
         text += "<BR>Sig: " + f1(perDose) + (penicillin ? " U/dose " : " mg/dose ");
         text += choice.frequencyWord;
     }

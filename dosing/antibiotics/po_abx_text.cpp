@@ -161,22 +161,31 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                              r->perKgPerDay > 0.0f;
         if (dosable) {
             const float e = 1.0f / k;
+            const auto maximum = static_cast<float>(drug.maximum);
             float v = r->perKgPerDay * w;
-            if (drug.maximum > 0) v = std::fmin(v, static_cast<float>(drug.maximum));
+            if (drug.maximum > 0) v = std::fmin(v, maximum);
             const float perDose = v / static_cast<float>(r->perDay);
-            float f = roundOralVolume(perDose * e * kMlPerMeasure);
+            // Rounded, a dose stays within its share of the day's maximum: the volume and the mg
+            // take the step below where the nearest step is above it (no limit without one).
+            const float mostPerDose =
+                drug.maximum > 0 ? maximum / static_cast<float>(r->perDay) : 0.0f;
+            float f = roundedNotAbove(perDose * e * kMlPerMeasure, mostPerDose * e * kMlPerMeasure,
+                                      roundOralVolume);
             const bool singleFluconazole =
                 drug.special() == SpecialOral::kFluconazole && c.dose == 1;
             if (singleFluconazole && v > kFluconazoleSingleCap)
                 f = kFluconazoleSingleCap * kMlPerMeasure * e;
             const char* word = oralFrequencyWord(r->perDay);
-            const float mg = doseRound(f * k * kMeasuresPerMl);
+            const float mg = roundedNotAbove(f * k * kMeasuresPerMl, mostPerDose);
             float shownMl = f;
             if (r->loadingPerKg > 0.0f) {
                 float load = r->loadingPerKg * w;
-                if (drug.maximum > 0) load = std::fmin(load, static_cast<float>(drug.maximum));
-                float vl = roundOralVolume(load / k * kMlPerMeasure);
-                const float loadMg = roundOralVolume(vl * k * kMeasuresPerMl);
+                if (drug.maximum > 0) load = std::fmin(load, maximum);
+                const float mostLoad = drug.maximum > 0 ? maximum : 0.0f;
+                float vl = roundedNotAbove(load / k * kMlPerMeasure, mostLoad / k * kMlPerMeasure,
+                                           roundOralVolume);
+                const float loadMg =
+                    roundedNotAbove(vl * k * kMeasuresPerMl, mostLoad, roundOralVolume);
                 const bool azithro = drug.special() == SpecialOral::kAzithromycin;
                 text += "<BR>Sig: Loading dose of ";
                 if (azithro && loadMg >= kAzithroDailyCap) {

@@ -110,6 +110,8 @@ std::string computeTag(TagKind kind, const TemplateTag& t, float weight, bool* o
     const float dose = doseRound(t.amount * weight);
     const float upperDose = doseRound(t.upper * weight);
     const bool capped = maximum > 0 && dose >= maximum;
+    // The volume of the maximum: a volume rounded to its step never holds more (none without one).
+    const float mostVolume = maximum > 0 ? maximum / t.conc : 0.0f;
     const std::string units(t.units);
     std::string out;
     switch (kind) {
@@ -147,16 +149,16 @@ std::string computeTag(TagKind kind, const TemplateTag& t, float weight, bool* o
             float amount = dose;
             if (maximum > 0 && amount >= maximum) amount = maximum;
             if (t.minimum > 0 && amount < t.minimum) amount = t.minimum;
-            out = bold(fmt(doseRound(amount / t.conc)));
+            out = bold(fmt(roundedNotAbove(amount / t.conc, mostVolume)));
             break;
         }
         case TagKind::AmountRange: {
             if (capped) {
-                out = bold(fmt(doseRound(maximum / t.conc)));
+                out = bold(fmt(roundedNotAbove(maximum / t.conc, mostVolume)));
             } else {
                 const float upper = (maximum > 0 && upperDose >= maximum) ? maximum : upperDose;
-                out = "<B>" + fmt(doseRound(dose / t.conc)) + "</B>&nbsp;-&nbsp;" +
-                      bold(fmt(doseRound(upper / t.conc)));
+                out = "<B>" + fmt(roundedNotAbove(dose / t.conc, mostVolume)) +
+                      "</B>&nbsp;-&nbsp;" + bold(fmt(roundedNotAbove(upper / t.conc, mostVolume)));
             }
             break;
         }

@@ -1,9 +1,11 @@
 // The Adult Drips pages with two parts chosen from the program's own numbers: the bolus and
-// capped drip of "E10"-"E14" (2 or 1 mcg/kg/min, the cap by concentration) and the two-stage
-// drip of "B10" (rates reduced by renal function).
+// capped drip of "E10"-"E14" (2 or 1 mcg/kg/min, the cap by concentration; that dose is also the
+// entry of the drug's rate list) and the two-stage drip of "B10" (rates reduced by renal
+// function).
 #include <string>
 
 #include "dosing/infusions/adult_drip_pages.h"
+#include "dosing/infusions/adult_drips_generators.h"
 #include "dosing/infusions/drip_steps.h"
 #include "foundation/rounding.h"
 
@@ -18,28 +20,42 @@ constexpr float kBolusMcgPerMl = 2000.0f;
 // The first concentration (mcg/mL), whose caps are the larger ones.
 constexpr float kFirstConcentration = 750.0f;
 
-// A drip of the pair: mcg/kg/hr ÷ K, its caps and its closing texts.
+// A drip of the pair: the dose it delivers (also the entry of its rate list), mcg/kg/hr ÷ K, its
+// caps and the cap texts that close its line.
 struct PairDrip {
     std::string_view code;
+    const char* dose;
     float mcgPerKgPerHour;
     float firstCap;
     float secondCap;
     bool tenthsOfWhole;  // CR first, then written as HE(10 v) × 0.1
-    const char* firstText;
-    const char* secondText;
+    const char* firstCapText;
+    const char* secondCapText;
     bool repeatedBolus;
 };
 
 constexpr PairDrip kPairDrips[] = {
-    {"E10", 120.0f, 20.0f, 7.5f, false, " solution, to deliver 2 mcg/kg/min [Max 20 mL/hr].",
-     " solution, to deliver 2 mcg/kg/min [Max 7.5 mL/hr].", false},
-    {"E13", 120.0f, 20.0f, 7.5f, true, " solution, to deliver 2 mcg/kg/min [Max 20 mL/hr].",
-     " solution, to deliver 2 mcg/kg/min [Max 7.5 mL/hr].", true},
-    {"E12", 60.0f, 10.0f, 3.75f, false, " solution, to deliver 1 mcg/kg/min [Max 10 mL/hr].",
-     " solution, to deliver 1 mcg/kg/min [Max 3.75 mL/hr].", false},
-    {"E14", 60.0f, 10.0f, 3.75f, true, " solution, to deliver 1 mcg/kg/min [Max 10 mL/hr].",
-     " solution, to deliver 1 mcg/kg/min [Max 3.75 mL/hr].", true},
+    {"E10", "2 mcg/kg/min", 120.0f, 20.0f, 7.5f, false, " [Max 20 mL/hr].", " [Max 7.5 mL/hr].",
+     false},
+    {"E13", "2 mcg/kg/min", 120.0f, 20.0f, 7.5f, true, " [Max 20 mL/hr].", " [Max 7.5 mL/hr].",
+     true},
+    {"E12", "1 mcg/kg/min", 60.0f, 10.0f, 3.75f, false, " [Max 10 mL/hr].", " [Max 3.75 mL/hr].",
+     false},
+    {"E14", "1 mcg/kg/min", 60.0f, 10.0f, 3.75f, true, " [Max 10 mL/hr].", " [Max 3.75 mL/hr].",
+     true},
 };
+
+// HE(10 v) × 0.1, the rate form of "E13" and "E14".
+float tenthsOfWhole(float v) {
+    return roundWhole(10.0f * v) * 0.1f;
+}
+
+const PairDrip& pairDrip(std::string_view code) {
+    for (const PairDrip& d : kPairDrips) {
+        if (d.code == code) return d;
+    }
+    return kPairDrips[0];
+}
 
 // "B10": the bolus doses by rate choice, mL of 5 mg/mL per mg (0.2), and the later drip's
 // concentration as a share of the first.
@@ -50,11 +66,12 @@ constexpr float kLaterShare = 0.1f;
 
 }  // namespace
 
+const char* bolusPairDose(std::string_view code) {
+    return pairDrip(code).dose;
+}
+
 void bolusPairPage(const DripInputs& in, DripSections& s) {
-    const PairDrip* drip = &kPairDrips[0];
-    for (const PairDrip& d : kPairDrips) {
-        if (d.code == in.record.code) drip = &d;
-    }
+    const PairDrip* drip = &pairDrip(in.record.code);
     const float w = in.weight;
     const float k = in.concentration;
     const bool first = k == kFirstConcentration;
@@ -82,9 +99,13 @@ void bolusPairPage(const DripInputs& in, DripSections& s) {
     } else if (v > drip->secondCap && !first) {
         v = drip->secondCap;
     }
-    const std::string rate = drip->tenthsOfWhole ? f1(roundWhole(10.0f * v) * 0.1f) : f1r(v);
+    // Rounded, the rate stays within the cap it states (3.75 mL/hr reads 3.7, not 3.8).
+    const float cap = first ? drip->firstCap : drip->secondCap;
+    const std::string rate =
+        f1(drip->tenthsOfWhole ? roundedNotAbove(v, cap, tenthsOfWhole) : roundedNotAbove(v, cap));
     infuse += kDripDirections + rate + " mL/hr (" + f1r(k * v) + " mcg/hr) of " +
-              in.concentrationText + (first ? drip->firstText : drip->secondText);
+              in.concentrationText + kToDeliver + drip->dose +
+              (first ? drip->firstCapText : drip->secondCapText);
     finish(in, s);
 }
 

@@ -11,6 +11,9 @@ namespace orvane::infusion::adult {
 
 // "E10", "E12", "E13", "E14": the two-concentration drips with a bolus.
 bool isBolusPairCode(std::string_view code);
+// The dose a bolus-pair drip delivers ("2 mcg/kg/min" or "1 mcg/kg/min"): the single entry of its
+// rate list.
+const char* bolusPairDose(std::string_view code);
 // The pages that need no choice.
 bool isFixedPageCode(std::string_view code);
 

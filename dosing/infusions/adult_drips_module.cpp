@@ -28,9 +28,8 @@ constexpr float kFirstStageRates[] = {1.75f, 2.5f};
 constexpr float kLaterStageRate = 0.2f;
 constexpr float kRenalFactors[] = {1.0f, 0.8f, 0.4f, 0.1f};
 
-// The single entry of the rate lists of "D20" and of the bolus-pair codes.
+// The single entry of the rate list of "D20" (the bolus-pair codes list the dose they deliver).
 constexpr const char* kPerHourRate = "24 mcg/kg/hr";
-constexpr const char* kBolusPairRate = "2 mcg/kg/hr";
 constexpr const char* kBolusPairSecondConcentration = "2 mg/mL";
 // mcg/mL of the bolus-pair drips: the first concentration, and the 2 mg/mL one.
 constexpr float kBolusPairFirst = 750.0f;
@@ -63,7 +62,9 @@ std::vector<std::string> AdultDripsModule::standardRates(const InfusionRecord& r
     if (record.code == "B10") return {std::begin(kTwoStageRates), std::end(kTwoStageRates)};
     if (record.rateCount == 0) return {};
     if (record.code == "D20") return {kPerHourRate};
-    if (infusion::adult::isBolusPairCode(record.code)) return {kBolusPairRate};
+    if (infusion::adult::isBolusPairCode(record.code)) {
+        return {infusion::adult::bolusPairDose(record.code)};
+    }
     std::vector<std::string> list;
     for (int32_t i = 0; i < record.rateCount; ++i) {
         list.push_back(record.rateTexts[i] + " " + record.rateNotes[i]);

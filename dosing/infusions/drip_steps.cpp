@@ -11,6 +11,17 @@ namespace {
 
 constexpr int32_t kFewestCommonRates = 2;
 
+template <class Rate>
+void commonRates(const DripInputs& inputs, Rate mlPerHour, AmountForm form, std::string& out) {
+    out += "Common Rates:<BR>";
+    const InfusionRecord& record = inputs.record;
+    const int32_t count = std::clamp(record.rateCount, kFewestCommonRates, kMostRates);
+    for (int32_t i = 0; i < count; ++i) {
+        if (record.rateTexts[i].empty()) continue;
+        out += record.rateTexts[i] + " = " + form(mlPerHour(record.rates[i])) + " mL/hr<BR>";
+    }
+}
+
 }  // namespace
 
 float wholeAmount(float x) {
@@ -32,14 +43,17 @@ void setInfoAndCompatibility(const InfusionRecord& record, DripSections& section
 
 void appendCommonRates(const DripInputs& inputs, float a, float f, AmountForm form,
                        std::string& out) {
-    out += "Common Rates:<BR>";
-    const InfusionRecord& record = inputs.record;
-    const int32_t count = std::clamp(record.rateCount, kFewestCommonRates, kMostRates);
-    for (int32_t i = 0; i < count; ++i) {
-        if (record.rateTexts[i].empty()) continue;
-        const float rate = record.rates[i] * (f / inputs.concentration) * a;
-        out += record.rateTexts[i] + " = " + form(rate) + " mL/hr<BR>";
-    }
+    // R_i × a × f ÷ K, in the order the drip lines multiply (R × W × 60 ÷ K): in single
+    // precision R_i × (f ÷ K) × a can land on the other side of a rounding step (1.35
+    // as 1.3499999).
+    commonRates(
+        inputs, [&](float rate) { return rate * a * f / inputs.concentration; }, form, out);
+}
+
+void appendCommonRates(const DripInputs& inputs, MlPerHour mlPerHour, AmountForm form,
+                       std::string& out) {
+    commonRates(
+        inputs, [&](float rate) { return mlPerHour(inputs, rate); }, form, out);
 }
 
 }  // namespace orvane::infusion

@@ -19,6 +19,9 @@ inline constexpr float kOneSixtieth = 0.016666668f;
 
 // How a module writes one amount (already computed) on its pages.
 using AmountForm = std::string (*)(float);
+// The mL/hr a drip runs at for a dose rate R: the same computation for the drip line and for the
+// common rates, so that the row of the drip's own dose reads as the drip line does.
+using MlPerHour = float (*)(const DripInputs&, float rate);
 
 // A whole amount (roundWhole, halves to even); a positive amount that would round to 0 keeps its
 // dose-rounded value instead, so that it never reads as no amount.
@@ -33,8 +36,12 @@ std::string dripLine(const std::string& rate, const std::string& amount, const c
 void setInfoAndCompatibility(const InfusionRecord& record, DripSections& sections);
 
 // "Common Rates:<BR>", then for each standard rate (at least 2, at most 7; a rate without a text
-// is left out) its text + " = " + form(R_i × (f ÷ K) × a) + " mL/hr<BR>".
+// is left out) its text + " = " + form(R_i × a × f ÷ K) + " mL/hr<BR>", worked as the drip lines
+// work their rate, so that the row of the drip's own dose reads as its drip line does.
 void appendCommonRates(const DripInputs& inputs, float a, float f, AmountForm form,
+                       std::string& out);
+// The same table with each row's rate form(mlPerHour(inputs, R_i)).
+void appendCommonRates(const DripInputs& inputs, MlPerHour mlPerHour, AmountForm form,
                        std::string& out);
 
 }  // namespace orvane::infusion

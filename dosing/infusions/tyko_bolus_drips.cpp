@@ -49,6 +49,15 @@ constexpr float kMostBolusMl = 4.0f;
 // The bolus amounts of the heparin-style page, U/kg.
 constexpr float kUnitBoluses[] = {50.0f, 60.0f, 70.0f, 80.0f};
 
+// Dextrose: K is the percentage, 10 K mg/mL. R mg/kg/min gives R × W × 60 ÷ (10 K) mL/hr,
+// written R × W ÷ (0.167 K): 0.167 stands for 10 mg/mL per percent ÷ 60 minutes an hour.
+constexpr float kDextroseMgPerMlPerPercent = 10.0f;
+constexpr float kDextroseDivisorPerPercent = 0.167f;
+
+float dextroseMlPerHour(const DripInputs& in, float rate) {
+    return rate * in.weight / (kDextroseDivisorPerPercent * in.concentration);
+}
+
 }  // namespace
 
 void dextrosePage(const DripInputs& in, DripSections& s) {
@@ -56,12 +65,15 @@ void dextrosePage(const DripInputs& in, DripSections& s) {
     const float k = in.concentration;
     s[kSelections] = concAndRate(in);
     s[kMix] = dripMixing(in);
-    const float v = doseRound(in.rate * w / (0.167f * k));
+    const float v = doseRound(dextroseMlPerHour(in, in.rate));
     s[kInfuse] = "Directions on Bolus (if indicated):<BR>2-4 mL/kg D10W = " + f3r(2.0f * w) + "-" +
                  f3r(4.0f * w) + " mL administered IV slow push<BR><BR>" + kDripDirections + f3(v) +
-                 " mL/hr (" + f3r(10.0f * k * v) + " mg/hr) of " + in.concentrationText + " (" +
-                 f3r(10.0f * k) + " mg/mL), to deliver " + in.rateText + ".<BR><BR>";
-    finishWithCommonRates(in, w, kPerMinute, s);
+                 " mL/hr (" + f3r(kDextroseMgPerMlPerPercent * k * v) + " mg/hr) of " +
+                 in.concentrationText + " (" + f3r(kDextroseMgPerMlPerPercent * k) +
+                 " mg/mL), to deliver " + in.rateText + ".<BR><BR>";
+    // The common rates run on the same mL/hr as the drip line: K is a percentage, not mg/mL.
+    setInfoAndCompatibility(in.record, s);
+    appendCommonRates(in, dextroseMlPerHour, f2r, s[kInfuse]);
 }
 
 void insulinPage(const DripInputs& in, DripSections& s) {
@@ -87,7 +99,9 @@ void bolusPerKgPage(const DripInputs& in, DripSections& s) {
 void bolusAndDripPage(const DripInputs& in, DripSections& s) {
     const float k = in.concentration;
     const float a = doseRound((in.weight / k) * 0.25f);
-    const float v = milligramRate(in) * in.weight * kPerMinute / k;  // not rounded
+    // Taken through the dose bands as every drip line is, so that it reads as the common rate of
+    // its own dose does.
+    const float v = perMinuteRate(in, milligramRate(in));
     s[kSelections] = "Bolus/Drip Conc = " + in.concentrationText +
                      "<BR>Selected Rate = " + in.rateText + "<BR><BR>";
     s[kMix] = "How to Mix Bolus/Drip Solution:<BR>" + in.record.dripMixing[0] + "<BR><BR>";

@@ -12,13 +12,12 @@ namespace orvane::infusion::tyko {
 
 namespace {
 
-// The two "T10" mixes: mg put in 100 mL per kg of weight (giving 6 W or 25 W mcg/mL), and the
-// same as mcg/mL per kg.
+// The two "T10" mixes: mg put in 100 mL per kg of weight (giving 6 W or 25 W mcg/mL, the K the
+// module sets).
 struct WeightMix {
     float mgPerKg;
-    float mcgPerMlPerKg;
 };
-constexpr WeightMix kWeightMixes[] = {{0.6f, 6.0f}, {2.5f, 25.0f}};
+constexpr WeightMix kWeightMixes[] = {{0.6f}, {2.5f}};
 
 // The doses of the "T10" common-rates table, mcg/kg/min.
 struct TableDose {
@@ -74,14 +73,15 @@ void weightScaledMixPage(const DripInputs& in, DripSections& s) {
              "start drip.<BR><BR>" +
              tykoDripLine(v, f3(wholeAmount(k * v)) + " " + in.record.amountUnit, "/hr) of ", in);
     setInfoAndCompatibility(in.record, s);
-    // The rates this mix gives: dose × 60 ÷ (mcg/mL per kg) mL/hr, whatever the weight.
+    // The rates this mix gives (dose × 60 ÷ (mcg/mL per kg) mL/hr, whatever the weight), worked
+    // and rounded as the drip line is, so that the row of the drip's own dose reads as it does.
     infuse += "Common Rates:<BR>";
     bool first = true;
     for (const TableDose& row : kTableDoses) {
         if (!first) infuse += "<BR>";
         first = false;
         infuse += std::string(row.text) +
-                  " mcg/kg/min = " + orvane::p2(row.dose * kPerMinute / mix.mcgPerMlPerKg) +
+                  " mcg/kg/min = " + orvane::p2(doseRound(row.dose * w * kPerMinute / k)) +
                   " mL/hr";
     }
 }

@@ -70,14 +70,17 @@ DoseResult dailyDose(const DailyDoseInput& in) {
         result.capped = true;
     }
     float perDose = total / static_cast<float>(in.dosesPerDay);
+    // A day's doses, once rounded, stay within the maximum: each at most maximum ÷ doses (no
+    // limit when there is no maximum).
+    const float mostPerDose = in.maximum / static_cast<float>(in.dosesPerDay);
     const float k0 = in.concentration == 0.0f ? 1.0f : in.concentration;
     result.concentration = k0;
     const bool solution = in.kind == dose_kind::kPerDayOralLiquid;
     if (solution) {
-        result.volume = doseRound(perDose / k0);
+        result.volume = roundedNotAbove(perDose / k0, mostPerDose / k0);
         perDose = k0 * result.volume;
     }
-    result.dose = doseRound(perDose);
+    result.dose = roundedNotAbove(perDose, mostPerDose);
     return checked(result, solution);
 }
 

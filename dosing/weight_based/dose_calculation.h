@@ -41,7 +41,8 @@ struct DailyDoseInput {
 
 // Kinds 10 to 14: the total perKgPerDay × W is capped only when above the maximum, divided by the
 // doses per day and dose-rounded; kind 11 first takes the volume of the solution to dose-rounded
-// mL and doses what that volume holds.
+// mL and doses what that volume holds. With a maximum, a rounding that would end above maximum ÷
+// doses per day takes the step below, so that the day's doses never exceed the maximum.
 DoseResult dailyDose(const DailyDoseInput& in);
 
 }  // namespace orvane

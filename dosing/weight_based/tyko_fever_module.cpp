@@ -11,6 +11,9 @@ namespace orvane {
 TykoFeverModule::TykoFeverModule(PatientContext& context, Request request)
     : context_(context), request_(request), table_(context.openDatabase(kCode)) {
     addRecordNames(medicines_, *table_, kCode);
+    // Opened without a medicine (the home list, the history), it shows the one last chosen.
+    const int32_t remembered = context.rememberedChoice(kCode);
+    if (inList(remembered)) medicine_ = remembered;
     handleRequest(request);
 }
 
@@ -37,7 +40,10 @@ InputField* TykoFeverModule::choiceList(Request /*request*/) {
 }
 
 bool TykoFeverModule::handleRequest(Request request) {
-    if (moduleCode(request) == kCode && inList(value(request))) medicine_ = value(request);
+    if (moduleCode(request) == kCode && inList(value(request))) {
+        medicine_ = value(request);
+        context_.rememberChoice(kCode, medicine_);
+    }
     return true;
 }
 

@@ -18,7 +18,7 @@ class TykoFeverModule : public Module {
     static constexpr int32_t kCode = 13;
 
     // Opens database 13 (kept open) and lists its records. The request's value chooses the
-    // medicine shown first (0: the first).
+    // medicine shown first (0: the one last chosen in this run, else the first).
     TykoFeverModule(PatientContext& context, Request request);
 
     // Only when the table could be opened.
@@ -29,7 +29,8 @@ class TykoFeverModule : public Module {
     const char* buildPage(int32_t view) override;
     // The medicine list (for every request), labelled by the medicine shown.
     InputField* choiceList(Request request) override;
-    // (13, n) chooses medicine n; a medicine that is not in the list is ignored.
+    // (13, n) chooses medicine n and remembers it for the run; a medicine that is not in the list
+    // is ignored.
     bool handleRequest(Request request) override;
 
   private:

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/support/dose_maximum_checks.h"
 #include "tests/support/page_checks.h"
 #include "tests/support/process_run.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 using orvane::test_support::contains;
 using orvane::test_support::expectNoBrokenNumbers;
+using orvane::test_support::expectNoDoseAboveStatedMaximum;
 using RenderRun = orvane::test_support::ProcessRun;
 
 RenderRun render(const std::string& arguments) {
@@ -73,6 +75,7 @@ TEST(AbxNavixRenderTest, EveryCategoryAtEveryWeightHasSoundNumbers) {
             ASSERT_EQ(run.status, 0) << category << " " << weight << ": " << run.err;
             EXPECT_TRUE(contains(run.out, "SAMPLE DATA")) << category << " " << weight;
             expectNoBrokenNumbers(run.out);
+            expectNoDoseAboveStatedMaximum(run.out, std::to_string(category) + " " + weight);
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/support/dose_maximum_checks.h"
 #include "tests/support/page_checks.h"
 #include "tests/support/process_run.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 using orvane::test_support::contains;
 using orvane::test_support::expectNoBrokenNumbers;
+using orvane::test_support::expectNoDoseAboveStatedMaximum;
 using RenderRun = orvane::test_support::ProcessRun;
 
 RenderRun render(const std::string& arguments) {
@@ -83,6 +85,7 @@ TEST(AntibioticsRenderTest, EveryIvDrugAndChoiceAtEveryWeight) {
                 ASSERT_EQ(run.status, 0) << arguments << run.err;
                 EXPECT_TRUE(contains(run.out, "Sig: ")) << arguments << run.out;
                 expectNoBrokenNumbers(run.out);
+                expectNoDoseAboveStatedMaximum(run.out, arguments);
             }
         }
     }
@@ -139,6 +142,7 @@ TEST(AntibioticsRenderTest, EveryOralDrugAndChoiceAtEveryWeight) {
                 EXPECT_TRUE(contains(run.out, "Sig: ") || contains(run.out, "Invalid"))
                     << arguments << run.out;
                 expectNoBrokenNumbers(run.out);
+                expectNoDoseAboveStatedMaximum(run.out, arguments);
             }
         }
     }

@@ -95,6 +95,49 @@ TEST(BandRound, OlderBands) {
     EXPECT_EQ(bandRound(9.96f), 10.0f);
 }
 
+// A capped amount rounded onto its steps never ends above its maximum: where the nearest step
+// is above, the step below is taken. Hand-worked: 1750 mg/day in 2 doses is 875 mg, whose tens
+// step is 880 (87.5 to the even 88), so 870; 8000 mg/day in 3 doses is 2666.67 mg, 25s step 2675,
+// so 2650; a 3.75 mL/hr cap's tenths step is 3.8, so 3.7; 18.75 mL's halves step is 19, so 18.5.
+TEST(RoundedNotAbove, TakesTheStepBelowAMaximum) {
+    struct Case {
+        float x, limit, expected;
+    };
+    const Case cases[] = {
+        {875.0f, 875.0f, 87.0f * 10.0f},
+        {8000.0f / 3.0f, 8000.0f / 3.0f, 106.0f * 25.0f},
+        {3.75f, 3.75f, 37.0f * 0.1f},
+        {18.75f, 18.75f, 37.0f * 0.5f},
+        // Above the maximum: the largest step not above it.
+        {6300.0f, 3000.0f, 3000.0f},
+        {99.7f, 99.5f, 99.0f},
+        // The nearest step is not above the maximum: as doseRound.
+        {874.0f, 875.0f, 87.0f * 10.0f},
+        {1500.0f, 1500.0f, 1500.0f},
+        {0.0996f, 0.5f, 100.0f * 0.001f},
+        // No maximum (0, below 0, not a number): as doseRound.
+        {875.0f, 0.0f, 88.0f * 10.0f},
+        {875.0f, -1.0f, 88.0f * 10.0f},
+        {875.0f, std::numeric_limits<float>::quiet_NaN(), 88.0f * 10.0f},
+        {875.0f, std::numeric_limits<float>::infinity(), 88.0f * 10.0f},
+        // A maximum below the smallest step leaves no amount.
+        {0.0006f, 0.0004f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(roundedNotAbove(c.x, c.limit), c.expected) << c.x << " " << c.limit;
+        if (c.limit > 0.0f && std::isfinite(c.limit)) {
+            EXPECT_LE(roundedNotAbove(c.x, c.limit), c.limit) << c.x;
+        }
+    }
+    // Other roundings: the fives of bandRound keep 875; a chain of bandRound then doseRound (as
+    // the antibiotic guide prints) does not.
+    EXPECT_EQ(roundedNotAbove(875.0f, 875.0f, bandRound), 875.0f);
+    EXPECT_EQ(roundedNotAbove(8000.0f / 3.0f, 8000.0f / 3.0f, bandRound), 106.0f * 25.0f);
+    const StepRounding chain = [](float x) { return doseRound(bandRound(x)); };
+    EXPECT_EQ(roundedNotAbove(875.0f, 875.0f, chain), 87.0f * 10.0f);
+    EXPECT_TRUE(std::isnan(roundedNotAbove(std::numeric_limits<float>::quiet_NaN(), 10.0f)));
+}
+
 TEST(FormatNumber, Table) {
     struct Case {
         float x;

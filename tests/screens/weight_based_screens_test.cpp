@@ -6,6 +6,8 @@
 
 #include "screens/document_screen.h"
 #include "screens/index_document_screen.h"
+#include "shell/shell_commands.h"
+#include "tests/screens/document_page_fixture.h"
 #include "tests/support/program_harness.h"
 
 namespace orvane {
@@ -56,6 +58,39 @@ TEST_F(WeightBasedScreensTest, AnOtcMedicineFromItsCategory) {
     ASSERT_NE(doc(), nullptr);
     EXPECT_NE(body().find("record 19 of the Allergy/Cold/Cough category"), std::string::npos)
         << body();
+}
+
+using FeverScreenTest = testing::DocumentPageTest;
+
+// The chosen medicine stays chosen while the weight changes: the sample ibuprofen is 10 mg/kg
+// (at most 400 mg) in a liquid of 20 mg/mL, the acetaminophen 15 mg/kg.
+TEST_F(FeverScreenTest, TheChosenMedicineStaysWhenTheWeightChanges) {
+    navigate(makeRequest(13, 0));
+    ASSERT_NE(doc(), nullptr);
+    typeWeight({2, 0});
+    EXPECT_TRUE(bodyHas("Acetaminophen")) << body();
+    tap(doc()->viewButton(1));
+    EXPECT_TRUE(bodyHas("<STRONG>Ibuprofen</STRONG>")) << body();
+    typeWeight({1, 2});
+    // 10 mg/kg x 12 kg = 120 mg = 6 mL.
+    EXPECT_TRUE(bodyHas("<STRONG>Ibuprofen</STRONG>")) << body();
+    EXPECT_TRUE(bodyHas("<B>120</B>&nbsp;mg (6 mL)")) << body();
+    EXPECT_EQ(snap(doc()->viewButton(1)).control.checkState, 1);
+    EXPECT_EQ(snap(doc()->viewButton(0)).control.checkState, 0);
+    // Away and back again (where the weight may have been changed): the module is made again and
+    // still shows the chosen medicine, with its button checked; the other button switches back.
+    press(command::kBack);
+    press(command::kForward);
+    ASSERT_NE(doc(), nullptr);
+    EXPECT_TRUE(bodyHas("<STRONG>Ibuprofen</STRONG>")) << body();
+    EXPECT_EQ(snap(doc()->viewButton(1)).control.checkState, 1);
+    EXPECT_EQ(snap(doc()->viewButton(0)).control.checkState, 0);
+    tap(doc()->viewButton(0));
+    EXPECT_TRUE(bodyHas("<STRONG>Acetaminophen</STRONG>")) << body();
+    typeWeight({2, 0});
+    // 15 mg/kg x 20 kg = 300 mg.
+    EXPECT_TRUE(bodyHas("<STRONG>Acetaminophen</STRONG>")) << body();
+    EXPECT_TRUE(bodyHas("<B>300</B>&nbsp;mg")) << body();
 }
 
 }  // namespace

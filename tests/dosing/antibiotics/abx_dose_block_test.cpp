@@ -62,6 +62,15 @@ TEST(AbxDoseBlockTest, PerDayAndPerDoseLines) {
         {"Gentamicin", 2.5f, 0, 0, 3, 4, 0, 13.3f,
          "<BR><SC id=28><B>Gentamicin&nbsp;</B>  &nbsp;33&nbsp;mg/dose IV/IM q8h (2.5 mg/kg/dose "
          "div q8h) <BR>"},
+        // A maximum whose nearest printed step is above it takes the step below: 1750 / 2 = 875,
+        // printed to tens as 880 (x 2 = 1760 a day), so 870; 45 × 70 / 2 = 1575 reaches it.
+        {"Amoxicillin-Clavulanate", 45, 0, 1, 2, 1, 1750, 70,
+         "<BR><SC id=28><B>Amoxicillin-Clavulanate&nbsp;</B>  &nbsp;870&nbsp;mg PO bid (45 "
+         "mg/kg/d div bid)  [max 1750 mg/day]<BR>"},
+        // 8000 / 3 = 2666.7, in 25s 2675 (x 3 = 8025), so 2650; 150 × 70 / 3 = 3500 reaches it.
+        {"Cefotaxime", 150, 0, 1, 3, 2, 8000, 70,
+         "<BR><SC id=28><B>Cefotaxime&nbsp;</B>  &nbsp;2650&nbsp;mg IV q8h (150 mg/kg/d div "
+         "q8h)  [max 8000 mg/day]<BR>"},
         // 150 × 70 / 4 = 2625 and 200 × 70 / 4 = 3500, capped at 12000 / 4 = 3000.
         {"Ampicillin", 150, 200, 1, 4, 2, 12000, 70,
          "<BR><SC id=28><B>Ampicillin&nbsp;</B>  &nbsp;2625-3000&nbsp;mg IV q6h (150-200 mg/kg/d "

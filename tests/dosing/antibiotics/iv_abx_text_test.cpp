@@ -50,6 +50,13 @@ TEST(IvAbxTextTest, SigLines) {
         {"Cefazolin", 1, 6000, 100, 1, "q8h", 60, "<BR>Sig: 2000 mg/dose q8h"},
         // 100 × 100 = 10000 capped at 6000: 2000 a dose.
         {"Cefazolin", 1, 6000, 100, 1, "q8h", 100, "<BR>Sig: 2000 mg/dose q8h"},
+        // Capped and rounded past the maximum: the step below. 70 × 150 = 10500 capped at 8000,
+        // ÷ 3 = 2666.7, to 25s 2675 (x 3 = 8025 a day): 2650.
+        {"Cefotaxime", 1, 8000, 150, 1, "q8h", 70, "<BR>Sig: 2650 mg/dose q8h"},
+        // 70 × 45 = 3150 capped at 1750, ÷ 2 = 875, to tens 880 (half to even): 870.
+        {"Amoxicillin", 9, 1750, 45, 3, "q12h", 70, "<BR>Sig: 870 mg/dose q12h"},
+        // Not capped, yet rounded past it: 10 × 799 = 7990 ÷ 3 = 2663.3, to 25s 2675: 2650.
+        {"Cefotaxime", 1, 8000, 799, 1, "q8h", 10, "<BR>Sig: 2650 mg/dose q8h"},
         // Code 13 divides: 10 × 100 = 1000 ÷ 4 (q6h) = 250.
         {"Ampicillin", 13, 12000, 100, 2, "q6h", 10, "<BR>Sig: 250 mg/dose q6h"},
         // q48h and q72h give the whole total as one dose: 1 × 2.5 = 2.5; 2 × 15 = 30.

@@ -76,6 +76,14 @@ TEST(PoAbxTextTest, SigLinesAndVolumesToDispense) {
          {1, 60, 3, 1, 10},
          50,
          "<BR>Sig: 20 mL (1000 mg) TID x 10 days.<BR>M: 600 mL."},
+        // Rounded past the maximum: 400 mg/5 mL, BID, 70 × 90 = 6300 capped at 3000, 1500 a
+        // dose = 18.75 mL, whose whole-mL step 19 mL (1520 mg, x 2 above 3000) is above it:
+        // 18 mL, holding 1440 mg, to 25s 1450 mg; 10 days × 18 × 2 = 360 mL.
+        {"rounded past the maximum",
+         amoxicillin(),
+         {1, 90, 2, 2, 10},
+         70,
+         "<BR>Sig: 18 mL (1450 mg) BID x 10 days.<BR>M: 360 mL."},
         // 400 mg/5 mL, BID, 1 day: 10 × 80 = 800, 400 a dose = 5 mL; 10 mL.
         {"one day",
          amoxicillin(),

@@ -65,6 +65,13 @@ TEST(DoseTemplatesTest, AmountAndRateTags) {
         {"<$amtrange=0.1 up=0.2 conc=0.5>", 10, "<B>2</B>&nbsp;-&nbsp;<B>4</B>&nbsp;"},
         {"<$amtrange=0.1 up=0.2 max=3 conc=0.5>", 20, "<B>4</B>&nbsp;-&nbsp;<B>6</B>&nbsp;"},
         {"<$amtrange=0.1 up=0.2 max=3 conc=0.5>", 50, "<B>6</B>&nbsp;"},
+        // The volume of a capped dose never holds more than the maximum: 15 × 70 = 1050 mg,
+        // capped at 1000 mg = 66.67 mL of 15 mg/mL, whose whole-mL step 67 mL (1005 mg) is above
+        // it: 66 mL.
+        {"<$amt=15 max=1000 conc=15>", 70, "<B>66</B>&nbsp;"},
+        {"<$amtrange=15 up=20 max=1000 conc=15>", 70, "<B>66</B>&nbsp;"},
+        // 10 × 67 = 670 mg = 44.67 mL → 45; 15 × 67 = 1005 → 1000 mg, the maximum: 66 mL.
+        {"<$amtrange=10 up=15 max=1000 conc=15>", 67, "<B>45</B>&nbsp;-&nbsp;<B>66</B>&nbsp;"},
         // 70 / 1600 × 5 = 0.21875 → 0.22
         {"<$rate=5 conc=1600>", 70, "<B>0.22</B>&nbsp;"},
         {"<$rate=5 conc=1600>", 0, "<B>0</B>&nbsp;"},

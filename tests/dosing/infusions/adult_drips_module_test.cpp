@@ -244,6 +244,14 @@ TEST(AdultDripsModuleTest, BolusPairByConcentrationAndWeight) {
          "11.3 mL (22600 mcg) over 1 minute of 2 mg/mL solution to deliver 180 "
          "mcg/kg [Max 11.3 mL Bolus].<BR><BR>"},
         {"E13", 150, 1, "[Max 11.3 mL Bolus], this bolus is repeated in 10 minutes."},
+        // 60 × 150 ÷ 2000 = 4.5, capped at 3.75, whose tenths step 3.8 (37.5 to the even 38) is
+        // above the cap the line states: 3.7. 2000 × 3.75 = 7500 mcg/hr.
+        {"E12", 150, 2,
+         "3.7 mL/hr (7500 mcg/hr) of 2 mg/mL solution, to deliver 1 mcg/kg/min "
+         "[Max 3.75 mL/hr]."},
+        {"E14", 150, 2,
+         "3.7 mL/hr (7500 mcg/hr) of 2 mg/mL solution, to deliver 1 mcg/kg/min "
+         "[Max 3.75 mL/hr]."},
         // 60 × 100 ÷ 2000 = 3, below 3.75.
         {"E12", 100, 2,
          "3 mL/hr (6000 mcg/hr) of 2 mg/mL solution, to deliver 1 mcg/kg/min "
@@ -257,7 +265,29 @@ TEST(AdultDripsModuleTest, BolusPairByConcentrationAndWeight) {
     Opened o({pairDrug("E10")}, 70, {rate(1)});
     EXPECT_TRUE(contains(o.page, "<STRONG>Select Infusion Conc.:</STRONG><BR>")) << o.page;
     EXPECT_EQ(o.module.concentrationList().entries[1].label().str(), "2 mg/mL");
-    EXPECT_EQ(o.module.rateList().entries[0].label().str(), "2 mcg/kg/hr");
+}
+
+// The single rate entry of each bolus-pair drip names what its drip delivers: 120 mcg/kg/hr ÷ 60
+// = 2 mcg/kg/min ("E10", "E13"), 60 mcg/kg/hr ÷ 60 = 1 mcg/kg/min ("E12", "E14").
+TEST(AdultDripsModuleTest, BolusPairRateEntryIsTheDoseItsDripDelivers) {
+    const struct {
+        const char* code;
+        const char* dose;
+    } cases[] = {{"E10", "2 mcg/kg/min"},
+                 {"E13", "2 mcg/kg/min"},
+                 {"E12", "1 mcg/kg/min"},
+                 {"E14", "1 mcg/kg/min"}};
+    for (const auto& c : cases) {
+        // The stored rate text is not what the list shows.
+        Drug d = pairDrug(c.code);
+        d.rates = {{2, "stored rate", ""}};
+        Opened o({d}, 70, {rate(1), conc(1)});
+        ASSERT_EQ(o.module.rateList().entries.count(), 1) << c.code;
+        EXPECT_EQ(o.module.rateList().entries[0].label().str(), c.dose) << c.code;
+        EXPECT_TRUE(contains(o.page, std::string("</STRONG>") + c.dose + "<BR>")) << o.page;
+        EXPECT_TRUE(contains(o.text(kInfuse), std::string("to deliver ") + c.dose + " [Max"))
+            << o.text(kInfuse);
+    }
 }
 
 TEST(AdultDripsModuleTest, TwoStageDripByRenalFunction) {

@@ -1,6 +1,7 @@
-// Every drug of the sample adult and child infusion tables, at 3, 13.3 and 100 kg, with the first
-// standard rate, the first custom rate and the first concentration: every section is built and
-// none shows "nan", "inf", "ERR", a negative amount or a positive amount written as 0.
+// Every drug of the sample adult and child infusion tables, at 3, 13.3, 100 and 150 kg, with the
+// first standard rate, the first custom rate and the first concentration: every section is built
+// and none shows "nan", "inf", "ERR", a negative amount, a positive amount written as 0 or a
+// rounded amount above a maximum it states.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "dosing/infusions/adult_drips_module.h"
 #include "dosing/infusions/tyko_drips_module.h"
 #include "tests/dosing/infusions/infusion_fixture.h"
+#include "tests/support/dose_maximum_checks.h"
 
 namespace orvane {
 namespace {
@@ -34,6 +36,7 @@ void expectSound(InfusionModule& module, const std::string& what) {
         std::smatch match;
         EXPECT_FALSE(std::regex_search(text, match, kBroken))
             << what << " section " << s << ": '" << match.str() << "' in " << text;
+        test_support::expectNoDoseAboveStatedMaximum(text, what);
     }
 }
 
@@ -44,7 +47,7 @@ void sweep(int32_t code, int32_t weightMode) {
     M probe(context, makeRequest(code, 0));
     const int32_t drugs = probe.choiceList(makeRequest(code, 0))->entries.count();
     ASSERT_GT(drugs, 0);
-    for (const float kg : {3.0f, 13.3f, 100.0f}) {
+    for (const float kg : {3.0f, 13.3f, 100.0f, 150.0f}) {
         InputField& weight =
             weightMode == weight_mode::kAdult ? context.adultWeight() : context.childWeight();
         weight.value = kg;

@@ -147,6 +147,62 @@ TEST(TykoDripsModuleTest, RatePerKgPerMinute) {
     EXPECT_EQ(o.module.sections()[infusion::kCompatibility], "Compat");
 }
 
+// Dextrose: K is the percentage, so D10W holds 100 mg/mL and D12.5W 125 mg/mL. R mg/kg/min is
+// R × W × 60 ÷ (10 K) mL/hr, which the page works as R × W ÷ (0.167 K). The common rates are
+// the same mL/hr for each rate, not R × 60 ÷ K × W (ten times as much).
+TEST(TykoDripsModuleTest, DextroseCommonRatesAreTheDripRates) {
+    Drug d;
+    d.code = "D05";
+    d.name = "Dextrose";
+    d.unit = "mg";
+    d.concs = {{10, "D10W", "Mix 10"}, {12.5f, "D12.5W", "Mix 12.5"}};
+    d.rates = {{4, "4 mg/kg/min", "(low)"}, {6, "6 mg/kg/min", ""}, {8, "8 mg/kg/min", ""}};
+    d.customUnit = "mg/kg/min";
+    // 3 kg of D10W: 4, 6 and 8 mg/kg/min are 720, 1080 and 1440 mg/hr, or 7.2, 10.8 and
+    // 14.4 mL/hr of 100 mg/mL (7.19, 10.78 and 14.37 by 0.167); dose-rounded 7.2, 11 and
+    // 14.5 (halves from 10 mL/hr).
+    Opened d10({d}, 3, {rate(1), conc(1)});
+    EXPECT_TRUE(contains(d10.text(kInfuse),
+                         "Directions on Infusing Drip:<BR>7.2 mL/hr (720 mg/hr) of D10W (100 "
+                         "mg/mL), to deliver 4 mg/kg/min.<BR><BR>"))
+        << d10.text(kInfuse);
+    EXPECT_TRUE(contains(d10.text(kInfuse),
+                         "Common Rates:<BR>4 mg/kg/min = 7.2 mL/hr<BR>6 mg/kg/min = 11 mL/hr<BR>"
+                         "8 mg/kg/min = 14.5 mL/hr<BR>"))
+        << d10.text(kInfuse);
+    // 3 kg of D12.5W: 4 mg/kg/min = 12 ÷ (0.167 × 12.5) = 5.75 mL/hr, tenths 5.7 (720 mg/hr
+    // is 5.76 mL/hr of 125 mg/mL); 6: 8.62 → 8.6; 8: 11.50 → halves 11.5.
+    Opened d125({d}, 3, {rate(1), conc(2)});
+    EXPECT_TRUE(contains(d125.text(kInfuse), "Directions on Infusing Drip:<BR>5.7 mL/hr ("))
+        << d125.text(kInfuse);
+    EXPECT_TRUE(contains(d125.text(kInfuse),
+                         "Common Rates:<BR>4 mg/kg/min = 5.7 mL/hr<BR>6 mg/kg/min = 8.6 mL/hr<BR>"
+                         "8 mg/kg/min = 11.5 mL/hr<BR>"))
+        << d125.text(kInfuse);
+}
+
+// The "E15" drip rate goes through the dose bands as every drip line does: 0.05 mg/kg/min at
+// 13.3 kg of 10 mg/mL is 0.05 × 13.3 × 60 ÷ 10 = 3.99 mL/hr, written 4 mL/hr (40 mg/hr), as its
+// common rate reads.
+TEST(TykoDripsModuleTest, BolusAndDripRateIsDoseRounded) {
+    Drug d;
+    d.code = "E15";
+    d.name = "Bolus and drip";
+    d.unit = "mg";
+    d.concs = {{10, "10 mg/mL", "Mix"}};
+    d.rates = {{0.05f, "50 mcg/kg/min", ""}, {0.1f, "100 mcg/kg/min", ""}};
+    Opened o({d}, 13.3f, {rate(1)});
+    EXPECT_TRUE(contains(o.text(kInfuse),
+                         "Directions on Infusing Drip:<BR>4 mL/hr (40 mg/hr) of 10 mg/mL solution, "
+                         "to deliver 50 mcg/kg/min."))
+        << o.text(kInfuse);
+    // 0.1 × 13.3 × 6 = 7.98 → 8.
+    EXPECT_TRUE(
+        contains(o.text(kInfuse),
+                 "Common Rates:<BR>50 mcg/kg/min = 4 mL/hr<BR>100 mcg/kg/min = 8 mL/hr<BR>"))
+        << o.text(kInfuse);
+}
+
 TEST(TykoDripsModuleTest, UnitsPerKgPerHour) {
     Drug d = rateDrug("H05", {{50, "50 U/mL", "Mix"}});
     d.unit = "U";
@@ -276,17 +332,19 @@ TEST(TykoDripsModuleTest, WeightScaledMixesAndTheirCommonRates) {
     EXPECT_TRUE(contains(first.text(kInfuse),
                          "Common Rates:<BR>0.1 mcg/kg/min = 1 mL/hr<BR>0.2 mcg/kg/min = 2 mL/hr"));
     EXPECT_TRUE(contains(first.text(kInfuse), "<BR>6 mcg/kg/min = 60 mL/hr"));
-    // Mix 2 at 10 kg: K = 250; the rates are dose × 60 ÷ 25 = 2.4 mL/hr per mcg/kg/min.
+    // Mix 2 at 10 kg: K = 250; the rates are dose × 60 ÷ 25 = 2.4 mL/hr per mcg/kg/min, taken
+    // to the dose bands as the drip line's rate is (0.72 → tenths 0.7, 0.96 → 1, 1.44 → 1.4,
+    // 1.92 → 1.9, 14.4 → halves 14.5), so that each row reads as the drip line of its dose.
     Opened second({d}, 10, {rate(1), conc(2)});
     EXPECT_TRUE(contains(second.text(kSelections), "Drip Conc = 250 mcg/mL"));
     EXPECT_TRUE(contains(second.text(kMix), "Withdraw 25 mL"));
     EXPECT_TRUE(contains(second.text(kInfuse), "0.24 mL/hr (60 mcg/hr) of 25 x W solution"));
     const char* table =
         "Common Rates:<BR>0.1 mcg/kg/min = 0.24 mL/hr<BR>0.2 mcg/kg/min = 0.48 mL/hr<BR>0.3 "
-        "mcg/kg/min = 0.72 mL/hr<BR>0.4 mcg/kg/min = 0.96 mL/hr<BR>0.6 mcg/kg/min = 1.44 "
-        "mL/hr<BR>0.8 mcg/kg/min = 1.92 mL/hr<BR>1 mcg/kg/min = 2.4 mL/hr<BR>2 mcg/kg/min = 4.8 "
+        "mcg/kg/min = 0.7 mL/hr<BR>0.4 mcg/kg/min = 1 mL/hr<BR>0.6 mcg/kg/min = 1.4 "
+        "mL/hr<BR>0.8 mcg/kg/min = 1.9 mL/hr<BR>1 mcg/kg/min = 2.4 mL/hr<BR>2 mcg/kg/min = 4.8 "
         "mL/hr<BR>3 mcg/kg/min = 7.2 mL/hr<BR>4 mcg/kg/min = 9.6 mL/hr<BR>5 mcg/kg/min = 12 "
-        "mL/hr<BR>6 mcg/kg/min = 14.4 mL/hr";
+        "mL/hr<BR>6 mcg/kg/min = 14.5 mL/hr";
     const std::string& infuse = second.text(kInfuse);
     EXPECT_EQ(infuse.substr(infuse.size() - std::string(table).size()), table);
 }

@@ -94,6 +94,22 @@ TEST(DoseCalculationTest, DailyKinds) {
         {"tablets", {13, 100.0f, 13.3f, 0.0f, 4000.0f, 4}, 330.0f, 0.0f, false},
         // 0.3 × 20 = 6 above 5: 5, marked.
         {"nebulized above the maximum", {14, 0.3f, 20.0f, 0.0f, 5.0f, 1}, 5.0f, 0.0f, true},
+        // Rounded past the maximum: the step below. 90 × 70 = 6300 above 3000 → 1500 a dose;
+        // 1500 ÷ 80 = 18.75 mL, whose halves step 19 mL (1520 mg, printed 1525) is above
+        // 18.75: 18.5 mL; 18.5 × 80 = 1480 → 25s 1475 mg (x 2 = 2950, within 3000).
+        {"solution rounded past the maximum",
+         {11, 90.0f, 70.0f, 80.0f, 3000.0f, 2},
+         1475.0f,
+         18.5f,
+         true},
+        // 45 × 70 = 3150 above 1750 → 875 a dose, tens step 880 above it: 870.
+        {"dose rounded past the maximum", {12, 45.0f, 70.0f, 0.0f, 1750.0f, 2}, 870.0f, 0.0f, true},
+        // 799 × 10 = 7990, under 8000 → 2663.3 a dose, 25s step 2675 above 8000 ÷ 3: 2650.
+        {"uncapped dose rounded past the maximum",
+         {12, 799.0f, 10.0f, 0.0f, 8000.0f, 3},
+         2650.0f,
+         0.0f,
+         false},
     };
     for (const DailyCase& c : cases) {
         const DoseResult r = dailyDose(c.in);

@@ -56,8 +56,32 @@ TEST(TykoFeverModuleTest, CreatedOnAMedicineAndValuesOutsideTheList) {
         module.handleRequest(ignored);
         EXPECT_EQ(pageText(module.buildPage(0)), "I <B>200</B>&nbsp;mg") << ignored;
     }
-    TykoFeverModule beyond(f.context(), makeRequest(13, 9));
+    // In a run where no medicine was chosen yet, a value outside the list opens on the first.
+    Fixture fresh;
+    TykoFeverModule beyond(fresh.context(), makeRequest(13, 9));
     EXPECT_EQ(pageText(beyond.buildPage(0)), "A <B>300</B>&nbsp;mg");
+}
+
+// The chosen medicine stays chosen while the weight changes, and when the module is made again
+// in the same run without a medicine (coming back to it); a medicine asked for wins.
+TEST(TykoFeverModuleTest, TheChosenMedicineIsKeptForTheRun) {
+    Fixture f;
+    {
+        TykoFeverModule module(f.context(), makeRequest(13, 0));
+        module.handleRequest(makeRequest(13, 2));
+        for (const float kg : {3.0f, 13.3f, 70.0f}) {
+            setChildWeight(f.context(), kg);
+            EXPECT_EQ(pageText(module.buildPage(0)).rfind("I <B>", 0), 0u) << kg;
+        }
+    }
+    setChildWeight(f.context(), 20.0f);
+    TykoFeverModule again(f.context(), makeRequest(13, 0));
+    EXPECT_EQ(pageText(again.buildPage(0)), "I <B>200</B>&nbsp;mg");
+    EXPECT_EQ(again.choiceList(makeRequest(80, 0))->unit, 1);
+    TykoFeverModule first(f.context(), makeRequest(13, 1));
+    EXPECT_EQ(pageText(first.buildPage(0)), "A <B>300</B>&nbsp;mg");
+    TykoFeverModule third(f.context(), makeRequest(13, 0));
+    EXPECT_EQ(pageText(third.buildPage(0)), "A <B>300</B>&nbsp;mg");
 }
 
 TEST(TykoFeverModuleTest, NoTableIsNotAvailable) {
