@@ -69,7 +69,7 @@ describe('the offline build in the browser', { skip: !built && 'build/web not bu
     const policy = await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content');
     assert.match(policy, /default-src 'none'/);
     assert.match(policy, /script-src 'self' 'wasm-unsafe-eval'/);
-    assert.doesNotMatch(policy, /unsafe-eval'(?!.*wasm)|https?:|\*/);
+    assert.doesNotMatch(policy, /(^|[^-])'unsafe-eval'|https?:|\*/);
     assert.deepEqual(policyErrors, []);
   });
 
@@ -88,7 +88,8 @@ describe('the offline build in the browser', { skip: !built && 'build/web not bu
     });
     assert.match(kept.script, /\/sw\.js$/);
     assert.equal(kept.names.length, 1, 'one cache: this build');
-    for (const file of buildFiles(webDir)) assert.ok(kept.urls.includes(file), `the cache holds ${file}`);
+    // Every file but the worker's own script, which the browser keeps itself.
+    for (const file of buildFiles(webDir).filter((f) => f !== 'sw.js')) assert.ok(kept.urls.includes(file), `the cache holds ${file}`);
   });
 
   test('with the network off the page starts again from its cache; the settings are kept', async () => {
@@ -153,7 +154,7 @@ describe('the offline build on a phone', { skip: !built && 'build/web not built'
     await waitForUi(page, (u) => findWindows(u, (w) => w.ctl && w.ctl.kind === 'htmlviewer' && /Bolus of 5 mL\/kg/.test(w.ctl.page))[0] ? u : null,
       { what: 'the bolus page' });
     // The program's own keypad types the weight.
-    const keypad = await waitForUi(page, (u) => findWindows(u, (w) => w.cls === 'Button' && w.text === '1')[0]);
+    const keypad = await waitForUi(page, (u) => (findWindows(u, (w) => w.cls === 'Button' && w.text === '1')[0] ? u : null));
     const one = findWindows(keypad, (w) => w.cls === 'Button' && w.text === '1')[0];
     const weight = findWindows(keypad, (w) => w.ctl && w.ctl.kind === 'edit' && w.id === 40301)[0];
     await page.locator(`.win[data-h="${weight.h}"] input`).tap();
