@@ -29,6 +29,8 @@ export function serveFolder(dir) {
     res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream', 'Cache-Control': 'no-cache' });
     createReadStream(file).pipe(res);
   });
+  // It never keeps the tests' process alive by itself.
+  server.unref();
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
     const origin = `http://127.0.0.1:${server.address().port}`;
     resolve({ origin, requests, close: () => new Promise((r) => { server.closeAllConnections(); server.close(r); }) });
@@ -42,12 +44,17 @@ export const serveFrontEnd = {
   bitmapHref: (id) => `/api/bitmap/${id}`,
 };
 
+// One static host for the whole run: the page's storage belongs to its origin, so a later start
+// (a reload, the next visit) must come from the same address. Ending a start leaves it serving.
+let host = null;
+
 export const offlineFrontEnd = {
   name: 'offline',
   process: false,
   async start({ screen }) {
-    const server = await serveFolder(webDir);
-    return { url: `${server.origin}/?screen=${screen}`, origin: server.origin, requests: server.requests, kill: server.close };
+    if (!host) host = serveFolder(webDir);
+    const server = await host;
+    return { url: `${server.origin}/?screen=${screen}`, origin: server.origin, requests: server.requests, kill: async () => {} };
   },
   bitmapHref: (id) => `bitmaps/bitmap_${id}.svg`,
 };
