@@ -17,6 +17,7 @@ layers=(
     "screens"
     "web"
     "app tools"
+    "wasm"
 )
 declare -A rank=()
 for i in "${!layers[@]}"; do

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 want=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-      nlohmann-json3-dev libcpp-httplib-dev pkg-config fonts-dejavu-core fonts-dejavu-extra chromium nodejs curl)
+      nlohmann-json3-dev libcpp-httplib-dev pkg-config fonts-dejavu-core fonts-dejavu-extra chromium nodejs curl emscripten)
 missing=()
 for p in "${want[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -12,6 +12,9 @@ ctest --test-dir build/test --output-on-failure -j"$(nproc)"
 # The program must also build with clang, optimised as a packager builds it, and work installed
 # without its sources.
 ./scripts/install_check.sh -DCMAKE_CXX_COMPILER=clang++ -DORVANE_WERROR=ON
-# The browser page end to end: playwright-core driving Debian's chromium against the program.
+# The offline page (the program compiled to WebAssembly) with this build's content.
+ORVANE_CONTENT_DIR="$PWD/build/test/share/orvane/content" ./scripts/build_web.sh
+# The browser page end to end: playwright-core driving Debian's chromium against the program, on
+# both front ends (orvane serve and the offline page), and the offline build's parity with it.
 (cd tests/e2e && npm ci --no-audit --no-fund --loglevel=error)
 ORVANE_BIN="$PWD/build/test/bin/orvane" node --test tests/e2e/

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/text_metrics.h"
+#include "platform/window_system.h"
 #include "web/control_style_names.h"
 #include "web/text_encoding.h"
 
@@ -204,6 +205,17 @@ json snapshotToJson(const UiSnapshot& snapshot, const ScreenFacts& facts,
     }
     out["windows"] = std::move(windows);
     return out;
+}
+
+std::string screenJsonText(const Driver& driver, const WindowSystem& system) {
+    const UiSnapshot snapshot = driver.snapshot();
+    ScreenFacts facts;
+    facts.taskbarHeight = system.display().taskbarHeight;
+    const BitmapSizeLookup bitmapSize = [&system](int id) -> std::optional<SIZE> {
+        if (const SIZE* size = system.gdi().bitmapResource(id)) return *size;
+        return std::nullopt;
+    };
+    return snapshotToJson(snapshot, facts, bitmapSize).dump();
 }
 
 }  // namespace orvane::web

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "platform/driver.h"
 #include "platform/ui_snapshot.h"
 
 namespace orvane::web {
@@ -24,5 +25,9 @@ struct ScreenFacts {
 
 nlohmann::json snapshotToJson(const platform::UiSnapshot& snapshot, const ScreenFacts& facts,
                               const BitmapSizeLookup& bitmapSize);
+
+// The screen as a front end publishes it: the driver's snapshot of the window system now, with
+// the system's task bar and bitmap sizes, as JSON text.
+std::string screenJsonText(const platform::Driver& driver, const platform::WindowSystem& system);
 
 }  // namespace orvane::web

@@ -73,16 +73,7 @@ void WebMirror::applyInput() {
 
 void WebMirror::publish() {
     if (!system_ || !driver_) return;
-    const UiSnapshot snapshot = driver_->snapshot();
-    ScreenFacts facts;
-    facts.taskbarHeight = system_->display().taskbarHeight;
-    const WindowSystem& system = *system_;
-    const nlohmann::json ui =
-        snapshotToJson(snapshot, facts, [&system](int id) -> std::optional<SIZE> {
-            if (const SIZE* size = system.gdi().bitmapResource(id)) return *size;
-            return std::nullopt;
-        });
-    channel_.publish(ui.dump());
+    channel_.publish(screenJsonText(*driver_, *system_));
 }
 
 bool WebMirror::PublishingWaiter::wait(WindowSystem& system, std::optional<int64_t> deadlineMs) {

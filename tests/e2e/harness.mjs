@@ -102,8 +102,11 @@ export async function launchBrowser() {
 
 // ---- The published screen ----
 
+// The screen the program published last: the offline page holds it itself, the server's page
+// fetches it.
 export async function snapshot(page) {
   return page.evaluate(async () => {
+    if (window.orvaneScreen) return window.orvaneScreen();
     const response = await fetch('/api/snapshot', { credentials: 'same-origin' });
     return response.ok ? response.json() : null;
   });

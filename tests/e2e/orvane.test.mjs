@@ -1,12 +1,14 @@
-// Orvane as a clinician uses it, in a real browser, at both screen sizes: start-up picture,
+// Orvane as a clinician uses it, in a real browser, at both screen sizes and on both front ends
+// (the program of `orvane serve`, and the offline build inside the page): start-up picture,
 // disclaimer (ticked away for good), the home list in two columns, Back, Forward and Home, the A-Z
 // search, a document with a weight row and a calculator with its live result and red message.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  SCREENS, startOrvane, runOrvaneOnce, launchBrowser, freshDir, removeDir, snapshot,
+  SCREENS, runOrvaneOnce, launchBrowser, freshDir, removeDir, snapshot,
   findWindows, waitForUi, shoot, windowLocator, listViews, tap, rowWith, chooseRow,
 } from './harness.mjs';
+import { frontEnds } from './front-ends.mjs';
 
 const HOME = 40800;
 const ATOZ = 40801;
@@ -81,13 +83,14 @@ async function screenThere(t, page, check, what) {
   return waitForUi(page, check, { timeout: 15000, what });
 }
 
-for (const screen of SCREENS) {
-  describe(`Orvane in the browser at ${screen.name}`, { concurrency: false }, () => {
+for (const frontEnd of frontEnds()) for (const screen of SCREENS) {
+  describe(`Orvane in the browser at ${screen.name} (${frontEnd.name})`, { concurrency: false }, () => {
     let browser;
     let page;
     let orvane;
     const stateDir = freshDir(`orvane-state-${screen.name}-`);
-    const shot = (name) => shoot(page, `${screen.name}-${name}`);
+    const prefix = frontEnd.name === 'serve' ? screen.name : `${frontEnd.name}-${screen.name}`;
+    const shot = (name) => shoot(page, `${prefix}-${name}`);
 
     before(async () => {
       browser = await launchBrowser();
@@ -101,7 +104,7 @@ for (const screen of SCREENS) {
     });
 
     test('start-up shows the start-up picture on the handheld screen', async () => {
-      orvane = await startOrvane({ screen: screen.name, stateDir });
+      orvane = await frontEnd.start({ screen: screen.name, stateDir });
       await page.goto(orvane.url);
       const ui = await waitForUi(page, (u) => {
         const main = findWindows(u, (w) => w.cls === 'Orvane 6.0')[0];
@@ -182,7 +185,7 @@ for (const screen of SCREENS) {
       const rowImage = indexList.ctl.rowImages[indexList.ctl.rows[0].image];
       assert.ok(rowImage && [444, 904].includes(rowImage.bitmap), 'the rows have their images');
       const picture = windowLocator(page, indexList.h).locator('.row').first().locator('svg.row-image image');
-      assert.equal(await picture.getAttribute('href'), `/api/bitmap/${rowImage.bitmap}`);
+      assert.equal(await picture.getAttribute('href'), frontEnd.bitmapHref(rowImage.bitmap));
       assert.equal(await picture.evaluate((e) => e.ownerSVGElement.getAttribute('width')), '9');
       // The scroll bar moves the list a line down.
       const bar = findWindows(index, (w) => w.ctl && w.ctl.kind === 'scrollbar')[0];
@@ -321,7 +324,7 @@ for (const screen of SCREENS) {
       await goHome(page);
     });
 
-    test('a second start exits with 16 and brings the running page to the front', async () => {
+    test('a second start exits with 16 and brings the running page to the front', { skip: !frontEnd.process }, async () => {
       const before = Number(await page.evaluate(() => document.body.dataset.focusRequests || 0));
       const code = await runOrvaneOnce({ screen: screen.name, stateDir });
       assert.equal(code, 16);
@@ -334,16 +337,19 @@ for (const screen of SCREENS) {
       const exit = findWindows(ui, (w) => w.id === EXIT)[0];
       assert.ok(exit, 'the exit button is on the home screen');
       await tap(page, exit);
-      const { code } = await orvane.exited;
-      assert.equal(code, 0);
+      if (frontEnd.process) {
+        const { code } = await orvane.exited;
+        assert.equal(code, 0);
+      }
       await page.waitForFunction(() => document.body.dataset.ended === '1');
       await shot('08-ended');
+      if (!frontEnd.process) await orvane.kill();
       orvane = null;
     });
 
     test('at the next start the disclaimer stays away', async () => {
       if (orvane) await orvane.kill();
-      orvane = await startOrvane({ screen: screen.name, stateDir });
+      orvane = await frontEnd.start({ screen: screen.name, stateDir });
       await page.goto(orvane.url);
       let sawDisclaimer = false;
       await waitForUi(page, (u) => {

@@ -8,6 +8,10 @@
 // Also the time from starting the program until the home list is drawn (second start: the
 // disclaimer was ticked away on the first).
 // Usage: node page-perf.mjs [--taps N] [--starts N] [--screen 240x320|480x640] [--kinds a,b]
+//                           [--front-ends serve,offline]
+// Both front ends side by side by default: `orvane serve`, and the offline build in build/web/
+// (the program inside the page; its taps reach the program at pointerdown, so the screen can be
+// shown before the pointerup the times start from).
 // ORVANE_BIN picks the program (default build/release/bin/orvane, else build/test/bin/orvane).
 import { existsSync } from 'node:fs';
 import path from 'node:path';
@@ -22,6 +26,7 @@ const TAPS = Number(option('--taps', 300));
 const STARTS = Number(option('--starts', 5));
 const SCREEN = option('--screen', '480x640');
 const KINDS = option('--kinds', 'navigation,row,weight,calculator').split(',');
+const FRONT_ENDS = option('--front-ends', 'serve,offline').split(',');
 // A pause after each answer, as between a person's taps.
 const GAP_MS = 30;
 
@@ -31,7 +36,9 @@ if (!process.env.ORVANE_BIN) {
   if (existsSync(release)) process.env.ORVANE_BIN = release;
 }
 // The harness reads ORVANE_BIN when it loads.
-const { startOrvane, launchBrowser, freshDir, removeDir, orvaneBin } = await import('./harness.mjs');
+const { launchBrowser, freshDir, removeDir, orvaneBin } = await import('./harness.mjs');
+const { serveFrontEnd, offlineFrontEnd } = await import('./front-ends.mjs');
+let frontEnd = serveFrontEnd;
 
 // Installed in the page before its own script: notes when an armed input starts, checks after
 // every drawn version (and every viewer page made ready) whether the screen it waits for is
@@ -301,7 +308,7 @@ function figures(values) {
 
 // Through the disclaimer once, ticking "Don't show this in the future".
 async function firstStart(page, stateDir) {
-  const orvane = await startOrvane({ screen: SCREEN, stateDir });
+  const orvane = await frontEnd.start({ screen: SCREEN, stateDir });
   try {
     await page.goto(orvane.url);
     const label = page.locator('.win[data-cls="Button"] label', { hasText: "Don't show this in the future" });
@@ -318,7 +325,7 @@ async function firstStart(page, stateDir) {
 // A start of the program until the page shows the home list: milliseconds since the start.
 async function timedStart(page, stateDir) {
   const started = performance.timeOrigin + performance.now();
-  const orvane = await startOrvane({ screen: SCREEN, stateDir });
+  const orvane = await frontEnd.start({ screen: SCREEN, stateDir });
   const printed = performance.timeOrigin + performance.now();
   await page.goto(orvane.url);
   await page.waitForFunction(() => window.orvaneProbe.startup && window.orvaneProbe.startup.epoch, null, { timeout: 30000 });
@@ -327,13 +334,20 @@ async function timedStart(page, stateDir) {
 }
 
 async function main() {
+  for (const name of FRONT_ENDS) {
+    frontEnd = name === 'offline' ? offlineFrontEnd : serveFrontEnd;
+    await measureFrontEnd();
+  }
+}
+
+async function measureFrontEnd() {
   const stateDir = freshDir('orvane-page-perf-');
   const browser = await launchBrowser();
   let orvane = null;
   try {
     await browser.context.addInitScript(pageProbe);
     const page = await browser.context.newPage();
-    console.log(`page figures at ${SCREEN}, ${path.relative(repoDir, orvaneBin)}`);
+    console.log(`page figures at ${SCREEN}, ${frontEnd.name === 'serve' ? path.relative(repoDir, orvaneBin) : 'build/web (offline)'}`);
     await firstStart(page, stateDir);
     const starts = [];
     for (let i = 0; i < STARTS; i++) {

@@ -1,5 +1,7 @@
 // A window's display list as SVG markup: fills, outlined rectangles, lines, text as text (so that
 // drawn text stays text) and the program's bitmaps. Only markup: the window tree places it.
+import { line } from './line.js';
+
 export const SVG_NS = 'http://www.w3.org/2000/svg';
 
 export function esc(text) {
@@ -9,7 +11,7 @@ export function esc(text) {
 }
 
 export function bitmapUrl(id) {
-  return '/api/bitmap/' + id;
+  return line.bitmapUrl(id);
 }
 
 function fontStyle(font) {

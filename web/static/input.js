@@ -1,30 +1,12 @@
-// Input to the program: every tap, key, typed character and choice goes to /api/input as the
-// platform's input, in the order it was made. The page never acts on input itself; what the
-// program then shows comes back through the event stream (connection.js).
+// Input to the program: every tap, key, typed character and choice goes to the program as the
+// platform's input, in the order it was made, over the page's line (line.js). The page never acts
+// on input itself; what the program then shows comes back over the same line.
 import { page, elements } from './page-state.js';
-import { catchUp } from './connection.js';
-
-let queue = Promise.resolve();
+import { line } from './line.js';
 
 // Sends one input; resolves with the program's answer ({outcome, version} or {error}).
 export function send(input) {
-  const next = queue.then(async () => {
-    try {
-      const response = await fetch('/api/input', {
-        method: 'POST',
-        headers: { 'Content-Type': 'application/json' },
-        body: JSON.stringify(input),
-        credentials: 'same-origin',
-      });
-      const body = await response.json().catch(() => ({}));
-      if (response.ok && body.version > page.version) catchUp(body.version);
-      return body;
-    } catch (error) {
-      return { error: String(error) };
-    }
-  });
-  queue = next.catch(() => {});
-  return next;
+  return line.send(input);
 }
 
 // A pointer event's place in the program's screen coordinates.

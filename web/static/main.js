@@ -4,17 +4,20 @@
 // snapshot says.
 //
 // Where things are:
-//   connection.js   the event stream: new screens, focus requests, the program's end
+//   line.js         which line to the program this page has (chosen there, once):
+//   line-serve.js     the program of `orvane serve`: event stream and HTTP
+//   line-offline.js   the program inside the page (WebAssembly): direct calls
+//   overlay.js      what the page says over the screen (starting, ended, notices)
 //   input.js        input sent to the program; keys; screen coordinates of a pointer
 //   screen.js       the whole screen: device size, task bar, keyboard focus
 //   window-tree.js  windows as positioned elements, kept between snapshots by handle
 //   drawing.js      a window's display list as SVG
 //   controls/*.js   one module per control kind, each drawn as a real HTML element
 //   viewer.js       the HTML viewer: the program's page in a sandboxed frame
-import { connect } from './connection.js';
+import { line } from './line.js';
 import { onKeyDown } from './input.js';
 import { startScreen } from './screen.js';
 
 document.addEventListener('keydown', onKeyDown);
 startScreen();
-connect();
+line.connect();

@@ -19,6 +19,7 @@ export const elements = {
   clock: document.getElementById('clock'),
   overlay: document.getElementById('overlay'),
   overlayText: document.getElementById('overlay-text'),
+  notice: document.getElementById('notice'),
 };
 
 // The handheld's large screen doubles every size.

@@ -51,11 +51,19 @@ function followFocus(ui) {
   }
 }
 
-// The device scaled down to fit a small browser window.
+// The device scaled down to fit a small browser window. A window narrower than the handheld with
+// its bezel (a phone held upright) shows the screen alone, scaled to the window's width, so that
+// nothing scrolls sideways.
 function fitDevice() {
   const margin = 24;
   const w = page.screenW + 32;
   const h = page.screenH + 44;
+  const phone = window.innerWidth < w + margin;
+  document.body.classList.toggle('phone', phone);
+  if (phone) {
+    elements.device.style.transform = `scale(${window.innerWidth / page.screenW})`;
+    return;
+  }
   const factor = Math.min(1, (window.innerWidth - margin) / w, (window.innerHeight - margin) / h);
   elements.device.style.transform = factor < 1 ? `scale(${factor})` : '';
 }

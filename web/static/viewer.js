@@ -1,6 +1,7 @@
 // The HTML viewer: the program's page text, exactly as the program built it, in a sandboxed
 // frame that runs no scripts (sandbox without allow-scripts). A short prelude makes image names
-// resolve through the program (/api/image/NAME) and sets the handheld's font. The frame keeps its
+// resolve through the program (relative to the line's image address, or each picture set from the
+// line's source for it before the page is shown) and sets the handheld's font. The frame keeps its
 // origin so that this page can catch link taps in it: they go back to the program as link taps
 // and the frame never navigates. The program's anchor and line scrolling are followed.
 //
@@ -10,16 +11,23 @@
 // again (its fonts and pictures too) and show it only some tens of milliseconds later.
 import { page, largeScreen } from './page-state.js';
 import { onKeyDown, send } from './input.js';
+import { line } from './line.js';
 import { ownsInput, sizeTo } from './controls/common.js';
 
 // A line scrolled by the program's Up and Down, in CSS pixels at the small screen.
 const SCROLL_LINE_PX = 14;
 
+// The page's fonts by full address (the frame's base is the pictures' address).
+function fontUrl(file) {
+  return new URL(`static/fonts/${file}`, document.baseURI).href;
+}
+
 function prelude(serial) {
   const zoom = largeScreen() ? 2 : 1;
-  return `<meta name="orvane-page" content="${serial}"><base href="/api/image/">` +
-    '<style data-orvane-prelude>@font-face{font-family:"OrvaneSans";src:url("/static/fonts/DejaVuSans.ttf")}' +
-    '@font-face{font-family:"OrvaneSans";font-weight:bold;src:url("/static/fonts/DejaVuSans-Bold.ttf")}' +
+  const base = line.imageBase ? `<base href="${line.imageBase}">` : '';
+  return `<meta name="orvane-page" content="${serial}">${base}` +
+    `<style data-orvane-prelude>@font-face{font-family:"OrvaneSans";src:url("${fontUrl('DejaVuSans.ttf')}")}` +
+    `@font-face{font-family:"OrvaneSans";font-weight:bold;src:url("${fontUrl('DejaVuSans-Bold.ttf')}")}` +
     `html{font-family:"OrvaneSans",sans-serif;font-size:11px;zoom:${zoom};font-kerning:none}` +
     // A link's icon stands beside its text, centred on the line, not above the text's baseline.
     'a img{vertical-align:middle}img.orvane-missing{visibility:hidden}</style>';
@@ -47,7 +55,10 @@ export function render(node, w, client) {
     if (node.viewerReady && replacePage(node, frame, text)) return;
     frame.dataset.ready = '0';
     node.viewerReady = false;
-    frame.srcdoc = prelude(node.viewerSerial) + text;
+    node.viewerText = text;
+    // Pictures set by the line need the page parsed first: the frame loads the prelude alone and
+    // takes the page as every later page.
+    frame.srcdoc = prelude(node.viewerSerial) + (line.imageSource ? '' : text);
   } else if (node.viewerReady) {
     scroll(node, frame);
   }
@@ -62,6 +73,7 @@ function replacePage(node, frame, text) {
   if (!doc || !win || !doc.head || !doc.body || doc !== node.viewerDocument) return false;
   frame.dataset.ready = '0';
   const parsed = new DOMParser().parseFromString(text, 'text/html');
+  if (line.imageSource) setPictures(parsed);
   const serial = doc.querySelector('meta[name="orvane-page"]');
   if (serial) serial.content = String(node.viewerSerial);
   const preludeEnd = doc.head.querySelector('style[data-orvane-prelude]');
@@ -72,6 +84,18 @@ function replacePage(node, frame, text) {
   win.scrollTo(0, 0);
   pageShown(node, frame, doc);
   return true;
+}
+
+// Each picture from the line's source for its name; a name without a picture keeps its room empty.
+function setPictures(doc) {
+  for (const img of doc.images) {
+    const url = line.imageSource(img.getAttribute('src') || '');
+    if (url) img.setAttribute('src', url);
+    else {
+      img.removeAttribute('src');
+      img.classList.add('orvane-missing');
+    }
+  }
 }
 
 function copyAttributes(from, to) {
@@ -88,6 +112,7 @@ function onLoad(node, frame) {
   node.viewerReady = true;
   node.viewerDocument = doc;
   listen(node, doc);
+  if (line.imageSource && replacePage(node, frame, node.viewerText)) return;
   pageShown(node, frame, doc);
 }
 

@@ -1,13 +1,39 @@
-// The page's line to the program: the event stream brings every new screen (snapshot), requests
-// to come to the front (focus) and the program's end; the overlay says when the program is not
-// there. Screens go to screen.js to be drawn.
+// The page's line to the program that `orvane serve` runs: the event stream brings every new
+// screen (snapshot), requests to come to the front (focus) and the program's end; input goes to
+// /api/input in the order it was made; pictures come from /api/bitmap and /api/image. The overlay
+// says when the program is not there. Screens go to screen.js to be drawn.
 import { page, elements } from './page-state.js';
 import { showScreen } from './screen.js';
+import { showEnded, showOverlay } from './overlay.js';
 
-function showOverlay(text) {
-  if (elements.overlayText.textContent === text && elements.overlay.hidden === !text) return;
-  elements.overlayText.textContent = text;
-  elements.overlay.hidden = !text;
+// Page pictures are named relative to this address (the viewer's frame takes it as its base).
+export const imageBase = '/api/image/';
+
+export function bitmapUrl(id) {
+  return '/api/bitmap/' + id;
+}
+
+let queue = Promise.resolve();
+
+// Sends one input; resolves with the program's answer ({outcome, version} or {error}).
+export function send(input) {
+  const next = queue.then(async () => {
+    try {
+      const response = await fetch('/api/input', {
+        method: 'POST',
+        headers: { 'Content-Type': 'application/json' },
+        body: JSON.stringify(input),
+        credentials: 'same-origin',
+      });
+      const body = await response.json().catch(() => ({}));
+      if (response.ok && body.version > page.version) catchUp(body.version);
+      return body;
+    } catch (error) {
+      return { error: String(error) };
+    }
+  });
+  queue = next.catch(() => {});
+  return next;
 }
 
 // How long the event stream may take to bring a screen that an input's answer named before the
@@ -27,7 +53,7 @@ async function fetchScreen() {
 // An input's answer names the screen published after it. The event stream brings every screen,
 // so new screens have one path; only when the stream has not brought this one in time does the
 // page fetch it.
-export function catchUp(version) {
+function catchUp(version) {
   if (version <= page.version || catchUpTimer) return;
   catchUpTimer = setTimeout(() => {
     catchUpTimer = 0;
@@ -57,10 +83,8 @@ export function connect() {
   });
   events.addEventListener('focus', comeToFront);
   events.addEventListener('end', () => {
-    page.ended = true;
-    document.body.dataset.ended = '1';
     events.close();
-    showOverlay('Orvane has ended. You can close this page.');
+    showEnded();
   });
   events.addEventListener('error', () => {
     if (page.ended) return;
