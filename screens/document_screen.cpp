@@ -276,6 +276,7 @@ void DocumentScreen::ReadWeight() {
         return;
     }
     weightField_->value = *typed;
+    app_.patientContext().markWeightEntered(*weightField_);
     if (!checkPageWeight(PageWeight{weightField_, childWeightMode_ != 0}, &message)) {
         weightMessage_ = message;
         ShowMessagePage(message);

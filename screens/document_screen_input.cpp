@@ -21,6 +21,9 @@ namespace cmd = document_command;
 namespace {
 
 constexpr COLORREF kBackground = RGB(245, 245, 245);
+// The start-weight note is red, as a refused weight's message is: the doses are for a weight
+// nobody gave.
+constexpr COLORREF kStartWeightColour = RGB(255, 0, 0);
 
 void fill(WindowSystem& ws, HDC dc, const RECT& rect, COLORREF colour) {
     const HBRUSH brush = ws.CreateSolidBrush(colour);
@@ -190,9 +193,7 @@ void DocumentScreen::Paint() {
     WindowSystem& ws = app_.windows();
     const HWND main = app_.mainWindow();
     const RECT& c = u_.c;
-    const int32_t s = u_.s;
     const int32_t lh = u_.lh;
-    const int32_t rh = u_.rh;
     PAINTSTRUCT ps;
     const HDC dc = ws.BeginPaint(main, &ps);
     fill(ws, dc, c, kBackground);
@@ -204,11 +205,7 @@ void DocumentScreen::Paint() {
 
     // The label is drawn in the normal weight: in bold it would run under the weight box.
     const HFONT oldFont = ws.SelectObject(dc, app_.normalFont());
-    if (weightRowShown_) {
-        const int32_t y0 = keypadShown_ ? c.bottom - 3 * rh : c.bottom - rh;
-        RECT label{2, y0, 40 * s, y0 + rh};
-        ws.DrawText(dc, u"Weight", &label, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    }
+    if (weightRowShown_) PaintWeightLabel(dc);
     ws.SelectObject(dc, app_.boldFont());
 
     RECT band{c.left, lh, c.right, 2 * lh};
@@ -239,6 +236,33 @@ void DocumentScreen::Paint() {
         }
     }
     ws.SHFullScreen(main, SHFS_HIDESIPBUTTON);
+}
+
+bool DocumentScreen::showsChildWeight() const {
+    return weightField_ != nullptr && weightField_ == &app_.patientContext().childWeight();
+}
+
+bool DocumentScreen::showsStartWeight() const {
+    return weightField_ != nullptr && app_.patientContext().isStartWeight(*weightField_);
+}
+
+void DocumentScreen::PaintWeightLabel(HDC dc) {
+    WindowSystem& ws = app_.windows();
+    const RECT& c = u_.c;
+    const int32_t s = u_.s;
+    const int32_t rh = u_.rh;
+    const int32_t y0 = keypadShown_ ? c.bottom - 3 * rh : c.bottom - rh;
+    RECT label{2, y0, 40 * s, y0 + rh};
+    const char16_t* name = showsChildWeight() ? document_screen::kChildWeightLabel
+                                              : document_screen::kAdultWeightLabel;
+    ws.DrawText(dc, name, &label, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    if (!showsStartWeight()) return;
+    // A start weight is in kilograms, so the ounces list is hidden and its place is free; the
+    // note ends before the keypad toggle.
+    RECT note{c.left + 155 * s, y0, c.right - 24 * s - 2, y0 + rh};
+    const COLORREF previous = ws.SetTextColor(dc, kStartWeightColour);
+    ws.DrawText(dc, document_screen::kStartWeightNote, &note, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    ws.SetTextColor(dc, previous);
 }
 
 }  // namespace orvane

@@ -62,7 +62,9 @@ SessionResult HeadlessSession::setWeight(int32_t mode, const UnitValue& weight) 
         const bool childMode = mode == weight_mode::kChild;
         SharedString message;
         if (!checkWeight(probe, weight.value, &message, childMode)) return refuse(message);
-        store(childMode ? context_.childWeight() : context_.adultWeight(), weight);
+        InputField& field = childMode ? context_.childWeight() : context_.adultWeight();
+        store(field, weight);
+        context_.markWeightEntered(field);
         if (!childMode) options_[kAdultWeight] = weight;
         return {};
     }
