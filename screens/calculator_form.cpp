@@ -39,13 +39,8 @@ bool isHeightInput(int32_t kind) {
     return kind == input_kind::kHeight || kind == input_kind::kHeightNoDefault;
 }
 
-// A plain number box starts with its value when the value is a usable one: within non-negative
-// limits, or above 0 where there are no limits. A value meaning "no default" leaves it empty.
 std::u16string plainBoxText(const InputField& f) {
-    const bool shown =
-        (f.min >= 0.0f && f.min <= f.value && f.value <= f.max) || (f.min < 0.0f && f.value > 0.0f);
-    if (!shown) return {};
-    return widenWindows1252(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view());
+    return widenWindows1252(startingBoxText(f));
 }
 
 void addItems(WindowSystem& ws, HWND list, std::initializer_list<const char16_t*> items) {

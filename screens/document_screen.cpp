@@ -5,6 +5,7 @@
 #include "foundation/number_format.h"
 #include "foundation/typed_number.h"
 #include "foundation/windows1252.h"
+#include "modules/page_outcome.h"
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
@@ -187,16 +188,15 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
         }
     }
 
-    storedWeightFailed_ = false;
+    // What the page shows (the page, the weight's red message, the missing-content or the
+    // no-module page) is decided with the page's weight, which the row then shows.
+    const PageOutcome outcome = pageOutcome(patient, module_.get(), page, ScreenKind::kDocument);
     const int16_t weightInput = builder_->weightInput;
     if (weightInput != 0) {
         weightRowShown_ = 1;
-        const PageWeight weight = selectPageWeight(patient, weightInput);
-        weightField_ = weight.field;
-        childWeightMode_ = static_cast<int16_t>(weight.childMode ? 1 : 0);
-        SharedString message;
-        storedWeightFailed_ = !checkPageWeight(weight, &message);
-        weightMessage_ = message;
+        weightField_ = outcome.weight.field;
+        childWeightMode_ = static_cast<int16_t>(outcome.weight.childMode ? 1 : 0);
+        weightMessage_ = outcome.message;
         ShowWeightRow(1);
         if (firstBuild_) {
             // A weight of 0 or below is no weight: the box starts empty.
@@ -228,17 +228,8 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
         }
     }
 
-    if (module_ != nullptr && !module_->isAvailable()) {
-        HTMLScreen::view().SetPage(document_screen::kMissingContentPage, true);
-    } else if (storedWeightFailed_) {
-        // Doses are never shown for a weight that fails its check.
-        ShowMessagePage(weightMessage_);
-    } else if (page != nullptr) {
-        HTMLScreen::view().SetPage(page, true);
-    } else if (module_ == nullptr) {
-        // No module of this version answers the request: say so rather than show a blank page.
-        HTMLScreen::view().SetPage(document_screen::kNoModulePage, true);
-    }
+    // A module that built no page leaves the viewer as it is.
+    if (outcome.body) HTMLScreen::view().SetPage(*outcome.body, true);
     firstBuild_ = 0;
     busy_ = 0;
 }

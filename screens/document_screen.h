@@ -25,11 +25,6 @@ namespace orvane {
 class PageBuilder;
 
 namespace document_screen {
-// The page shown when no module answers the screen's request.
-inline constexpr char kNoModulePage[] = "This module is not available in this version.";
-// The page shown when the module's content could not be read, as the lists say it.
-inline constexpr char kMissingContentPage[] =
-    "The content for this document is missing or could not be read.";
 // The weight row's label names the weight the page doses by.
 inline constexpr char16_t kChildWeightLabel[] = u"Child";
 inline constexpr char16_t kAdultWeightLabel[] = u"Adult";
@@ -125,7 +120,6 @@ class DocumentScreen final : public HTMLScreen {
     uint8_t weightAccepted_ = 0;
     uint8_t weightTextSet_ = 0;
     SharedString weightMessage_;
-    bool storedWeightFailed_ = false;
     int32_t buildCount_ = 0;
 };
 
