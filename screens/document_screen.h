@@ -44,9 +44,9 @@ class DocumentScreen final : public HTMLScreen {
 
     // ---- State, for tests and the front end ----
     int16_t currentView() const { return currentView_; }
-    bool weightRowShown() const { return weightRowShown_ != 0; }
-    bool keypadShown() const { return keypadShown_ != 0; }
-    bool childWeightMode() const { return childWeightMode_ != 0; }
+    bool weightRowShown() const { return weightRowShown_; }
+    bool keypadShown() const { return keypadShown_; }
+    bool childWeightMode() const { return childWeightMode_; }
     // Whether the row's weight is the child weight (else the adult one), and whether it still is
     // the start value nobody entered.
     bool showsChildWeight() const;
@@ -91,7 +91,7 @@ class DocumentScreen final : public HTMLScreen {
     int32_t moduleCode_;
     PageBuilder* builder_ = nullptr;
     InputField* weightField_ = nullptr;
-    uint8_t weightRowShown_ = 0;
+    bool weightRowShown_ = false;
     ScreenUnits u_;
     int16_t currentView_ = 0;
     std::u16string caption_;
@@ -113,12 +113,11 @@ class DocumentScreen final : public HTMLScreen {
     platform::HWND hideKeypad_;
     platform::HBITMAP showKeypadBitmap_;
     platform::HBITMAP hideKeypadBitmap_;
-    int16_t relayout_ = 0;
-    uint8_t firstBuild_ = 1;
-    int16_t keypadShown_ = 1;
-    int16_t childWeightMode_ = 0;
-    uint8_t weightAccepted_ = 0;
-    uint8_t weightTextSet_ = 0;
+    bool relayout_ = false;
+    bool firstBuild_ = true;
+    bool keypadShown_ = true;
+    bool childWeightMode_ = false;
+    bool weightAccepted_ = false;
     SharedString weightMessage_;
     int32_t buildCount_ = 0;
 };
