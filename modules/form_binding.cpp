@@ -1,5 +1,6 @@
 #include "modules/form_binding.h"
 
+#include "foundation/number_format.h"
 #include "modules/patient_context.h"
 
 namespace orvane {
@@ -77,6 +78,13 @@ void bindFormInputs(DynArray<InputField>& inputs, PatientContext& context) {
         }
     }
     copyBoundValues(inputs, context);
+}
+
+std::string startingBoxText(const InputField& field) {
+    const bool usable =
+        (field.min >= 0.0f && field.min <= field.value && field.value <= field.max) ||
+        (field.min < 0.0f && field.value > 0.0f);
+    return usable ? formatNumber(field.value, field.decimals, false).str() : std::string();
 }
 
 void copyBoundValues(DynArray<InputField>& inputs, PatientContext& context) {

@@ -20,8 +20,8 @@ PatientContext::PatientContext(const ContentCatalogue& catalogue, const ModuleTa
     : catalogue_(catalogue),
       modules_(modules),
       pageBuilder_(std::make_unique<PageBuilder>()),
-      adultWeight_(patientValue(70.0f, unit::kKilograms, "")),
-      childWeight_(patientValue(10.0f, unit::kKilograms, "")),
+      adultWeight_(patientValue(kAdultStartWeightKg, unit::kKilograms, "")),
+      childWeight_(patientValue(kChildStartWeightKg, unit::kKilograms, "")),
       calcWeight_(patientValue(0.0f, unit::kKilograms, "")),
       height_(patientValue(160.0f, unit::kCentimetres, "160 cms")),
       sex_(patientValue(0.0f, unit::kMale, "")),
@@ -84,16 +84,25 @@ ModuleRef PatientContext::moduleFor(Request request) {
 InputField& PatientContext::selectWeight(int32_t mode) {
     if (mode == weight_mode::kChild) {
         currentWeight_ = &childWeight_;
-        adultWeight_.value = 70.0f;
-        return childWeight_;
-    }
-    if (mode == weight_mode::kAdult) {
-        childWeight_.value = 10.0f;
+    } else if (mode == weight_mode::kAdult || currentWeight_ == nullptr) {
         currentWeight_ = &adultWeight_;
-        return adultWeight_;
     }
-    if (currentWeight_ == nullptr) currentWeight_ = &adultWeight_;
     return *currentWeight_;
+}
+
+void PatientContext::markWeightEntered(const InputField& weight) {
+    if (&weight == &adultWeight_) adultWeightEntered_ = true;
+    if (&weight == &childWeight_) childWeightEntered_ = true;
+}
+
+bool PatientContext::isStartWeight(const InputField& weight) const {
+    const auto untouched = [&weight](bool entered, float startKg) {
+        return !entered && weight.value == startKg && weight.unit == unit::kKilograms &&
+               weight.fraction == 0;
+    };
+    if (&weight == &adultWeight_) return untouched(adultWeightEntered_, kAdultStartWeightKg);
+    if (&weight == &childWeight_) return untouched(childWeightEntered_, kChildStartWeightKg);
+    return false;
 }
 
 void PatientContext::setCurrentWeight(int32_t mode) {
@@ -101,14 +110,7 @@ void PatientContext::setCurrentWeight(int32_t mode) {
 }
 
 float PatientContext::weightKg(int32_t mode) {
-    if (mode == weight_mode::kChild) {
-        currentWeight_ = &childWeight_;
-    } else if (mode == weight_mode::kAdult) {
-        currentWeight_ = &adultWeight_;
-    } else if (currentWeight_ == nullptr) {
-        currentWeight_ = &adultWeight_;
-    }
-    return weightToKg(*currentWeight_);
+    return weightToKg(selectWeight(mode));
 }
 
 float PatientContext::calcWeightKg() const {

@@ -35,6 +35,10 @@ inline constexpr int32_t kChild = 2;
 inline constexpr int32_t kCurrent = 3;
 }  // namespace weight_mode
 
+// The weights every run starts with, in kilograms, until the user types one.
+inline constexpr float kAdultStartWeightKg = 70.0f;
+inline constexpr float kChildStartWeightKg = 10.0f;
+
 class PatientContext {
   public:
     // The catalogue and the table must outlive the context. Today comes from the local clock
@@ -67,9 +71,9 @@ class PatientContext {
     const ModuleRef& current() const { return current_; }
     const ModuleRef& indexHandle() const { return index_; }
 
-    // Chooses a weight (adult, child or the current one) and makes it the current one. Choosing
-    // the child weight sets the adult weight back to 70; choosing the adult weight sets the child
-    // weight back to 10. Mode 3 keeps the current one (the adult weight when there is none).
+    // Chooses a weight (adult, child or the current one) and makes it the current one. Mode 3
+    // keeps the current one (the adult weight when there is none). Neither weight's value
+    // changes: a weight the user typed stays for the whole run, whichever page asks next.
     InputField& selectWeight(int32_t mode);
     // The chosen weight in kilograms; makes it the current one without resetting the other.
     float weightKg(int32_t mode);
@@ -79,6 +83,13 @@ class PatientContext {
     InputField* currentWeight() { return currentWeight_; }
     // 2 when the current weight is the child weight, else 1 (also when none is chosen yet).
     int32_t currentWeightMode() const { return currentWeight_ == &childWeight_ ? 2 : 1; }
+
+    // Records that the user gave the adult or the child weight (typed it, or chose its unit);
+    // another field is ignored.
+    void markWeightEntered(const InputField& weight);
+    // True for the adult or child weight while nobody has entered it and it still holds its
+    // start value (70 kg, 10 kg): the weight row says so rather than pass it off as typed.
+    bool isStartWeight(const InputField& weight) const;
 
     float calcWeightKg() const;
     float heightCm() const;
@@ -141,6 +152,8 @@ class PatientContext {
     InputField age_;
     InputField headCircumference_;
     InputField* currentWeight_ = nullptr;
+    bool adultWeightEntered_ = false;
+    bool childWeightEntered_ = false;
     int32_t listPosition_ = 0;
     CivilDate fixedToday_;
     std::map<int32_t, int32_t> rememberedChoices_;

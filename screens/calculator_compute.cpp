@@ -8,6 +8,7 @@
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
+#include "platform/typed_controls.h"
 #include "platform/window_system.h"
 #include "rendering/page_builder.h"
 #include "screens/calculator_commands.h"
@@ -42,8 +43,7 @@ bool CalculatorScreen::RunPatientChecks(int32_t& failedInput) {
                    *fields[b]);
     }
     if (sexIndex_ >= 0 && sex_ != nullptr) {
-        const bool male = ws.SendMessage(controls_[static_cast<size_t>(sexIndex_)].value,
-                                         BM_GETCHECK, 0, 0) == static_cast<LRESULT>(BST_CHECKED);
+        const bool male = Button(ws, controls_[static_cast<size_t>(sexIndex_)].value).checked();
         sex_->unit = male ? unit::kMale : unit::kFemale;
         sex_->value = sex_->unit;
     }

@@ -8,6 +8,7 @@
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 #include "platform/text_metrics.h"
+#include "platform/typed_controls.h"
 #include "platform/window_system.h"
 #include "rendering/page_builder.h"
 #include "screens/calculator_commands.h"
@@ -39,18 +40,13 @@ bool isHeightInput(int32_t kind) {
     return kind == input_kind::kHeight || kind == input_kind::kHeightNoDefault;
 }
 
-// A plain number box starts with its value when the value is a usable one: within non-negative
-// limits, or above 0 where there are no limits. A value meaning "no default" leaves it empty.
 std::u16string plainBoxText(const InputField& f) {
-    const bool shown =
-        (f.min >= 0.0f && f.min <= f.value && f.value <= f.max) || (f.min < 0.0f && f.value > 0.0f);
-    if (!shown) return {};
-    return widenWindows1252(formatNumber(f.value, std::clamp(f.decimals, 0, 6), false).view());
+    return widenWindows1252(startingBoxText(f));
 }
 
 void addItems(WindowSystem& ws, HWND list, std::initializer_list<const char16_t*> items) {
     for (const char16_t* item : items) {
-        ws.SendMessage(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        ComboBox(ws, list).add(item);
     }
 }
 
@@ -235,8 +231,7 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
                                 50 * s, comboHeight(15), panel,
                                 adult ? cmd::kAdultWeightOunces : cmd::kCalcWeightOunces);
         for (int32_t oz = 0; oz < 16; ++oz) {
-            const std::u16string text = widenWindows1252(std::to_string(oz) + " oz");
-            ws.SendMessage(ic.extra2, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            ComboBox(ws, ic.extra2).add(widenWindows1252(std::to_string(oz) + " oz"));
         }
         return;
     }
@@ -263,7 +258,7 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
             makeControl(app_, u"ComboBox", u"", CBS_DROPDOWNLIST | WS_VSCROLL, at, y, eighthsW,
                         comboHeight(9), panel, head ? cmd::kHeadEighths : cmd::kHeightEighths);
         for (const char16_t* eighth : kEighths) {
-            ws.SendMessage(ic.extra2, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(eighth));
+            ComboBox(ws, ic.extra2).add(eighth);
         }
         at += eighthsW + 2 * s;
         ic.extra =
@@ -361,9 +356,9 @@ void CalculatorScreen::FillPatientControls() {
             bound->value > 0.0f ? widenWindows1252(formatNumber(bound->value, 1, roundAge).view())
                                 : std::u16string();
         if (ws.GetWindowText(ic.value) != text) ws.SetWindowText(ic.value, text);
-        if (ic.extra) ws.SendMessage(ic.extra, CB_SETCURSEL, static_cast<WPARAM>(bound->unit), 0);
+        if (ic.extra) ComboBox(ws, ic.extra).select(bound->unit);
         if (ic.extra2) {
-            ws.SendMessage(ic.extra2, CB_SETCURSEL, static_cast<WPARAM>(bound->fraction), 0);
+            ComboBox(ws, ic.extra2).select(bound->fraction);
             // Ounces for pounds and eighths for inches (both unit 0).
             showControl(app_, ic.extra2, bound->unit == 0 && !formHidden_);
         }
@@ -381,8 +376,8 @@ void CalculatorScreen::FillPatientControls() {
     }
     if (sexIndex_ >= 0 && sex_ != nullptr) {
         const InputControls& ic = controls_[static_cast<size_t>(sexIndex_)];
-        ws.SendMessage(ic.value, BM_SETCHECK, sex_->unit == unit::kMale ? BST_CHECKED : 0, 0);
-        ws.SendMessage(ic.extra, BM_SETCHECK, sex_->unit == unit::kFemale ? BST_CHECKED : 0, 0);
+        Button(ws, ic.value).setChecked(sex_->unit == unit::kMale);
+        Button(ws, ic.extra).setChecked(sex_->unit == unit::kFemale);
     }
     busy_ = wasBusy;
 }
@@ -401,17 +396,13 @@ void CalculatorScreen::FillControls(bool skipFocused) {
         if (kind == input_kind::kDate) {
             ws.SetWindowText(control, controlText(f.text.view()));
         } else if (isListKind(kind)) {
-            if (ws.SendMessage(control, CB_GETCOUNT, 0, 0) == 0) {
-                for (const MenuItem& entry : f.entries) {
-                    const std::u16string text = controlText(entry.label().view());
-                    ws.SendMessage(control, CB_ADDSTRING, 0,
-                                   reinterpret_cast<LPARAM>(text.c_str()));
-                }
+            const ComboBox list(ws, control);
+            if (list.count() == 0) {
+                for (const MenuItem& entry : f.entries) list.add(controlText(entry.label().view()));
             }
-            ws.SendMessage(control, CB_SETCURSEL,
-                           static_cast<WPARAM>(static_cast<intptr_t>(f.unit)), 0);
+            list.select(f.unit);
         } else if (kind == input_kind::kCheckBox) {
-            ws.SendMessage(control, BM_SETCHECK, f.value > 0.0f ? BST_CHECKED : BST_UNCHECKED, 0);
+            Button(ws, control).setChecked(f.value > 0.0f);
         } else {
             if (skipFocused && i == focusPosition_) continue;
             // A typed value stays as typed (even outside its limits); an untouched box shows the
@@ -434,14 +425,12 @@ bool CalculatorScreen::ReadInput(int32_t i) {
     const HWND control = controls_[static_cast<size_t>(i)].value;
     if (kind == input_kind::kDate) return true;
     if (kind == input_kind::kCheckBox) {
-        f->unit = static_cast<int16_t>(
-            ws.SendMessage(control, BM_GETCHECK, 0, 0) == static_cast<LRESULT>(BST_CHECKED) ? 1
-                                                                                            : 0);
+        f->unit = static_cast<int16_t>(Button(ws, control).checked() ? 1 : 0);
         f->value = f->unit;
         return true;
     }
     if (isListKind(kind)) {
-        f->unit = static_cast<int16_t>(ws.SendMessage(control, CB_GETCURSEL, 0, 0));
+        f->unit = static_cast<int16_t>(ComboBox(ws, control).selected());
         f->value = f->unit;
         return true;
     }

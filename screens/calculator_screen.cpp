@@ -1,6 +1,7 @@
 #include "screens/calculator_screen.h"
 
 #include "foundation/windows1252.h"
+#include "modules/page_outcome.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 #include "platform/window_system.h"
@@ -167,7 +168,8 @@ void CalculatorScreen::ShowView(int32_t viewIndex, bool /*apply*/) {
     if (compactResult_) ShowForm(true);
     ws.UpdateWindow(panel_);
     ws.UpdateWindow(app_.mainWindow());
-    view().SetPage(page != nullptr ? page : "", true);
+    const PageOutcome outcome = pageOutcome(patient, module_.get(), page, ScreenKind::kCalculator);
+    view().SetPage(outcome.body.value_or(std::string()), true);
 }
 
 void CalculatorScreen::ShowFormControls(bool shown) {

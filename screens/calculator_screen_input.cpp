@@ -4,6 +4,7 @@
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 #include "platform/html_viewer_messages.h"
+#include "platform/typed_controls.h"
 #include "platform/window_system.h"
 #include "rendering/link_target.h"
 #include "rendering/page_builder.h"
@@ -186,7 +187,7 @@ bool CalculatorScreen::OnPatientList(HWND control) {
     InputField* bound = boundField(input);
     if (bound == nullptr) return false;
     const InputControls& ic = controls_[static_cast<size_t>(input)];
-    const LRESULT choice = app_.windows().SendMessage(control, CB_GETCURSEL, 0, 0);
+    const int32_t choice = ComboBox(app_.windows(), control).selected();
     if (choice < 0) return false;
     if (control == ic.extra) {
         bound->unit = static_cast<int16_t>(choice);
@@ -203,8 +204,7 @@ void CalculatorScreen::OnSexBox(bool maleBox) {
     if (sexIndex_ < 0 || sex_ == nullptr) return;
     const InputControls& ic = controls_[static_cast<size_t>(sexIndex_)];
     const HWND clicked = maleBox ? ic.value : ic.extra;
-    const bool checked =
-        app_.windows().SendMessage(clicked, BM_GETCHECK, 0, 0) == static_cast<LRESULT>(BST_CHECKED);
+    const bool checked = Button(app_.windows(), clicked).checked();
     const int16_t sex =
         maleBox ? (checked ? unit::kMale : unit::kFemale) : (checked ? unit::kFemale : unit::kMale);
     sex_->unit = sex;
@@ -221,7 +221,7 @@ void CalculatorScreen::OnChoiceList(int32_t input) {
     InputField* f = field(input);
     if (f == nullptr) return;
     const HWND list = controls_[static_cast<size_t>(input)].value;
-    const LRESULT choice = app_.windows().SendMessage(list, CB_GETCURSEL, 0, 0);
+    const int32_t choice = ComboBox(app_.windows(), list).selected();
     f->unit = static_cast<int16_t>(choice);
     f->value = static_cast<float>(choice);
     if (module_ != nullptr) module_->handleRequest(makeRequest(70, input));

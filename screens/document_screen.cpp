@@ -5,10 +5,12 @@
 #include "foundation/number_format.h"
 #include "foundation/typed_number.h"
 #include "foundation/windows1252.h"
+#include "modules/page_outcome.h"
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 #include "platform/html_viewer_messages.h"
+#include "platform/typed_controls.h"
 #include "platform/window_system.h"
 #include "rendering/link_target.h"
 #include "rendering/page_builder.h"
@@ -30,7 +32,7 @@ DocumentScreen::DocumentScreen(PPCOrvaneApp& app, Request request)
       u_(screenUnits(app)),
       popup_(app) {
     TraceScope trace(app_.trace(), "DocumentScreen::DocumentScreen");
-    keypadShown_ = app_.patientContext().keypadShown();
+    keypadShown_ = app_.patientContext().keypadShown() != 0;
     const RECT& c = u_.c;
     const HWND main = app_.mainWindow();
 
@@ -106,7 +108,7 @@ void DocumentScreen::Update(Request request) {
         if (handle != module_) {
             // Another module: its results menu and weight are asked for afresh.
             resultsMenu_ = nullptr;
-            firstBuild_ = 1;
+            firstBuild_ = true;
         }
         module_ = handle;
         if (module_ != nullptr) module_->handleRequest(request);
@@ -127,7 +129,7 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
     if (hasResultsMenu() && apply && module_ != nullptr) {
         const Request chosen = resultsMenu_->entries.at(view).request();
         if (!module_->handleRequest(chosen)) {
-            if (viewList_) ws.SendMessage(viewList_, CB_SETCURSEL, 0, 0);
+            if (viewList_) ComboBox(ws, viewList_).select(0);
             view = 0;
         }
     }
@@ -157,25 +159,24 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
                 if (i < count) {
                     ws.SetWindowText(viewButtons_[i],
                                      controlText(resultsMenu_->entries.at(i).label().view()));
-                    ws.SendMessage(viewButtons_[i], BM_SETCHECK,
-                                   i == currentView_ ? BST_CHECKED : 0, 0);
+                    Button(ws, viewButtons_[i]).setChecked(i == currentView_);
                 }
                 showControl(app_, viewButtons_[i], i < count);
             }
         } else {
-            ws.SendMessage(viewList_, CB_RESETCONTENT, 0, 0);
+            const ComboBox viewList(ws, viewList_);
+            viewList.clear();
             for (int32_t i = 0; i < resultsMenu_->entries.count(); ++i) {
                 const SharedString& label = resultsMenu_->entries.at(i).label();
                 if (label.empty()) continue;
-                const std::u16string text = controlText(label.view());
-                ws.SendMessage(viewList_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+                viewList.add(controlText(label.view()));
                 listedViews_.push_back(i);
             }
             showControl(app_, viewButtons_[0], false);
             showControl(app_, viewButtons_[1], false);
             showControl(app_, viewList_, true);
         }
-        weightRowShown_ = builder_->weightInput > 0 ? 1 : 0;
+        weightRowShown_ = builder_->weightInput > 0;
         MoveViewer();
     }
 
@@ -185,39 +186,38 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
             for (size_t i = 0; i < listedViews_.size(); ++i) {
                 if (listedViews_[i] == currentView_) line = static_cast<int32_t>(i);
             }
-            ws.SendMessage(viewList_, CB_SETCURSEL, static_cast<WPARAM>(line), 0);
+            ComboBox(ws, viewList_).select(line);
         } else {
-            ws.SendMessage(viewButtons_[0], BM_SETCHECK, currentView_ == 0 ? BST_CHECKED : 0, 0);
-            ws.SendMessage(viewButtons_[1], BM_SETCHECK, currentView_ == 1 ? BST_CHECKED : 0, 0);
+            Button(ws, viewButtons_[0]).setChecked(currentView_ == 0);
+            Button(ws, viewButtons_[1]).setChecked(currentView_ == 1);
         }
     }
 
-    storedWeightFailed_ = false;
+    // What the page shows (the page, the weight's red message, the missing-content or the
+    // no-module page) is decided with the page's weight, which the row then shows.
+    const PageOutcome outcome = pageOutcome(patient, module_.get(), page, ScreenKind::kDocument);
     const int16_t weightInput = builder_->weightInput;
     if (weightInput != 0) {
-        weightRowShown_ = 1;
-        const PageWeight weight = selectPageWeight(patient, weightInput);
-        weightField_ = weight.field;
-        childWeightMode_ = static_cast<int16_t>(weight.childMode ? 1 : 0);
-        SharedString message;
-        storedWeightFailed_ = !checkPageWeight(weight, &message);
-        weightMessage_ = message;
+        weightRowShown_ = true;
+        weightField_ = outcome.weight.field;
+        childWeightMode_ = outcome.weight.childMode;
+        weightMessage_ = outcome.message;
         ShowWeightRow(1);
         if (firstBuild_) {
             // A weight of 0 or below is no weight: the box starts empty.
             const float w = weightField_->value;
             const std::u16string text =
                 w > 0.0f ? widenWindows1252(formatNumber(w, 1, false).view()) : std::u16string();
-            ws.SetWindowText(weightBox_, text);
-            weightTextSet_ = 1;
+            const EditBox box(ws, weightBox_);
+            box.setText(text);
             ws.SetFocus(weightBox_);
-            const auto end = static_cast<LPARAM>(text.size());
-            ws.SendMessage(weightBox_, EM_SETSEL, static_cast<WPARAM>(end), end);
-            relayout_ = 1;
+            const auto end = static_cast<int32_t>(text.size());
+            box.selectRange(end, end);
+            relayout_ = true;
         }
     } else {
         weightField_ = nullptr;
-        weightRowShown_ = 0;
+        weightRowShown_ = false;
         ShowWeightRow(-1);
     }
 
@@ -225,26 +225,14 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
         const bool pounds = weightField_ != nullptr && weightField_->unit == unit::kPounds;
         showControl(app_, ouncesList_, pounds);
         if (weightField_ != nullptr) {
-            ws.SendMessage(unitList_, CB_SETCURSEL, static_cast<WPARAM>(weightField_->unit), 0);
-            if (pounds) {
-                ws.SendMessage(ouncesList_, CB_SETCURSEL,
-                               static_cast<WPARAM>(weightField_->fraction), 0);
-            }
+            ComboBox(ws, unitList_).select(weightField_->unit);
+            if (pounds) ComboBox(ws, ouncesList_).select(weightField_->fraction);
         }
     }
 
-    if (module_ != nullptr && !module_->isAvailable()) {
-        HTMLScreen::view().SetPage(document_screen::kMissingContentPage, true);
-    } else if (storedWeightFailed_) {
-        // Doses are never shown for a weight that fails its check.
-        ShowMessagePage(weightMessage_);
-    } else if (page != nullptr) {
-        HTMLScreen::view().SetPage(page, true);
-    } else if (module_ == nullptr) {
-        // No module of this version answers the request: say so rather than show a blank page.
-        HTMLScreen::view().SetPage(document_screen::kNoModulePage, true);
-    }
-    firstBuild_ = 0;
+    // A module that built no page leaves the viewer as it is.
+    if (outcome.body) HTMLScreen::view().SetPage(*outcome.body, true);
+    firstBuild_ = false;
     busy_ = 0;
 }
 
@@ -253,12 +241,12 @@ void DocumentScreen::ShowMessagePage(const SharedString& text) {
 }
 
 void DocumentScreen::ReadWeight() {
-    weightAccepted_ = 1;
+    weightAccepted_ = true;
     if (weightField_ == nullptr) return;
     WindowSystem& ws = app_.windows();
-    const LRESULT unitChoice = ws.SendMessage(unitList_, CB_GETCURSEL, 0, 0);
+    const int32_t unitChoice = ComboBox(ws, unitList_).selected();
     if (unitChoice >= 0) weightField_->unit = static_cast<int16_t>(unitChoice);
-    const LRESULT ounces = ws.SendMessage(ouncesList_, CB_GETCURSEL, 0, 0);
+    const int32_t ounces = ComboBox(ws, ouncesList_).selected();
     if (ounces >= 0) weightField_->fraction = static_cast<int16_t>(ounces);
     // Ounces belong to pounds only, whether or not the weight passes its check.
     showControl(app_, ouncesList_, weightField_->unit == unit::kPounds);
@@ -266,7 +254,7 @@ void DocumentScreen::ReadWeight() {
     const std::string text = numberBoxText(app_, weightBox_);
     if (text.empty()) {
         view().SetPage("", true);
-        weightAccepted_ = 0;
+        weightAccepted_ = false;
         return;
     }
     SharedString message;
@@ -274,17 +262,18 @@ void DocumentScreen::ReadWeight() {
     if (!typed) {
         // Not a number: no dose is shown, only the weight's message; the stored weight stays as
         // it was, as for an empty box.
-        checkWeight(*weightField_, kUnreadableValue, &message, childWeightMode_ != 0);
+        checkWeight(*weightField_, kUnreadableValue, &message, childWeightMode_);
         weightMessage_ = message;
         ShowMessagePage(message);
-        weightAccepted_ = 0;
+        weightAccepted_ = false;
         return;
     }
     weightField_->value = *typed;
-    if (!checkPageWeight(PageWeight{weightField_, childWeightMode_ != 0}, &message)) {
+    app_.patientContext().markWeightEntered(*weightField_);
+    if (!checkPageWeight(PageWeight{weightField_, childWeightMode_}, &message)) {
         weightMessage_ = message;
         ShowMessagePage(message);
-        weightAccepted_ = 0;
+        weightAccepted_ = false;
     }
 }
 
@@ -348,13 +337,12 @@ void DocumentScreen::ShowWeightRow(int32_t level) {
         unitList_ = makeControl(app_, u"ComboBox", u"", CBS_DROPDOWNLIST | WS_VSCROLL,
                                 c.left + 82 * s, y, 70 * s, 3 * lh, main, cmd::kUnitList);
         for (const char16_t* name : {u"Pounds", u"Kilograms", u"Grams"}) {
-            ws.SendMessage(unitList_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+            ComboBox(ws, unitList_).add(name);
         }
         ouncesList_ = makeControl(app_, u"ComboBox", u"", CBS_DROPDOWNLIST | WS_VSCROLL,
                                   c.left + 155 * s, y, 48 * s, 15 * lh, main, cmd::kOuncesList);
         for (int32_t oz = 0; oz < 16; ++oz) {
-            const std::u16string text = widenWindows1252(std::to_string(oz) + " oz");
-            ws.SendMessage(ouncesList_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+            ComboBox(ws, ouncesList_).add(widenWindows1252(std::to_string(oz) + " oz"));
         }
         // Upper row: 1 2 3 4 5 . ; lower row: 6 7 8 9 0 C Backsp.
         const int32_t upper = c.bottom - 2 * rh;
@@ -398,15 +386,15 @@ void DocumentScreen::ShowWeightRow(int32_t level) {
     if (level > 0) {
         if (relayout_ || (firstBuild_ && !keypadShown_)) {
             LayOutWeightRow();
-            relayout_ = 0;
+            relayout_ = false;
         }
         showControl(app_, weightBox_, true);
         showControl(app_, unitList_, true);
         showControl(app_, ouncesList_,
                     weightField_ != nullptr && weightField_->unit == unit::kPounds);
-        ShowKeypadButtons(keypadShown_ != 0);
-        showControl(app_, hideKeypad_, keypadShown_ != 0);
-        showControl(app_, showKeypad_, keypadShown_ == 0);
+        ShowKeypadButtons(keypadShown_);
+        showControl(app_, hideKeypad_, keypadShown_);
+        showControl(app_, showKeypad_, !keypadShown_);
     } else {
         showControl(app_, weightBox_, false);
         showControl(app_, unitList_, false);

@@ -1,7 +1,8 @@
 // DocumentScreen: shows one page of a module in the HTML viewer, with the module's title tab and
 // caption band above it, a view selector when the module offers several views, and, when the page
-// depends on the patient's weight, a weight row (box, unit list, ounces list) with an on-screen
-// keypad under it; every change of the weight rebuilds the page. Links act inside the module
+// depends on the patient's weight, a weight row (a label naming the weight, child or adult, and
+// marking a start weight nobody entered; box, unit list, ounces list) with an on-screen keypad
+// under it; every change of the weight rebuilds the page. Links act inside the module
 // (codes 33 and 50: the page is rebuilt and scrolled to "anchor") or navigate. It computes nothing:
 // the module builds every page; a stored or typed weight that fails its check shows the red
 // message page instead of a page computed from it.
@@ -24,11 +25,11 @@ namespace orvane {
 class PageBuilder;
 
 namespace document_screen {
-// The page shown when no module answers the screen's request.
-inline constexpr char kNoModulePage[] = "This module is not available in this version.";
-// The page shown when the module's content could not be read, as the lists say it.
-inline constexpr char kMissingContentPage[] =
-    "The content for this document is missing or could not be read.";
+// The weight row's label names the weight the page doses by.
+inline constexpr char16_t kChildWeightLabel[] = u"Child";
+inline constexpr char16_t kAdultWeightLabel[] = u"Adult";
+// Drawn beside the unit list while the weight is the start value nobody entered.
+inline constexpr char16_t kStartWeightNote[] = u"(default)";
 }  // namespace document_screen
 
 class DocumentScreen final : public HTMLScreen {
@@ -43,9 +44,13 @@ class DocumentScreen final : public HTMLScreen {
 
     // ---- State, for tests and the front end ----
     int16_t currentView() const { return currentView_; }
-    bool weightRowShown() const { return weightRowShown_ != 0; }
-    bool keypadShown() const { return keypadShown_ != 0; }
-    bool childWeightMode() const { return childWeightMode_ != 0; }
+    bool weightRowShown() const { return weightRowShown_; }
+    bool keypadShown() const { return keypadShown_; }
+    bool childWeightMode() const { return childWeightMode_; }
+    // Whether the row's weight is the child weight (else the adult one), and whether it still is
+    // the start value nobody entered.
+    bool showsChildWeight() const;
+    bool showsStartWeight() const;
     const InputField* weightField() const { return weightField_; }
     const SharedString& weightMessage() const { return weightMessage_; }
     const std::u16string& caption() const { return caption_; }
@@ -72,6 +77,7 @@ class DocumentScreen final : public HTMLScreen {
     void MoveViewer();
     void LayOutWeightRow();
     void Paint();
+    void PaintWeightLabel(platform::HDC dc);
     void OpenCaptionPopup();
     void ChooseViewButton(int32_t which);
     void TypeIntoWeightBox(char16_t key);
@@ -85,7 +91,7 @@ class DocumentScreen final : public HTMLScreen {
     int32_t moduleCode_;
     PageBuilder* builder_ = nullptr;
     InputField* weightField_ = nullptr;
-    uint8_t weightRowShown_ = 0;
+    bool weightRowShown_ = false;
     ScreenUnits u_;
     int16_t currentView_ = 0;
     std::u16string caption_;
@@ -107,14 +113,12 @@ class DocumentScreen final : public HTMLScreen {
     platform::HWND hideKeypad_;
     platform::HBITMAP showKeypadBitmap_;
     platform::HBITMAP hideKeypadBitmap_;
-    int16_t relayout_ = 0;
-    uint8_t firstBuild_ = 1;
-    int16_t keypadShown_ = 1;
-    int16_t childWeightMode_ = 0;
-    uint8_t weightAccepted_ = 0;
-    uint8_t weightTextSet_ = 0;
+    bool relayout_ = false;
+    bool firstBuild_ = true;
+    bool keypadShown_ = true;
+    bool childWeightMode_ = false;
+    bool weightAccepted_ = false;
     SharedString weightMessage_;
-    bool storedWeightFailed_ = false;
     int32_t buildCount_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "foundation/number_format.h"
 #include "modules/patient_context.h"
 #include "platform/html_viewer_messages.h"
+#include "platform/typed_controls.h"
 #include "platform/window_system.h"
 #include "rendering/link_target.h"
 #include "rendering/page_builder.h"
@@ -21,6 +22,9 @@ namespace cmd = document_command;
 namespace {
 
 constexpr COLORREF kBackground = RGB(245, 245, 245);
+// The start-weight note is red, as a refused weight's message is: the doses are for a weight
+// nobody gave.
+constexpr COLORREF kStartWeightColour = RGB(255, 0, 0);
 
 void fill(WindowSystem& ws, HDC dc, const RECT& rect, COLORREF colour) {
     const HBRUSH brush = ws.CreateSolidBrush(colour);
@@ -68,9 +72,9 @@ bool DocumentScreen::OnCommand(WPARAM wParam, LPARAM lParam) {
 
     if (control == viewList_) {
         if (code == CBN_SELENDOK) {
-            const LRESULT line = ws.SendMessage(viewList_, CB_GETCURSEL, 0, 0);
+            const int32_t line = ComboBox(ws, viewList_).selected();
             if (line >= 0 && static_cast<size_t>(line) < listedViews_.size()) {
-                relayout_ = 1;
+                relayout_ = true;
                 ShowView(listedViews_[static_cast<size_t>(line)], true);
             }
         }
@@ -108,10 +112,10 @@ bool DocumentScreen::OnCommand(WPARAM wParam, LPARAM lParam) {
     switch (id) {
         case cmd::kShowKeypad:
         case cmd::kHideKeypad: {
-            const int16_t shown = id == cmd::kShowKeypad ? 1 : 0;
-            app_.patientContext().setKeypadShown(shown);
+            const bool shown = id == cmd::kShowKeypad;
+            app_.patientContext().setKeypadShown(shown ? 1 : 0);
             keypadShown_ = shown;
-            relayout_ = 1;
+            relayout_ = true;
             ShowWeightRow(1);
             return true;
         }
@@ -135,10 +139,10 @@ void DocumentScreen::TypeIntoWeightBox(char16_t key) {
 
 void DocumentScreen::ChooseViewButton(int32_t which) {
     WindowSystem& ws = app_.windows();
-    relayout_ = 1;
+    relayout_ = true;
     ws.InvalidateRect(viewButtons_[1], nullptr, true);
-    ws.SendMessage(viewButtons_[0], BM_SETCHECK, which == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-    ws.SendMessage(viewButtons_[1], BM_SETCHECK, which == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    Button(ws, viewButtons_[0]).setChecked(which == 0);
+    Button(ws, viewButtons_[1]).setChecked(which == 1);
     if (currentView_ != which && which < viewCount()) ShowView(which, true);
 }
 
@@ -190,9 +194,7 @@ void DocumentScreen::Paint() {
     WindowSystem& ws = app_.windows();
     const HWND main = app_.mainWindow();
     const RECT& c = u_.c;
-    const int32_t s = u_.s;
     const int32_t lh = u_.lh;
-    const int32_t rh = u_.rh;
     PAINTSTRUCT ps;
     const HDC dc = ws.BeginPaint(main, &ps);
     fill(ws, dc, c, kBackground);
@@ -203,29 +205,27 @@ void DocumentScreen::Paint() {
     ws.SetBkMode(dc, TRANSPARENT);
 
     // The label is drawn in the normal weight: in bold it would run under the weight box.
-    const HFONT oldFont = ws.SelectObject(dc, app_.normalFont());
-    if (weightRowShown_) {
-        const int32_t y0 = keypadShown_ ? c.bottom - 3 * rh : c.bottom - rh;
-        RECT label{2, y0, 40 * s, y0 + rh};
-        ws.DrawText(dc, u"Weight", &label, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    {
+        const ScopedSelection<HFONT> normal(ws, dc, app_.normalFont());
+        if (weightRowShown_) PaintWeightLabel(dc);
     }
-    ws.SelectObject(dc, app_.boldFont());
-
-    RECT band{c.left, lh, c.right, 2 * lh};
-    fill(ws, dc, band, kBackground);
-    if (module_ != nullptr) {
-        const SharedString text = module_->caption();
-        if (!text.empty()) {
-            caption_ = captionText(text.view());
-            std::u16string drawn = caption_;
-            doubleAmpersand(drawn);
-            const DcMeasurer measurer(ws, dc);
-            shortened = fitWithEllipsis(drawn, measurer, band.width() - 4 - u_.icon);
-            RECT r{c.left + 2, lh, c.right - 2, 2 * lh};
-            ws.DrawText(dc, drawn, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    {
+        const ScopedSelection<HFONT> bold(ws, dc, app_.boldFont());
+        RECT band{c.left, lh, c.right, 2 * lh};
+        fill(ws, dc, band, kBackground);
+        if (module_ != nullptr) {
+            const SharedString text = module_->caption();
+            if (!text.empty()) {
+                caption_ = captionText(text.view());
+                std::u16string drawn = caption_;
+                doubleAmpersand(drawn);
+                const DcMeasurer measurer(ws, dc);
+                shortened = fitWithEllipsis(drawn, measurer, band.width() - 4 - u_.icon);
+                RECT r{c.left + 2, lh, c.right - 2, 2 * lh};
+                ws.DrawText(dc, drawn, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+            }
         }
     }
-    ws.SelectObject(dc, oldFont);
     ws.EndPaint(main, &ps);
     if (moreButton_ && ws.IsWindowVisible(moreButton_) != shortened) {
         showControl(app_, moreButton_, shortened);
@@ -239,6 +239,33 @@ void DocumentScreen::Paint() {
         }
     }
     ws.SHFullScreen(main, SHFS_HIDESIPBUTTON);
+}
+
+bool DocumentScreen::showsChildWeight() const {
+    return weightField_ != nullptr && weightField_ == &app_.patientContext().childWeight();
+}
+
+bool DocumentScreen::showsStartWeight() const {
+    return weightField_ != nullptr && app_.patientContext().isStartWeight(*weightField_);
+}
+
+void DocumentScreen::PaintWeightLabel(HDC dc) {
+    WindowSystem& ws = app_.windows();
+    const RECT& c = u_.c;
+    const int32_t s = u_.s;
+    const int32_t rh = u_.rh;
+    const int32_t y0 = keypadShown_ ? c.bottom - 3 * rh : c.bottom - rh;
+    RECT label{2, y0, 40 * s, y0 + rh};
+    const char16_t* name = showsChildWeight() ? document_screen::kChildWeightLabel
+                                              : document_screen::kAdultWeightLabel;
+    ws.DrawText(dc, name, &label, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    if (!showsStartWeight()) return;
+    // A start weight is in kilograms, so the ounces list is hidden and its place is free; the
+    // note ends before the keypad toggle.
+    RECT note{c.left + 155 * s, y0, c.right - 24 * s - 2, y0 + rh};
+    const COLORREF previous = ws.SetTextColor(dc, kStartWeightColour);
+    ws.DrawText(dc, document_screen::kStartWeightNote, &note, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    ws.SetTextColor(dc, previous);
 }
 
 }  // namespace orvane

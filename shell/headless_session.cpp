@@ -1,6 +1,5 @@
 #include "shell/headless_session.h"
 
-#include "foundation/number_format.h"
 #include "modules/civil_date.h"
 #include "modules/form_binding.h"
 #include "modules/patient_checks.h"
@@ -53,6 +52,22 @@ SessionResult HeadlessSession::refuse(const SharedString& message) {
     return SessionResult{SessionStatus::kRefused, message.str()};
 }
 
+SessionResult HeadlessSession::show(const PageOutcome& outcome) {
+    switch (outcome.shown) {
+        case PageShown::kNoModule:
+            return SessionResult{SessionStatus::kNoModule, "no module answers the request"};
+        case PageShown::kMissingContent:
+            return SessionResult{SessionStatus::kUnavailable,
+                                 "the module's content could not be opened"};
+        case PageShown::kWeightMessage:
+            return refuse(outcome.message);
+        case PageShown::kPage:
+            break;
+    }
+    page_ = outcome.body;
+    return {};
+}
+
 SessionResult HeadlessSession::setWeight(int32_t mode, const UnitValue& weight) {
     // The limits depend on the unit typed, so the check looks at a copy in that unit.
     InputField probe;
@@ -62,7 +77,9 @@ SessionResult HeadlessSession::setWeight(int32_t mode, const UnitValue& weight) 
         const bool childMode = mode == weight_mode::kChild;
         SharedString message;
         if (!checkWeight(probe, weight.value, &message, childMode)) return refuse(message);
-        store(childMode ? context_.childWeight() : context_.adultWeight(), weight);
+        InputField& field = childMode ? context_.childWeight() : context_.adultWeight();
+        store(field, weight);
+        context_.markWeightEntered(field);
         if (!childMode) options_[kAdultWeight] = weight;
         return {};
     }
@@ -157,17 +174,12 @@ void HeadlessSession::bindForm() {
         applyOption(static_cast<Bound>(b));
     }
     copyBoundValues(*form_, context_);
-    // The number boxes of the other inputs start with their value when it lies within limits
-    // (or is positive with no lower limit), else empty.
+    // The number boxes of the other inputs start as the screen's do.
     boxes_.assign(static_cast<size_t>(form_->count()), std::string());
     for (int16_t i = 0; i < form_->count(); ++i) {
         const InputField& field = (*form_)[i];
-        if (!isPlainNumberKind(field.kindCode())) continue;
-        const bool shown =
-            (field.min >= 0.0f && field.min <= field.value && field.value <= field.max) ||
-            (field.min < 0.0f && field.value > 0.0f);
-        if (shown)
-            boxes_[static_cast<size_t>(i)] = formatNumber(field.value, field.decimals, false).str();
+        if (isPlainNumberKind(field.kindCode()))
+            boxes_[static_cast<size_t>(i)] = startingBoxText(field);
     }
 }
 
@@ -189,13 +201,8 @@ void HeadlessSession::showView() {
 
 SessionResult HeadlessSession::showDocumentView() {
     showView();
-    const int16_t mode = context_.pageBuilder().weightInput;
-    if (mode == 0) return {};
-    // The page depends on a weight: a weight that fails its check must not be shown with
-    // numbers computed from it, so the page gives way to the red message.
-    SharedString message;
-    if (!checkPageWeight(selectPageWeight(context_, mode), &message)) return refuse(message);
-    return {};
+    return show(pageOutcome(context_, handle_.get(), page_ ? page_->c_str() : nullptr,
+                            ScreenKind::kDocument));
 }
 
 SessionResult HeadlessSession::compute() {
@@ -241,13 +248,7 @@ SessionResult HeadlessSession::open(Request request, int32_t view) {
         return SessionResult{SessionStatus::kNoModule, "no module answers the request"};
     }
     handle_ = context_.moduleFor(request);
-    if (handle_ == nullptr) {
-        return SessionResult{SessionStatus::kNoModule, "no module answers the request"};
-    }
-    if (!handle_->ready()) {
-        return SessionResult{SessionStatus::kUnavailable,
-                             "the module's content could not be opened"};
-    }
+    if (const std::optional<PageOutcome> gate = moduleOutcome(handle_.get())) return show(*gate);
     switch (kind_) {
         case ScreenKind::kDocument:
             handle_->handleRequest(request);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "modules/page_outcome.h"
 #include "modules/patient_context.h"
 #include "modules/patient_value_text.h"
 
@@ -68,6 +69,8 @@ class HeadlessSession {
     enum Bound { kCalcWeight, kAdultWeight, kHeight, kHead, kAge, kBoundCount };
 
     SessionResult refuse(const SharedString& message);
+    // The session's result for what the screen would show.
+    SessionResult show(const PageOutcome& outcome);
     void applyOption(Bound which);
     void showView();
     SessionResult showDocumentView();

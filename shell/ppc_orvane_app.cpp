@@ -3,6 +3,7 @@
 #include "foundation/fatal.h"
 #include "foundation/windows1252.h"
 #include "platform/control_messages.h"
+#include "platform/typed_controls.h"
 #include "rendering/plain_text.h"
 #include "shell/dc_measurer.h"
 #include "shell/disclaimer_screen.h"
@@ -348,25 +349,14 @@ void PPCOrvaneApp::DrawTab(HDC dc, int32_t tabBottom, int32_t shadowBottom) {
     const COLORREF shadow = RGB(192, 192, 192);
     const COLORREF tab = RGB(140, 20, 20);
 
-    HPEN pen = windows_.CreatePen(PS_SOLID, 1, shadow);
-    HBRUSH brush = windows_.CreateSolidBrush(shadow);
-    const HPEN oldPen = windows_.SelectObject(dc, pen);
-    const HBRUSH oldBrush = windows_.SelectObject(dc, brush);
-    windows_.Rectangle(dc, l + s + 2, t + s + 2, l + s + 100 * s + 2, shadowBottom);
-    windows_.SelectObject(dc, oldPen);
-    windows_.SelectObject(dc, oldBrush);
-    windows_.DeleteObject(pen);
-    windows_.DeleteObject(brush);
-
-    pen = windows_.CreatePen(PS_SOLID, 1, tab);
-    brush = windows_.CreateSolidBrush(tab);
-    windows_.SelectObject(dc, pen);
-    windows_.SelectObject(dc, brush);
-    windows_.Rectangle(dc, l + s, t + s, l + s + 100 * s, tabBottom);
-    windows_.SelectObject(dc, oldPen);
-    windows_.SelectObject(dc, oldBrush);
-    windows_.DeleteObject(pen);
-    windows_.DeleteObject(brush);
+    {
+        const ScopedSolidColour colour(windows_, dc, shadow);
+        windows_.Rectangle(dc, l + s + 2, t + s + 2, l + s + 100 * s + 2, shadowBottom);
+    }
+    {
+        const ScopedSolidColour colour(windows_, dc, tab);
+        windows_.Rectangle(dc, l + s, t + s, l + s + 100 * s, tabBottom);
+    }
 
     windows_.SetTextColor(dc, RGB(255, 255, 255));
     windows_.SetBkMode(dc, TRANSPARENT);
@@ -401,15 +391,10 @@ void PPCOrvaneApp::PaintHeader(bool paint, const SharedString& caption) {
     const HFONT oldFont = windows_.SelectObject(dc, boldFont_);
 
     const COLORREF band = RGB(240, 240, 240);
-    const HPEN pen = windows_.CreatePen(PS_SOLID, 1, band);
-    const HBRUSH brush = windows_.CreateSolidBrush(band);
-    const HPEN oldPen = windows_.SelectObject(dc, pen);
-    const HBRUSH oldBrush = windows_.SelectObject(dc, brush);
-    windows_.Rectangle(dc, content_.left, content_.top, content_.right, content_.bottom);
-    windows_.SelectObject(dc, oldPen);
-    windows_.SelectObject(dc, oldBrush);
-    windows_.DeleteObject(pen);
-    windows_.DeleteObject(brush);
+    {
+        const ScopedSolidColour colour(windows_, dc, band);
+        windows_.Rectangle(dc, content_.left, content_.top, content_.right, content_.bottom);
+    }
 
     // The header's tab ends 17 pixels below the top at the small scale; at the large scale it
     // grows with the scale like the title tab, or the doubled font would be cut off at its top.

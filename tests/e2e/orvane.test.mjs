@@ -274,9 +274,9 @@ for (const frontEnd of frontEnds()) for (const screen of SCREENS) {
       const one = findWindows(dosed, (w) => w.cls === 'Button' && w.text === '1')[0];
       const oneBox = await windowLocator(page, one.h).boundingBox();
       assert.ok(field.y + field.height <= oneBox.y + 0.5, 'the unit list lies above the keypad');
-      const label = await page.locator('svg.draw text', { hasText: /^Weight$/ }).first().boundingBox();
+      const label = await page.locator('svg.draw text', { hasText: /^Child$/ }).first().boundingBox();
       const boxEl = await windowLocator(page, weightBox(dosed).h).boundingBox();
-      assert.ok(label.x + label.width <= boxEl.x + 0.5, 'the "Weight" label ends before the weight box');
+      assert.ok(label.x + label.width <= boxEl.x + 0.5, 'the "Child" label ends before the weight box');
       await shot('10-bolus-12kg');
       await page.keyboard.type('999');
       const refused = await waitForUi(page, (u) => (viewerWith(u, /./) && !viewerWith(u, /Bolus of/) ? u : null),

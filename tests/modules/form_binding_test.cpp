@@ -23,7 +23,7 @@ TEST(FormBindingTest, EveryNewFormStartsWithEmptyPatientBoxes) {
     context.headCircumference().unit = unit::kInches;
     context.sex().unit = unit::kFemale;
     context.sex().value = 1.0f;
-    context.childWeight().value = 12.0f;
+    context.childWeight().value = 13.3f;
 
     DynArray<InputField> form;
     for (const int32_t kind : {71, 85, 73, 79, 83, 77, 70}) form.append(input(kind));
@@ -37,7 +37,7 @@ TEST(FormBindingTest, EveryNewFormStartsWithEmptyPatientBoxes) {
     EXPECT_EQ(context.adultWeight().unit, unit::kPounds);
     EXPECT_EQ(context.adultWeight().min, 0.001f);
     EXPECT_EQ(context.currentWeight(), &context.adultWeight());
-    EXPECT_EQ(context.childWeight().value, 10.0f) << "choosing the adult weight resets the child's";
+    EXPECT_EQ(context.childWeight().value, 13.3f) << "the child weight stays as typed";
     EXPECT_EQ(context.height().value, 0.0f);
     EXPECT_EQ(context.height().unit, unit::kInches) << "the height unit is kept";
     EXPECT_EQ(context.height().min, 0.1f);

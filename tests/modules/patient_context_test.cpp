@@ -1,9 +1,11 @@
-// The patient context: start values, choosing weights, conversions, today, and which module
-// answers a request (moduleFor's reuse rules), with a counting stand-in factory.
+// The patient context: start values, choosing weights (a typed weight is never set back), start
+// weights, conversions, today, and which module answers a request (moduleFor's reuse rules), with
+// a counting stand-in factory.
 #include "modules/patient_context.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "tests/modules/module_fixture.h"
@@ -92,18 +94,48 @@ TEST_F(PatientContextTest, StartValues) {
     }
 }
 
-TEST_F(PatientContextTest, SelectingTheChildWeightSetsTheAdultWeightBack) {
+// A typed weight stays as typed whichever weight a later page chooses: choosing the child weight
+// leaves the adult weight alone, and the other way round.
+TEST_F(PatientContextTest, SelectingAWeightKeepsTheOtherAsTyped) {
     context.adultWeight().value = 80.0f;
     InputField& child = context.selectWeight(2);
     EXPECT_EQ(&child, &context.childWeight());
     EXPECT_EQ(context.currentWeight(), &context.childWeight());
-    EXPECT_EQ(context.adultWeight().value, 70.0f);
+    EXPECT_EQ(context.adultWeight().value, 80.0f);
 
-    context.childWeight().value = 12.0f;
+    context.childWeight().value = 13.3f;
     InputField& adult = context.selectWeight(1);
     EXPECT_EQ(&adult, &context.adultWeight());
-    EXPECT_EQ(context.childWeight().value, 10.0f);
+    EXPECT_EQ(context.childWeight().value, 13.3f);
     EXPECT_EQ(&context.selectWeight(3), &context.adultWeight());
+    EXPECT_EQ(&context.selectWeight(2), &context.childWeight());
+    EXPECT_EQ(context.childWeight().value, 13.3f);
+    EXPECT_EQ(context.adultWeight().value, 80.0f);
+}
+
+// A weight is a start weight while nobody entered it and it holds 70 kg (adult) or 10 kg
+// (child); any other field never is.
+TEST_F(PatientContextTest, AStartWeightIsOneNobodyEnteredThatStillHoldsItsStartValue) {
+    EXPECT_TRUE(context.isStartWeight(context.adultWeight()));
+    EXPECT_TRUE(context.isStartWeight(context.childWeight()));
+    EXPECT_FALSE(context.isStartWeight(context.calcWeight()));
+    EXPECT_FALSE(context.isStartWeight(context.height()));
+
+    // Entered as 10 kg again: the user's own figure, no longer a start weight.
+    context.markWeightEntered(context.childWeight());
+    EXPECT_FALSE(context.isStartWeight(context.childWeight()));
+    EXPECT_TRUE(context.isStartWeight(context.adultWeight()));
+
+    // Changed without being entered (a calculator form empties it): not the start value either.
+    for (const auto& [value, unitIndex, fraction] :
+         {std::tuple{-1.0f, unit::kKilograms, 0}, std::tuple{70.0f, unit::kPounds, 0},
+          std::tuple{70.0f, unit::kKilograms, 3}, std::tuple{70.5f, unit::kKilograms, 0}}) {
+        InputField& adult = context.adultWeight();
+        adult.value = value;
+        adult.unit = static_cast<int16_t>(unitIndex);
+        adult.fraction = static_cast<int16_t>(fraction);
+        EXPECT_FALSE(context.isStartWeight(adult)) << value << " " << unitIndex << " " << fraction;
+    }
 }
 
 TEST_F(PatientContextTest, SelectingTheCurrentWeightWithNoneChosenGivesTheAdultWeight) {

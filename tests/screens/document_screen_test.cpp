@@ -465,12 +465,13 @@ TEST_P(DocumentLayoutTest, WeightRowKeypadAndTogglesSitWhereTheyShould) {
     EXPECT_LE(rectOf(doc->unitList()).bottom, one.top);
     EXPECT_LE(rectOf(doc->ouncesList()).bottom, one.top);
     EXPECT_LT(rectOf(doc->unitList()).height(), 2 * lh);
-    // The label is drawn whole in front of the weight box, in the system font.
+    // The label (the bolus page doses by the child weight) is drawn whole in front of the weight
+    // box, in the system font.
     pump();
     bool labelDrawn = false;
     for (const platform::DrawCommand& d :
          driver.snapshotWindow(app().mainWindow()).display.commands) {
-        if (d.kind != platform::DrawKind::Text || d.text != u"Weight") continue;
+        if (d.kind != platform::DrawKind::Text || d.text != u"Child") continue;
         labelDrawn = true;
         EXPECT_FALSE(d.font.bold);
         EXPECT_EQ(d.origin.x, 2);

@@ -261,6 +261,22 @@ TEST_F(HeadlessSessionTest, AWeightPageWithAGoodWeight) {
     EXPECT_EQ(page(), "dose for 5.23");
 }
 
+// Weights given for the session are the user's: no longer start weights, and a child page leaves
+// the adult weight as given.
+TEST_F(HeadlessSessionTest, GivenWeightsAreEnteredAndAChildPageKeepsTheAdultWeight) {
+    PatientContext& context = session.context;
+    EXPECT_TRUE(context.isStartWeight(context.childWeight()));
+    ASSERT_TRUE(headless.setWeight(2, kg(13.3f)).ok());
+    EXPECT_FALSE(context.isStartWeight(context.childWeight()));
+    EXPECT_TRUE(context.isStartWeight(context.adultWeight()));
+    ASSERT_TRUE(headless.setWeight(1, kg(80.0f)).ok());
+    EXPECT_FALSE(context.isStartWeight(context.adultWeight()));
+    ASSERT_TRUE(headless.open(makeRequest(12, 1), 0).ok());
+    EXPECT_EQ(page(), "dose for 13.3");  // a zero last decimal is not written
+    EXPECT_EQ(context.adultWeight().value, 80.0f);
+    EXPECT_EQ(context.childWeight().value, 13.3f);
+}
+
 TEST_F(HeadlessSessionTest, NoModuleAndUnavailable) {
     EXPECT_EQ(headless.open(makeRequest(99, 0), 0).status, SessionStatus::kNoModule);
     EXPECT_EQ(headless.open(makeRequest(4, 0), 0).status, SessionStatus::kNoModule);
