@@ -9,11 +9,15 @@
 #include <string_view>
 #include <utility>
 
+#include "dosing/infusions/adult_drips_module.h"
+#include "dosing/infusions/tyko_drips_module.h"
+#include "dosing/weight_based/tyko_drugs_module.h"
 #include "foundation/number_format.h"
 #include "modules/patient_context.h"
 #include "modules/patient_value_text.h"
 #include "rendering/image_names.h"
 #include "rendering/link_target.h"
+#include "rendering/page_builder.h"
 #include "shell/headless_session.h"
 #include "suite/program_modules.h"
 #include "tools/lib/page_text_checks.h"
@@ -24,6 +28,8 @@ namespace {
 
 // In-page choices are followed this many levels deep (a dose, then its frequency).
 constexpr int32_t kChoiceDepth = 2;
+// The largest module code a request can carry (8 bits).
+constexpr int32_t kLastModuleCode = 255;
 // At most this many different pages are built for one request at one weight.
 constexpr int32_t kMostPagesPerRequest = 400;
 
@@ -53,6 +59,14 @@ std::vector<std::string> attributeValues(std::string_view page, std::string_view
     return values;
 }
 
+// The records pages were built from, by database.
+using ReachedRecords = std::map<int32_t, std::set<int32_t>>;
+
+// The tables whose modules build the page of entry n from record n − 1: a record no page was
+// built from is one no list or link leads to.
+constexpr int32_t kTablesByEntry[] = {AdultDripsModule::kCode, TykoDripsModule::kCode,
+                                      TykoDrugsModule::kCode};
+
 // Where a request was found: the page or list and, for list entries, the entry.
 struct Origin {
     std::string file;
@@ -64,18 +78,24 @@ struct Origin {
 class Sweep {
   public:
     Sweep(const ContentCatalogue& catalogue, float weight, CheckReport& report,
-          std::set<std::string>& pictures)
+          std::set<std::string>& pictures, ReachedRecords& reached)
         : catalogue_(catalogue),
           context_(catalogue, programModules()),
           session_(context_),
           weight_(weight),
           report_(report),
-          pictures_(pictures) {}
+          pictures_(pictures),
+          reached_(reached) {}
 
     void run() {
         setWeights();
         enqueue(makeRequest(request_code::kHome, 0), Origin{});
         enqueue(makeRequest(request_code::kAzIndex, 0), Origin{});
+        // Every module opens on its own too, also one that no list on this folder leads to.
+        for (int32_t code = 0; code <= kLastModuleCode; ++code) {
+            const ModuleRow* row = context_.modules().row(code);
+            if (row != nullptr && row->make != nullptr) enqueue(makeRequest(code, 0), Origin{});
+        }
         while (!queue_.empty()) {
             const auto [request, origin] = queue_.front();
             queue_.pop_front();
@@ -158,7 +178,10 @@ class Sweep {
                    true);
             return;
         }
-        if (opened.status == SessionStatus::kUnavailable) {
+        // A module whose own file is missing or damaged: the file part has said so already.
+        const char* ownFile = fileNameFor(static_cast<uint32_t>(moduleCode(request)));
+        if (opened.status == SessionStatus::kUnavailable &&
+            (ownFile == nullptr || recordCount(moduleCode(request)) > 0)) {
             report(pageOrigin(request, "request " + requestText(request)), Severity::kError,
                    "content-missing",
                    "the module's content cannot be opened; the screen shows the missing-content "
@@ -166,7 +189,8 @@ class Sweep {
                    true);
             return;
         }
-        // A weight outside the page's limits gives the red message, not a page to check.
+        // A weight outside the page's limits gives the red message, not a page to check; a
+        // module without its content shows the missing-content page.
         if (!opened.ok()) return;
         pagesBuilt_ = 0;
         pageHashes_.clear();
@@ -243,7 +267,12 @@ class Sweep {
         ++pagesBuilt_;
         ++report_.totals().pages;
         const Origin origin = pageOrigin(request, where + atWeight());
+        if (origin.record != kNone) reached_[origin.database].insert(origin.record);
+        // A dose page is built for a weight; on other pages a number below 0 is a result, not an
+        // amount (a Z-score, a base deficit).
+        const bool dosePage = context_.pageBuilder().weightInput != 0;
         for (const page_text::PageFault& fault : page_text::pageFaults(*page)) {
+            if (!dosePage && fault.kind == page_text::PageFaultKind::kNegativeAmount) continue;
             report(origin, Severity::kError, std::string(page_text::faultName(fault.kind)),
                    "the page shows \"" + fault.excerpt + "\"", false);
         }
@@ -290,6 +319,7 @@ class Sweep {
     float weight_;
     CheckReport& report_;
     std::set<std::string>& pictures_;
+    ReachedRecords& reached_;
     std::deque<std::pair<Request, Origin>> queue_;
     std::set<Request> seen_;
     std::set<std::size_t> pageHashes_;
@@ -301,9 +331,25 @@ class Sweep {
 
 void sweepPages(const ContentCatalogue& catalogue, const std::vector<float>& weights,
                 CheckReport& report, std::set<std::string>& pictures) {
+    ReachedRecords reached;
     for (const float weight : weights) {
-        Sweep sweep(catalogue, weight, report, pictures);
+        Sweep sweep(catalogue, weight, report, pictures, reached);
         sweep.run();
+    }
+    for (const int32_t database : kTablesByEntry) {
+        const std::unique_ptr<ContentDatabase> table =
+            catalogue.openDatabase(static_cast<uint32_t>(database));
+        for (int32_t r = 0; r < table->recordCount(); ++r) {
+            if (reached[database].count(r) != 0) continue;
+            Finding f;
+            f.severity = Severity::kWarning;
+            f.file = fileNameFor(static_cast<uint32_t>(database));
+            f.database = database;
+            f.record = r;
+            f.kind = "unreachable-record";
+            f.message = "no list entry or link leads to this record; no page shows it";
+            report.add(std::move(f));
+        }
     }
 }
 
