@@ -73,4 +73,18 @@ int32_t ContentCatalogue::fileCount() {
     return static_cast<int32_t>(distinctFiles().size());
 }
 
+std::vector<std::string> ContentCatalogue::fileNames() {
+    std::vector<std::string> names;
+    for (const std::string_view name : distinctFiles()) names.emplace_back(name);
+    return names;
+}
+
+std::vector<uint32_t> ContentCatalogue::numbersOf(std::string_view fileName) {
+    std::vector<uint32_t> numbers;
+    for (const CatalogueEntry& entry : kCatalogue) {
+        if (fileName == entry.fileName) numbers.push_back(entry.number);
+    }
+    return numbers;
+}
+
 }  // namespace orvane

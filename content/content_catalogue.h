@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "content/content_database.h"
@@ -32,6 +33,10 @@ class ContentCatalogue {
     std::vector<std::string> unopenedFiles() const;
     // How many content files the catalogue names.
     static int32_t fileCount();
+    // Each content file the catalogue names, once, in catalogue order.
+    static std::vector<std::string> fileNames();
+    // The database numbers that stand for a file, in catalogue order (empty for another name).
+    static std::vector<uint32_t> numbersOf(std::string_view fileName);
 
   private:
     ContentFolder folder_;

@@ -9,24 +9,32 @@ namespace orvane {
 RecordCursor::RecordCursor(RecordHandle record) : record_(std::move(record)) {}
 
 SharedString RecordCursor::readText() {
-    if (atEnd()) return SharedString();
+    if (atEnd()) {
+        ranOut_ = true;
+        return SharedString();
+    }
     const char* start = reinterpret_cast<const char*>(record_.data()) + position_;
     const uint32_t left = remaining();
     const void* nul = std::memchr(start, 0, left);
     const uint32_t length =
         nul != nullptr ? static_cast<uint32_t>(static_cast<const char*>(nul) - start) : left;
     position_ += nul != nullptr ? length + 1 : length;
+    if (nul == nullptr) ranOut_ = true;
     return SharedString(std::string_view(start, length));
 }
 
 uint8_t RecordCursor::readByte() {
-    if (atEnd()) return 0;
+    if (atEnd()) {
+        ranOut_ = true;
+        return 0;
+    }
     return record_.data()[position_++];
 }
 
 uint32_t RecordCursor::readLong() {
     if (remaining() < 4) {
         position_ = record_.length();
+        ranOut_ = true;
         return 0;
     }
     const uint8_t* p = record_.data() + position_;
@@ -43,6 +51,7 @@ int32_t RecordCursor::readNumberText() {
     const uint8_t* p = record_.data();
     const uint32_t end = record_.length();
     uint32_t at = position_;
+    if (at >= end) ranOut_ = true;
     position_ = remaining() < 4 ? end : position_ + 4;
 
     while (at < end && (p[at] == ' ' || p[at] == '\t')) ++at;

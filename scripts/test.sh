@@ -9,6 +9,9 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON 
 cmake --build build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build/test --output-on-failure -j"$(nproc)"
+# The compiled sample content is the first content the content check keeps clean: any error fails.
+build/test/bin/orvane-content check build/test/share/orvane/content >build/content-check.txt ||
+    { cat build/content-check.txt; echo "the sample content fails the content check" >&2; exit 1; }
 # The program must also build with clang, optimised as a packager builds it, and work installed
 # without its sources.
 ./scripts/install_check.sh -DCMAKE_CXX_COMPILER=clang++ -DORVANE_WERROR=ON

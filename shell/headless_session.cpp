@@ -243,6 +243,10 @@ SessionResult HeadlessSession::compute() {
 SessionResult HeadlessSession::open(Request request, int32_t view) {
     request_ = request;
     view_ = view;
+    // Each request gets a screen of its own: the form of the module shown before (which the
+    // module table may have deleted by now) is no longer this screen's.
+    form_ = nullptr;
+    boxes_.clear();
     kind_ = context_.modules().screenKindFor(request);
     if (kind_ == ScreenKind::kNone || kind_ == ScreenKind::kKeep) {
         return SessionResult{SessionStatus::kNoModule, "no module answers the request"};

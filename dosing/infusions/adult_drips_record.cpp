@@ -34,6 +34,8 @@ InfusionRecord readAdultDripsRecord(RecordHandle handle) {
         r.dripMixing[i] = cursor.readText().str();
     }
     r.rateTextKind = cursor.readByte();
+    // A record cut short of its last field is damaged, not a record of zeros.
+    if (cursor.ranOut()) r.damaged = true;
     return r;
 }
 

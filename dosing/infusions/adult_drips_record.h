@@ -1,7 +1,8 @@
 // Reads one record of the adult infusion table (database 3): code, name, an unshown text, amount
 // unit, up to five concentrations with their texts, up to seven standard rates with texts and
 // notes, the custom rate range, the information, compatibility and mixing texts and the rate-text
-// kind. Counts beyond their range mark the record damaged.
+// kind. Counts beyond their range, and a record that ends before its last field, mark the record
+// damaged.
 #pragma once
 
 #include "content/record_buffer.h"

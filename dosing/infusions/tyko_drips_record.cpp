@@ -28,6 +28,8 @@ InfusionRecord readTykoDripsRecord(RecordHandle handle) {
     r.bolusMixing = cursor.readText().str();
     for (std::string& text : r.dripMixing) text = cursor.readText().str();
     r.rateTextKind = cursor.readByte();  // not used by the children's module
+    // A record cut short of its last field is damaged, not a record of zeros.
+    if (cursor.ranOut()) r.damaged = true;
     return r;
 }
 

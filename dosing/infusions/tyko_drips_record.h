@@ -1,7 +1,8 @@
 // Reads one record of the child infusion table (database 11): code, name, amount unit, up to six
 // concentrations with their texts, up to seven standard rates with texts and notes, the custom
 // rate range, an unused long, the ten texts X1 to X10 (information, compatibility, bolus mixing,
-// six drip mixings) and an unused byte. Counts beyond their range mark the record damaged.
+// six drip mixings) and an unused byte. Counts beyond their range, and a record that ends before
+// its last field, mark the record damaged.
 #pragma once
 
 #include "content/record_buffer.h"

@@ -22,6 +22,7 @@ DrugRecord readDrugRecord(RecordHandle record) {
     drug.notes = cursor.readText();
     drug.furtherNotes = cursor.readText();
     drug.availability = cursor.readText();
+    drug.damaged = cursor.ranOut();
     return drug;
 }
 

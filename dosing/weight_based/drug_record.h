@@ -46,6 +46,8 @@ struct DrugRecord {
     SharedString notes;
     SharedString furtherNotes;
     SharedString availability;
+    // The record ended before its last field: its numbers cannot be trusted and it gives no dose.
+    bool damaged = false;
 
     bool isStepped() const {
         return kind >= dose_kind::kFirstStepped && kind <= dose_kind::kLastStepped;
@@ -58,7 +60,7 @@ struct DrugRecord {
 };
 
 // The record's fields in their stored order; a record that ends early reads the rest as empty
-// texts and zeros (a null handle gives an empty record of kind 0).
+// texts and zeros and is marked damaged (a null handle gives an empty, damaged record of kind 0).
 DrugRecord readDrugRecord(RecordHandle record);
 
 }  // namespace orvane

@@ -82,7 +82,9 @@ void TykoDrugsModule::chooseDrug(int32_t n) {
     SharedString ownName;
     if (n <= drugCount_) {
         record_ = readDrugRecord(table_->getRecord(static_cast<uint16_t>(n - 1)));
-        if (record_.isStepped()) {
+        if (record_.damaged) {
+            // A record cut short offers no dose to choose: the page never shows an amount.
+        } else if (record_.isStepped()) {
             doses_ = steppedDoseList(record_);
             frequencies_ = frequencyListFor(record_.frequencyCode().view());
         } else if (record_.kind <= dose_kind::kLastOption) {

@@ -102,6 +102,68 @@ TEST(RecordCursorTest, NumberTextMovesTheCursorFour) {
     EXPECT_TRUE(shortCursor.atEnd());
 }
 
+// Which reads run the cursor out: each case is a record and the fields read from it in order
+// (T text, B byte, L long, F float, N number text), and whether the last read ran out while the
+// ones before it did not.
+struct RunOutCase {
+    std::vector<uint8_t> bytes;
+    std::string layout;
+    bool ranOut;
+};
+
+class RunOutTest : public ::testing::TestWithParam<RunOutCase> {};
+
+TEST_P(RunOutTest, OnlyAReadPastTheEndRunsOut) {
+    const RunOutCase& c = GetParam();
+    RecordCursor cursor(recordOf(c.bytes));
+    for (size_t i = 0; i < c.layout.size(); ++i) {
+        switch (c.layout[i]) {
+            case 'T':
+                cursor.readText();
+                break;
+            case 'B':
+                cursor.readByte();
+                break;
+            case 'L':
+                cursor.readLong();
+                break;
+            case 'F':
+                cursor.readFloat();
+                break;
+            default:
+                cursor.readNumberText();
+                break;
+        }
+        const bool last = i + 1 == c.layout.size();
+        EXPECT_EQ(cursor.ranOut(), last && c.ranOut) << c.layout << " field " << i;
+        EXPECT_LE(cursor.position(), c.bytes.size());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, RunOutTest,
+    ::testing::Values(
+        // Whole records: nothing runs out, also with a number text shorter than 4 bytes.
+        RunOutCase{{'a', 0, 7, 0, 0, 0, 1}, "TBL", false}, RunOutCase{{'a', 0, '5'}, "TN", false},
+        RunOutCase{{'a', 0, '5', '0', '0', '0'}, "TN", false},
+        // A text without its NUL, and a text, byte, long, float or number past the end.
+        RunOutCase{{'a', 'b'}, "T", true}, RunOutCase{{'a', 0}, "TT", true},
+        RunOutCase{{'a', 0}, "TB", true}, RunOutCase{{'a', 0, 1, 2, 3}, "TL", true},
+        RunOutCase{{'a', 0, 1}, "TF", true}, RunOutCase{{'a', 0}, "TN", true},
+        RunOutCase{{}, "B", true}));
+
+TEST(RecordCursorTest, RunningOutStaysForTheCursorsLife) {
+    RecordCursor cursor(recordOf(std::vector<uint8_t>{1, 2}));
+    EXPECT_EQ(cursor.readLong(), 0u);
+    EXPECT_TRUE(cursor.ranOut());
+    EXPECT_EQ(cursor.readText().str(), "");
+    EXPECT_TRUE(cursor.ranOut());
+    RecordCursor none{RecordHandle()};
+    EXPECT_FALSE(none.ranOut());
+    EXPECT_EQ(none.readByte(), 0);
+    EXPECT_TRUE(none.ranOut());
+}
+
 TEST(RecordCursorTest, TextKeepsEightBitCharacters) {
     RecordCursor cursor(recordOf(std::vector<uint8_t>{0x8C, 0x9C, 0xE9, 0}));
     EXPECT_EQ(cursor.readText().str(), "\x8C\x9C\xE9");

@@ -130,6 +130,19 @@ TEST_F(HeadlessSessionTest, PatientValuesSurviveTheBindingAndCompute) {
     EXPECT_EQ(page(), "result=210 list=1 check=1");
 }
 
+// One session opening one request after another (as the content check does): each calculator
+// opened binds its own form, never the form of a module deleted in between.
+TEST_F(HeadlessSessionTest, EachOpenBindsTheFormOfItsOwnModule) {
+    ASSERT_TRUE(headless.setAge("40").ok());
+    ASSERT_TRUE(headless.setWeight(3, kg(70.0f)).ok());
+    ASSERT_TRUE(headless.open(makeRequest(4, 1), 0).ok());
+    ASSERT_TRUE(headless.open(makeRequest(12, 1), 0).ok());
+    ASSERT_TRUE(headless.open(makeRequest(4, 1), 0).ok());
+    EXPECT_EQ(page(), "") << "pO2 is still empty in the new form";
+    ASSERT_TRUE(headless.input(3, "20").ok());
+    EXPECT_EQ(page(), "result=130 list=0 check=0");
+}
+
 TEST_F(HeadlessSessionTest, AnInputOutOfRangeGivesTheRedMessage) {
     ASSERT_TRUE(headless.open(makeRequest(4, 1), 0).ok());
     const SessionResult result = headless.input(3, "800");

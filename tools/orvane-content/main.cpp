@@ -1,8 +1,9 @@
 // orvane-content: builds the Palm database content files from their JSON sources (and database 14
-// from the growth reference's LMS files) and dumps them.
+// from the growth reference's LMS files), dumps them, and checks a content folder.
 //   orvane-content build SRC_DIR OUT_DIR [--growth REFERENCE_DIR]
 //   orvane-content dump FILE [--fields LAYOUT]   (layout letters: T text, B byte, L long,
 //                                                 F float, N number text)
+//   orvane-content check DIR [--json] [--weights LIST]   (see check_command.h)
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "content/record_cursor.h"
 #include "tools/lib/content_compiler.h"
 #include "tools/lib/growth_reference.h"
+#include "tools/orvane-content/check_command.h"
 
 namespace {
 
@@ -26,7 +28,8 @@ int usage() {
     std::fputs(
         "usage: orvane-content build SRC_DIR OUT_DIR [--growth REFERENCE_DIR]\n"
         "       orvane-content dump FILE [--fields LAYOUT]   (T text, B byte, L long, F float,"
-        " N number text)\n",
+        " N number text)\n"
+        "       orvane-content check DIR [--json] [--weights LIST]\n",
         stderr);
     return 1;
 }
@@ -152,6 +155,9 @@ int dump(const char* fileName, std::string_view layout) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "check") == 0) {
+        return orvane::tools::runCheckCommand(argc - 2, argv + 2);
+    }
     if (argc == 4 && std::strcmp(argv[1], "build") == 0) return build(argv[2], argv[3], nullptr);
     if (argc == 6 && std::strcmp(argv[1], "build") == 0 && std::strcmp(argv[4], "--growth") == 0) {
         return build(argv[2], argv[3], argv[5]);
