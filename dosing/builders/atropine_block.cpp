@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
@@ -16,8 +16,9 @@ void appendAtropineBlock(SharedString& out, float weight) {
     if (dose < 0.1f) {
         block += "0.1 mg, IV/IO (Min Dose).<BR>[1 mL of 1 mg/10 mL soln]";
     } else if (dose < 0.4f) {
-        block += formatNumber(dose, 3, false).str() + " mg, IV/IO.<BR>[" +
-                 formatNumber(doseRound(10.0f * dose), 3, false).str() + " mL of 1 mg/10 mL soln].";
+        block += amountOrTooSmall(dose, 3, false).str() + " mg, IV/IO.<BR>[" +
+                 amountOrTooSmall(doseRound(10.0f * dose), 3, false).str() +
+                 " mL of 1 mg/10 mL soln].";
     } else {
         block += "0.4 mg, IV/IO (Max dose).<BR>[4 mL of 1 mg/10 mL soln].";
     }

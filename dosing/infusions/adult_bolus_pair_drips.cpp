@@ -5,6 +5,7 @@
 
 #include "dosing/infusions/adult_drip_pages.h"
 #include "dosing/infusions/drip_steps.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane::infusion::adult {
@@ -70,7 +71,7 @@ void bolusPairPage(const DripInputs& in, DripSections& s) {
     infuse = kBolusDirections + (capped ? f1(a) : f1r(a)) + " mL (" + f1r(kBolusMcgPerMl * a) +
              (drip->repeatedBolus
                   ? " mcg) over 1 minute of 2 mg/mL solution to deliver 180 mcg/kg [Max 11.3 mL "
-                    "Bolus], this bolus is repeated in 10 minutes.  The continuous infusion is "
+                    "Bolus], this bolus is repeated in 10 minutes. The continuous infusion is "
                     "started immediately following the first bolus."
                   : " mcg) over 1 minute of 2 mg/mL solution to deliver 180 mcg/kg [Max 11.3 mL "
                     "Bolus].") +
@@ -82,7 +83,11 @@ void bolusPairPage(const DripInputs& in, DripSections& s) {
     } else if (v > drip->secondCap && !first) {
         v = drip->secondCap;
     }
-    const std::string rate = drip->tenthsOfWhole ? f1(roundWhole(10.0f * v) * 0.1f) : f1r(v);
+    // The rate to tenths, unless the tenths take a small child's rate more than the printing
+    // tolerance away (0.04 mL/hr would read 0).
+    const float tenths = roundWhole(10.0f * v) * 0.1f;
+    const std::string rate =
+        drip->tenthsOfWhole ? f1(isWithinPrintTolerance(tenths, v) ? tenths : v) : f1r(v);
     infuse += kDripDirections + rate + " mL/hr (" + f1r(k * v) + " mcg/hr) of " +
               in.concentrationText + (first ? drip->firstText : drip->secondText);
     finish(in, s);

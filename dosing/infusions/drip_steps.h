@@ -20,8 +20,8 @@ inline constexpr float kOneSixtieth = 0.016666668f;
 // How a module writes one amount (already computed) on its pages.
 using AmountForm = std::string (*)(float);
 
-// A whole amount (roundWhole, halves to even); a positive amount that would round to 0 keeps its
-// dose-rounded value instead, so that it never reads as no amount.
+// A whole amount (roundWhole, halves to even); a positive amount whose whole number is more than
+// the printing tolerance away (0.4 to 0, 1.5 to 2) keeps its dose-rounded value instead.
 float wholeAmount(float x);
 
 // drip directions + rate + " mL/hr (" + amount + unitPhrase + [conc] + " solution, to deliver "

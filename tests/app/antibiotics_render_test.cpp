@@ -107,8 +107,8 @@ TEST(AntibioticsRenderTest, OralPagesWorkedOutByHand) {
         render("47:5 --child-weight 60kg --weight child --choose 3=1 --choose 5=1");
     ASSERT_EQ(loading.status, 0) << loading.err;
     EXPECT_TRUE(contains(loading.out,
-                         "Loading dose of 25 mL (500 mg[Max dose]) then 12.5 mL (250 "
-                         "mg[Max dose]) QD x 4 days.<BR>M: 75 mL."))
+                         "Loading dose of 25 mL (500 mg [Max dose]) then 12.5 mL (250 "
+                         "mg [Max dose]) QD x 4 days.<BR>M: 75 mL."))
         << loading.out;
     // The single 30 mg/kg dose at 40 kg (1200 mg) is given in full.
     const RenderRun single =
