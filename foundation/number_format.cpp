@@ -42,12 +42,4 @@ SharedString formatNumber(float x, int32_t decimals, bool applyDoseRound) {
     return SharedString(formatFixed(buffer, x, decimals));
 }
 
-SharedString formatAmount(float x, int32_t decimals, bool applyDoseRound) {
-    SharedString text = formatNumber(x, decimals, applyDoseRound);
-    for (int32_t d = decimals + 1; x > 0 && text.view() == "0" && d <= kMostAmountDecimals; ++d) {
-        text = formatNumber(x, d, applyDoseRound);
-    }
-    return text;
-}
-
 }  // namespace orvane

@@ -1,5 +1,6 @@
 // Writes numbers for pages: at most a given number of decimals, halves rounded up, no trailing
 // zeros, optionally after the dose bands. Each call returns its own string (no shared buffer).
+// How many decimals a dose's amount needs is printed_amount.h's.
 #pragma once
 
 #include <cstdint>
@@ -18,13 +19,5 @@ char* formatFixed(char* buffer, float x, int32_t decimals);
 
 // doseRound first when asked, then adds 0.0000001 (as a double, back to a float) and formats.
 SharedString formatNumber(float x, int32_t decimals, bool applyDoseRound);
-
-// The most decimals a positive amount is widened to before it would read "0".
-inline constexpr int32_t kMostAmountDecimals = 3;
-
-// formatNumber for a printed amount: a positive x whose form with `decimals` decimals would read
-// "0" (a small child's dose) is written with as many more decimals as it takes, up to
-// kMostAmountDecimals, so that it never reads as no dose. Any other x is formatNumber's.
-SharedString formatAmount(float x, int32_t decimals, bool applyDoseRound);
 
 }  // namespace orvane

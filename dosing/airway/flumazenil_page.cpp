@@ -19,7 +19,7 @@ constexpr float kMlPerMg = 10.0f;  // 0.1 mg/mL
 
 constexpr const char* kAfterDose =
     "<BR>May be repeated q1 minute up to 5 doses as needed.<BR><BR><B>Dosing:</B><BR>"
-    "0.01 - 0.03 mg/kg/dose.<BR><BR><B>Route:</B>  IM/IV<BR><BR><B>!Caution!</B><BR>"
+    "0.01 - 0.03 mg/kg/dose.<BR><BR><B>Route:</B> IM/IV<BR><BR><B>!Caution!</B><BR>"
     "Do not use in patients who chronically use benzodiazepines or those on TCA's as very "
     "difficult to control seizures may result.<BR><BR><B>Comments:</B><BR>"
     "The cumulative initial doses required for effect given during the first 5 minutes may be "

@@ -39,17 +39,17 @@ constexpr float kAtropineMlPerMg = 2.5f;
 
 constexpr const char* kImAfter =
     "Route: IM<BR><BR>Reversal Agent:<BR>None<BR><BR>Practice tip:<BR>Most practitioners use 4 "
-    "mg/kg in pediatric patients when administering ketamine IM.  Induces 10-20 minutes "
+    "mg/kg in pediatric patients when administering ketamine IM. Induces 10-20 minutes "
     "dissociative state.<BR>";
 constexpr const char* kIvAfter =
     "Route: IV<BR><BR>Reversal Agent:<BR>None<BR><BR>Practice tip:<BR>Many practitioners will "
-    "add additional 1 mg/kg doses as needed.  Induces 10-20 minutes dissociative state.<BR>";
+    "add additional 1 mg/kg doses as needed. Induces 10-20 minutes dissociative state.<BR>";
 
 template <std::size_t N>
 std::string doseRows(const DoseRow (&rows)[N], float weight) {
     std::string text = "<B>Calculated Dose:</B><BR>";
     for (const DoseRow& row : rows) {
-        text += row.label + p2(doseRound(row.mgPerKg * weight)) + "</B>  mg" + row.end;
+        text += row.label + p2(doseRound(row.mgPerKg * weight)) + "</B> mg" + row.end;
     }
     return text;
 }

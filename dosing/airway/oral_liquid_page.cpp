@@ -39,7 +39,7 @@ void appendOralLiquidPage(SharedString& out, float weight) {
     }
     page +=
         "<BR><BR>Dosing:<BR>Typically give 0.5-0.75 mg/kg and anticipate onset in 20-30 minutes "
-        "with duration of 20-30 minutes thereafter.  Maximum dose is 20 mg.<BR><BR>Route: "
+        "with duration of 20-30 minutes thereafter. Maximum dose is 20 mg.<BR><BR>Route: "
         "PO<BR><BR>Reversal Agent:<BR>Flumazenil (Romazicon)<BR>";
     out.append(page);
 }

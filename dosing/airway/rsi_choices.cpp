@@ -33,7 +33,7 @@ constexpr std::array kLists{
     RsiChoiceList{"Adjunct : ", "Select Adjunct :", kAdjuncts},
     RsiChoiceList{"Sedative   : ", "Select Sedative :", kSedatives},
     RsiChoiceList{"Narcotic   : ", "Select Narcotic :", kNarcotics},
-    RsiChoiceList{"Paralytic  : ", "Select Paralytic :", kParalytics},
+    RsiChoiceList{"Paralytic : ", "Select Paralytic :", kParalytics},
 };
 
 constexpr RsiDrug kAtropine{"<B>Atropine:</B><BR>", K::kAtropineRange, 0, "", 0, "", 0, "", 0, ""};

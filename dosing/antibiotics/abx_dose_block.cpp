@@ -7,17 +7,20 @@
 #include "dosing/antibiotics/abx_frequency_words.h"
 #include "dosing/builders/short_amounts.h"
 #include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr const char* kHeading = "<BR><STRONG>Calculated Dose:  </STRONG>";
+constexpr const char* kHeading = "<BR><STRONG>Calculated Dose: </STRONG>";
 constexpr const char* kUnitsWord = " U ";
 constexpr const char* kPenicillin = "penicillin";
 // Amounts have at most 3 decimals after the dose bands.
 constexpr int32_t kAmountDecimals = 3;
+// A stored figure (a dose per kg, a maximum) is written as the record gives it, not as an amount.
+constexpr int32_t kStoredDecimals = 3;
 
 // The dose for the weight, per single dose, with the maximum it is held to.
 struct LineAmounts {
@@ -81,12 +84,12 @@ std::optional<LineAmounts> lineAmounts(const AbxDoseEntry& entry, float weight) 
 }
 
 std::string amountText(float x) {
-    return formatAmount(x, kAmountDecimals, true).str();
+    return amountOrTooSmall(x, kAmountDecimals, true).str();
 }
 
 // A stored number (a dose per kg, a maximum) as it is, with at most 3 decimals.
 std::string storedText(float x) {
-    return p3(x);
+    return formatNumber(x, kStoredDecimals, false).str();
 }
 
 // The frequency words, with the dose per kg in brackets.
@@ -119,7 +122,7 @@ bool isPenicillin(std::string_view name) {
 
 std::string abxDoseLine(const AbxDoseEntry& entry, float weight) {
     const bool penicillin = isPenicillin(entry.name.view());
-    std::string line = "<BR><SC id=28><B>" + entry.name.str() + "&nbsp;</B>  ";
+    std::string line = "<BR><SC id=28><B>" + entry.name.str() + "&nbsp;</B> ";
     const std::optional<LineAmounts> amounts = lineAmounts(entry, weight);
     const bool sound = isSoundNumber(entry.low) && isSoundNumber(entry.high);
     bool capped = false;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
@@ -61,8 +61,10 @@ const char* doseUnit(const IvAbxRecord& drug) {
     return " mg/kg/dose";
 }
 
-float shownValue(float v) {
-    return roundWhole(kTwentieths * v) * kTwentieth;
+// The value an entry stands for: v to twentieths, or v itself where the twentieths read 0.
+float listedValue(float v) {
+    const float twentieths = roundWhole(kTwentieths * v) * kTwentieth;
+    return twentieths > 0.0f ? twentieths : v;
 }
 
 }  // namespace
@@ -75,13 +77,13 @@ std::vector<AbxChoiceEntry> steppedAbxDoses(float low, float high, float step, c
     }
     float v = low;
     while (static_cast<int32_t>(list.size()) < kMostAbxChoiceEntries) {
-        const float shown = shownValue(v);
-        const float perKg = low + static_cast<float>(list.size()) * step;
+        // The entry's text and the dose it stands for are the one value.
+        const float shown = listedValue(v);
         list.push_back(
-            {SharedString(formatAmount(shown, kListDecimals, false).str() + " " + unit), perKg});
+            {SharedString(amountOrTooSmall(shown, kListDecimals, false).str() + unit), shown});
         if (!(step > 0.0f)) break;
         const float next = shown + step;
-        if (next > high || !(shownValue(next) > shown)) break;
+        if (next > high || !(listedValue(next) > shown)) break;
         v = next;
     }
     return list;

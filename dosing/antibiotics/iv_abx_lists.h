@@ -22,12 +22,13 @@ struct AbxChoiceEntry {
 };
 
 // From the low dose by the step while the next value is not above the high dose. Each entry is
-// the value to twentieths (HE(20 v) × 0.05) written with at most 2 decimals, " ", and the unit:
+// the value to twentieths (HE(20 v) × 0.05; v itself where that reads 0), printed by the amount
+// rule with at most 2 decimals first, then the unit (which begins with its blank):
 // " U/kg/d" for penicillins, " mg/kg/d" for frequency codes that divide a daily total (below 10,
 // and 13), else " mg/kg/dose". The next value is the shown value + step. A step that is not above
 // 0 gives the first entry alone; the list also ends when a step no longer raises the shown value
-// and after kMostAbxChoiceEntries. A damaged record gives no list. Entry k stands for
-// low + (k − 1) × step.
+// and after kMostAbxChoiceEntries. A damaged record gives no list. Entry k doses the value it
+// shows (a low dose off the twentieths, 0.83, is listed and dosed as 0.85).
 std::vector<AbxChoiceEntry> ivDoseList(const IvAbxRecord& drug);
 
 // The stepped list itself, shared by the IV/IM and oral kinds: values that are no number, and a

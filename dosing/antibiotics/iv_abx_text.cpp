@@ -132,7 +132,7 @@ std::string ivAbxText(const IvAbxRecord& drug, const IvAbxChoice& choice, float 
                     ? "<BR>Sig: " + f1(doseRound(kLoadingPerKg * weightKg)) +
                           " mg (10 mg/kg) loading dose"
                     : std::string("<BR>Sig: 400 mg (10 mg/kg) loading dose");
-        text += "      then " + f1(perDose) + " mg/dose q24 hrs.";
+        text += ", then " + f1(perDose) + " mg/dose q24 hrs.";
     }
     if (std::isfinite(weightKg)) {
         const std::string warning = protocolWarning(drug.protocolCode, weightKg);

@@ -72,8 +72,13 @@ float dispensedVolume(float ml) {
     return whole > 0.0f ? whole : ml;
 }
 
+// "1 day", "5 days".
+std::string dayCount(int32_t days) {
+    return std::to_string(days) + (days == 1 ? " day" : " days");
+}
+
 std::string daysText(int32_t days) {
-    return std::to_string(days) + (days == 1 ? " day.<BR>" : " days.<BR>");
+    return dayCount(days) + ".<BR>";
 }
 
 std::string nystatinText(const PoAbxChoice& c) {
@@ -81,7 +86,7 @@ std::string nystatinText(const PoAbxChoice& c) {
     const std::string units = cheek ? " (200,000 U/dose).<BR>" : " (500,000 U/dose).<BR>";
     std::string text =
         cheek ? "<BR>Sig: 1 mL to each cheek QID x " : "<BR>Sig: 5 mL swish and swallow QID x ";
-    text += std::to_string(c.days) + (c.days == 1 ? " day" : " days") + units;
+    text += dayCount(c.days) + units;
     const int32_t perDay = cheek ? kNystatinCheekMlPerDay : kNystatinSwishMlPerDay;
     text += "M: " + f1(static_cast<float>(perDay * c.days)) + " mL.";
     return text;
@@ -123,7 +128,7 @@ std::string amountText(float ml, float mg, float dose, float cap, float concentr
     shownMl = ml;
     if (cap > 0.0f && std::fmax(mg, dose) >= cap) {
         shownMl = cap * kMlPerMeasure / concentration;
-        return p2(shownMl) + " mL (" + p1(cap) + " mg" + capMark + ") ";
+        return p2(shownMl) + " mL (" + p1(cap) + " mg " + capMark + ") ";
     }
     return p2(ml) + " mL (" + f1(mg) + " mg) ";
 }
@@ -190,14 +195,13 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                 text += "<BR>Sig: Loading dose of ";
                 if (azithro && loadMg >= kAzithroDailyCap) {
                     vl = kAzithroDailyCap * kMlPerMeasure / k;
-                    text += p2(vl) + " mL (500 mg[Max dose]) then ";
+                    text += p2(vl) + " mL (500 mg [Max dose]) then ";
                 } else {
                     text += p2(vl) + " mL (" + p1(loadMg) + " mg) then ";
                 }
                 text += amountText(f, mg, perDose, r->capPerDose, k, "[Max dose]", shownMl);
                 const int32_t days = r->days;
-                text += std::string(word) + " x " + std::to_string(days > 0 ? days - 1 : 0) +
-                        " days.<BR>";
+                text += std::string(word) + " x " + daysText(days > 0 ? days - 1 : 0);
                 if (days < 2) {
                     text += "Duration Selected Invalid.";
                 } else {

@@ -15,7 +15,7 @@ namespace orvane {
 
 namespace {
 
-constexpr ChoiceSection kDoseSection{"Select Dose:", "Dose:  ", TykoAbxModule::kDoseList};
+constexpr ChoiceSection kDoseSection{"Select Dose:", "Dose: ", TykoAbxModule::kDoseList};
 constexpr ChoiceSection kFrequencySection{
     "Select Frequency:", "Frequency:  ", TykoAbxModule::kFrequencyList};
 constexpr ChoiceSection kConcentrationSection{
@@ -89,7 +89,7 @@ const char* TykoAbxModule::buildPage(int32_t /*view*/) {
             appendDaysTable(builder, days_);
             complete = false;
         } else {
-            builder.appendHeading("Duration (days):  ", false);
+            builder.appendHeading("Duration (days): ", false);
             builder.appendLink(makeRequest(request_code::kSamePage, 0, kDurationList),
                                days_[static_cast<size_t>(chosenDays_ - 1)], true, false, true);
         }

@@ -4,6 +4,7 @@
 
 #include "dosing/builders/dose_caps.h"
 #include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
@@ -17,8 +18,9 @@ void appendAtropineBlock(SharedString& out, float weight) {
     if (dose < 0.1f) {
         block += "0.1 mg, IV/IO (Min Dose).<BR>[1 mL of 1 mg/10 mL soln]";
     } else if (dose < caps::kAtropinePremedicationMg) {
-        block += formatNumber(dose, 3, false).str() + " mg, IV/IO.<BR>[" +
-                 formatNumber(doseRound(10.0f * dose), 3, false).str() + " mL of 1 mg/10 mL soln].";
+        block += amountOrTooSmall(dose, 3, false).str() + " mg, IV/IO.<BR>[" +
+                 amountOrTooSmall(doseRound(10.0f * dose), 3, false).str() +
+                 " mL of 1 mg/10 mL soln].";
     } else {
         constexpr float kMost = caps::kAtropinePremedicationMg;
         block += formatNumber(kMost, 3, false).str() + " mg, IV/IO (Max dose).<BR>[" +

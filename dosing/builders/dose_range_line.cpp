@@ -3,7 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "foundation/number_format.h"
+#include "dosing/builders/short_amounts.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
@@ -11,7 +12,7 @@ namespace orvane {
 namespace {
 
 std::string f3(float x) {
-    return formatNumber(x, 3, false).str();
+    return amountOrTooSmall(x, 3, false).str();
 }
 
 // The unit texts around one dose. An infusion dose ("mg/kg/hr") is per kg already and gives
@@ -35,7 +36,7 @@ bool underMaximum(float dose, float maximum) {
 }  // namespace
 
 SharedString formatVolume(float volume) {
-    return formatNumber(volume, volume < 0.01f ? 3 : 2, false);
+    return amountOrTooSmall(volume, volume < 0.01f ? 3 : 2, false);
 }
 
 void appendDoseRangeLine(SharedString& out, const DoseRange& range) {
@@ -67,14 +68,14 @@ void appendDoseRangeLine(SharedString& out, const DoseRange& range) {
         return;
     }
 
-    line = lowText + "-" + highText + " " + units.perKg + " = " + f3(low) + "-";
+    line = rangeText(lowText, highText) + " " + units.perKg + " = ";
     float highAmount = high;
     if (underMaximum(high, maximum)) {
-        line += f3(high) + " " + units.amount + ".";
+        line += rangeText(f3(low), f3(high)) + " " + units.amount + ".";
     } else {
         highAmount = maximum;
-        line += f3(maximum) + " " + units.amount + ".<BR>[" + f3(maximum) + " " + units.amount +
-                " = Max dose]";
+        line += rangeText(f3(low), f3(maximum)) + " " + units.amount + ".<BR>[" + f3(maximum) +
+                " " + units.amount + " = Max dose]";
         if (withVolume) line += ".";
     }
     if (withVolume) {
@@ -82,8 +83,9 @@ void appendDoseRangeLine(SharedString& out, const DoseRange& range) {
         // agree (15 mg of 20 mg/mL is 0.75 mL, not a re-rounded 0.8 mL).
         const float lowVolume = low / range.concentration;
         const float highVolume = highAmount / range.concentration;
-        line += "<BR>[" + formatVolume(lowVolume).str();
-        if (highVolume != 0) line += " - " + formatVolume(highVolume).str();
+        const std::string lowMl = formatVolume(lowVolume).str();
+        line += "<BR>[" +
+                (highVolume != 0 ? rangeText(lowMl, formatVolume(highVolume).str(), " - ") : lowMl);
         line += " mL of " + f3(range.concentration) + " " + units.concentration + "/mL soln].";
     }
     out.append(line);
@@ -98,7 +100,7 @@ void setVolumeFirstDoseLine(SharedString& out, const DoseRange& range) {
     const bool highAtMaximum = lowAtMaximum || !underMaximum(high, maximum);
     const std::string lowText = range.lowText.str();
     const std::string highText = range.highText.str();
-    const std::string perKgRange = lowText + "-" + highText;
+    const std::string perKgRange = rangeText(lowText, highText);
     std::string line;
 
     if (range.concentration <= 0) {
@@ -106,10 +108,10 @@ void setVolumeFirstDoseLine(SharedString& out, const DoseRange& range) {
             line = f3(maximum) + " " + units.amount + " (Max Dose) [" + lowText + " " +
                    units.perKg + "].";
         } else if (highAtMaximum) {
-            line = f3(low) + "-" + f3(maximum) + " " + units.amount + " (Max Dose) [" + perKgRange +
-                   "  " + units.perKg + "].";
+            line = rangeText(f3(low), f3(maximum)) + " " + units.amount + " (Max Dose) [" +
+                   perKgRange + " " + units.perKg + "].";
         } else {
-            line = f3(low) + "-" + f3(high) + " " + units.amount + " [" + perKgRange + "  " +
+            line = rangeText(f3(low), f3(high)) + " " + units.amount + " [" + perKgRange + " " +
                    units.perKg + "].";
         }
         out = SharedString(line);
@@ -128,10 +130,10 @@ void setVolumeFirstDoseLine(SharedString& out, const DoseRange& range) {
     const float highAmount = highAtMaximum ? maximum : high;
     const float lowVolume = doseRound(low / concentration);
     const float highVolume = doseRound(highAmount / concentration);
-    line = f3(lowVolume);
-    if (highVolume != 0) line += " - " + f3(highVolume);
-    line += soln + "<BR>[" + perKgRange + " " + units.perKg + " = " + f3(low) + "-" +
-            f3(highAmount) + " " + units.amount + (highAtMaximum ? " (Max dose).]" : ".]");
+    line = highVolume != 0 ? rangeText(f3(lowVolume), f3(highVolume), " - ") : f3(lowVolume);
+    line += soln + "<BR>[" + perKgRange + " " + units.perKg + " = " +
+            rangeText(f3(low), f3(highAmount)) + " " + units.amount +
+            (highAtMaximum ? " (Max dose).]" : ".]");
     out = SharedString(line);
 }
 

@@ -9,6 +9,7 @@
 #include "dosing/builders/equipment_table.h"
 #include "dosing/builders/rule_of_six_tables.h"
 #include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 #include "rendering/template_tag.h"
 
@@ -25,13 +26,13 @@ bool printable(float x) {
     return std::isfinite(x) && std::fabs(x) < kLargestPrinted;
 }
 
-// Formats numbers for one tag and remembers whether any of them was out of range. A positive
-// amount never reads "0": it is widened up to 3 decimals (formatAmount).
+// Formats numbers for one tag and remembers whether any of them was out of range. Amounts are
+// printed by the amount rule (printedAmount): within 10% of the amount, or said to be too small.
 class Printer {
   public:
     std::string operator()(float x, int32_t decimals = 2) {
         if (!printable(x)) ok_ = false;
-        return formatAmount(x, decimals, false).str();
+        return amountOrTooSmall(x, decimals, false).str();
     }
     bool ok() const { return ok_; }
 

@@ -54,50 +54,50 @@ void appendEquipment(std::string& out, float w) {
     } else if (w < 5.0f) {
         joinLines(out,
                   {"ETT 3.0-3.5", "Laryngoscope: 0-1 Miller", "Stylet: 6 French",
-                   "ETT Depth Insertion: 10-10.5 cm", "LMA: 1  Max air in cuff=4 mL",
+                   "ETT Depth Insertion: 10-10.5 cm", "LMA: 1, Max air in cuff=4 mL",
                    "Suction Cath: 6-8 French", "IV Cath: 22-24", "Butterfly: 23-25",
                    "NG Tube: 5-8 French", "Urine Cath: 5-8 French", "Chest Tube: 10-12 French"});
     } else if (w < 7.5f) {
         joinLines(out,
                   {"ETT 3.0-3.5", "Laryngoscope: 1 Miller", "Stylet: 6 French",
-                   "ETT Depth Insertion: 10-10.5 cm", "LMA: 1.5  Max air in cuff=7 mL",
+                   "ETT Depth Insertion: 10-10.5 cm", "LMA: 1.5, Max air in cuff=7 mL",
                    "Suction Cath: 8 French", "IV Cath: 22-24", "Butterfly: 23-25",
                    "NG Tube: 5-8 French", "Urine Cath: 5-8 French", "Chest Tube: 10-12 French"});
     } else if (w < 11.5f) {
         joinLines(out,
                   {"ETT 3.5-4.0", "Laryngoscope: 1 Miller", "Stylet: 6 French",
-                   "ETT Depth Insertion: 10.5-12 cm", "LMA: 1.5  Max air in cuff=7 mL",
+                   "ETT Depth Insertion: 10.5-12 cm", "LMA: 1.5, Max air in cuff=7 mL",
                    "Suction Cath: 8-10 French", "IV Cath: 20-24", "Butterfly: 23-25",
                    "NG Tube: 8-10 French", "Urine Cath: 8-10 French", "Chest Tube: 16-20 French"});
     } else if (w < 14.5f) {
         joinLines(out, {"ETT 4.0-4.5", "Laryngoscope: 2 Miller", "Stylet: 6 French",
-                        "ETT Depth Insertion: 12-13.5 cm", "LMA: 2  Max air in cuff=10 mL",
+                        "ETT Depth Insertion: 12-13.5 cm", "LMA: 2, Max air in cuff=10 mL",
                         "Suction Cath: 10 French", "IV Cath: 18-22", "Butterfly: 21-23",
                         "NG Tube: 10 French", "Urine Cath: 10 French", "Chest Tube: 20-24 French"});
     } else if (w < 17.5f) {
         joinLines(
             out, {"ETT 4.5-5.0", "Laryngoscope: 2 Miller/Mac", "Stylet: 6 French",
-                  "ETT Depth Insertion: 14-15 cm", "LMA: 2  Max air in cuff=10 mL",
+                  "ETT Depth Insertion: 14-15 cm", "LMA: 2, Max air in cuff=10 mL",
                   "Suction Cath: 10 French", "IV Cath: 18-22", "Butterfly: 21-23",
                   "NG Tube: 10-12 French", "Urine Cath: 10-12 French", "Chest Tube: 20-24 French"});
     } else if (w < 24.0f) {
         joinLines(
             out, {"ETT 5.0-5.5", "Laryngoscope: 2 Miller/Mac", "Stylet: 14 French",
                   "ETT Depth Insertion: 15-16.5 cm",
-                  w < 20.0f ? "LMA: 2  Max air in cuff=10 mL" : "LMA: 2.5  Max air in cuff=14 mL",
+                  w < 20.0f ? "LMA: 2, Max air in cuff=10 mL" : "LMA: 2.5, Max air in cuff=14 mL",
                   "Suction Cath: 10 French", "IV Cath: 18-20", "Butterfly: 21-23",
                   "NG Tube: 12-14 French", "Urine Cath: 10-12 French", "Chest Tube: 24-32 French"});
     } else if (w < 32.0f) {
         joinLines(
             out, {"ETT 5.5-6.0 Cuffed", "Laryngoscope: 2-3 Miller/Mac", "Stylet: 14 French",
                   "ETT Depth Insertion: 17-18 cm",
-                  w < 30.0f ? "LMA: 2.5  Max air in cuff=14 mL" : "LMA: 3  Max air in cuff=20 mL",
+                  w < 30.0f ? "LMA: 2.5, Max air in cuff=14 mL" : "LMA: 3, Max air in cuff=20 mL",
                   "Suction Cath: 10 French", "IV Cath: 18-20", "Butterfly: 21-23",
                   "NG Tube: 14-18 French", "Urine Cath: 12-14 French", "Chest Tube: 28-32 French"});
     } else {
         joinLines(out,
                   {"ETT 6.0-7.0 Cuffed", "Laryngoscope: 3 Miller/Mac", "Stylet: 14 French",
-                   "ETT Depth Insertion: 18.5-19.5 cm", "LMA: 3  Max air in cuff=20 mL",
+                   "ETT Depth Insertion: 18.5-19.5 cm", "LMA: 3, Max air in cuff=20 mL",
                    "Suction Cath: 12 French", "IV Cath: 16-20", "Butterfly: 18-21",
                    "NG Tube: 18 French", "Urine Cath: 12-16 French", "Chest Tube: 32-40 French"});
     }
@@ -119,7 +119,7 @@ void appendEquipmentTable(SharedString& out, float weight) {
     table +=
         "<BR>Tidal Vol. 6-8 mL/kg= " + formatNumber(kTidalLowMlPerKg * ventilated, 1, true).str() +
         "-" + formatNumber(kTidalHighMlPerKg * ventilated, 1, true).str() + " mL<BR>";
-    table += "Most Pts: PEEP 3-5 cm H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: PEEP 10-15 cm H2O<BR>";
+    table += "Most Pts: PEEP 3-5 cm H2O<BR>Asthma: PEEP 0 cm H2O<BR>ARDS: PEEP 10-15 cm H2O<BR>";
     table += weight < 10.0f ? "Rate 20-30" : "Rate 16-20";
     if (weight >= 3.0f) {
         table +=

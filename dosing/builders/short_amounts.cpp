@@ -1,16 +1,23 @@
 #include "dosing/builders/short_amounts.h"
 
-#include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
 
+namespace {
+constexpr int kLongestShortForm = 3;
+}  // namespace
+
 std::string shortForm(float x, int decimals) {
-    return formatAmount(x, decimals, false).str();
+    return amountOrTooSmall(x, decimals, false).str();
 }
 
 std::string f1(float x) {
-    return formatAmount(doseRound(x), 1, true).str();
+    const float banded = doseRound(x);
+    // A positive amount the bands take to 0 is too small for the page, not a dose of 0.
+    if (x > 0.0f && !(banded > 0.0f)) return kTooSmallToGiveText;
+    return amountOrTooSmall(banded, 1, true).str();
 }
 
 std::string p1(float x) {
@@ -22,7 +29,12 @@ std::string p2(float x) {
 }
 
 std::string p3(float x) {
-    return shortForm(x, kMostAmountDecimals);
+    return shortForm(x, kLongestShortForm);
+}
+
+std::string rangeText(const std::string& low, const std::string& high, std::string_view dash) {
+    if (low == high) return low;
+    return low + std::string(dash) + high;
 }
 
 }  // namespace orvane

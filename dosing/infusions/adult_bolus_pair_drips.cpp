@@ -7,6 +7,7 @@
 #include "dosing/infusions/adult_drip_pages.h"
 #include "dosing/infusions/adult_drips_generators.h"
 #include "dosing/infusions/drip_steps.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane::infusion::adult {
@@ -87,7 +88,7 @@ void bolusPairPage(const DripInputs& in, DripSections& s) {
     infuse = kBolusDirections + (capped ? f1(a) : f1r(a)) + " mL (" + f1r(kBolusMcgPerMl * a) +
              (drip->repeatedBolus
                   ? " mcg) over 1 minute of 2 mg/mL solution to deliver 180 mcg/kg [Max 11.3 mL "
-                    "Bolus], this bolus is repeated in 10 minutes.  The continuous infusion is "
+                    "Bolus], this bolus is repeated in 10 minutes. The continuous infusion is "
                     "started immediately following the first bolus."
                   : " mcg) over 1 minute of 2 mg/mL solution to deliver 180 mcg/kg [Max 11.3 mL "
                     "Bolus].") +
@@ -99,10 +100,14 @@ void bolusPairPage(const DripInputs& in, DripSections& s) {
     } else if (v > drip->secondCap && !first) {
         v = drip->secondCap;
     }
-    // Rounded, the rate stays within the cap it states (3.75 mL/hr reads 3.7, not 3.8).
+    // Rounded, the rate stays within the cap it states (3.75 mL/hr reads 3.7, not 3.8). Tenths
+    // that would take a small child's rate more than the printing tolerance away (0.04 mL/hr
+    // would read 0) give way to the rate itself.
     const float cap = first ? drip->firstCap : drip->secondCap;
+    const float rounded =
+        drip->tenthsOfWhole ? roundedNotAbove(v, cap, tenthsOfWhole) : roundedNotAbove(v, cap);
     const std::string rate =
-        f1(drip->tenthsOfWhole ? roundedNotAbove(v, cap, tenthsOfWhole) : roundedNotAbove(v, cap));
+        f1(drip->tenthsOfWhole && !isWithinPrintTolerance(rounded, v) ? v : rounded);
     infuse += kDripDirections + rate + " mL/hr (" + f1r(k * v) + " mcg/hr) of " +
               in.concentrationText + kToDeliver + drip->dose +
               (first ? drip->firstCapText : drip->secondCapText);

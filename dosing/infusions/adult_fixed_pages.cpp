@@ -104,7 +104,7 @@ void fixedLoadPage(const DripInputs& in, DripSections& s) {
     s[kMix] = bolusMixing(in) + kDripMixingPhrase + in.record.dripMixing[0] + "<BR><BR>";
     s[kInfuse] = kBolusDirections +
                  std::string(
-                     "Infuse Bolus at 600 mL/hr x 10 minutes.  Bolus is 100 mL (150 "
+                     "Infuse Bolus at 600 mL/hr x 10 minutes. Bolus is 100 mL (150 "
                      "mg).<BR><BR>") +
                  kDripDirections +
                  "33 mL/hr (1 mg/min) x 6 hours then 17 mL/hr (0.5 mg/min) x 18 hours.<BR><BR>";
@@ -148,7 +148,7 @@ void weightBandPage(const DripInputs& in, DripSections& s) {
                  " over 5 seconds of 5 mg/mL solution.<BR><BR>" + heparinBlock(w) +
                  "Enoxaparin in place of Heparin:<BR>30 mg IVP then " +
                  f1r(std::min(w, kMostEnoxaparinMg)) +
-                 " mg subcut q12 hrs (Max 100 mg).  First subcutaneous dose at same time as "
+                 " mg subcut q12 hrs (Max 100 mg). First subcutaneous dose at same time as "
                  "intravenous dose.";
     finish(in, s);
 }

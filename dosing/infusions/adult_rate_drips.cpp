@@ -121,7 +121,7 @@ void perDayPage(const DripInputs& in, DripSections& s) {
     if (v < kPrimingBelowMlPerHour && k < kPrimingBelowConcentration) {
         s[kInfuse] +=
             "<BR><BR>The calculated infusion rate is <5 mL/hr and the concentration selected is "
-            "200 mcg/mL or less.  Manufacturer recommends priming the infusion line at rate of 5 "
+            "200 mcg/mL or less. Manufacturer recommends priming the infusion line at rate of 5 "
             "mL/hr x 15 minutes before starting infusion.";
     }
     finish(in, s);
@@ -148,7 +148,7 @@ void bolusAndDripPage(const DripInputs& in, DripSections& s) {
                  " mg) over 1 minute of " + in.concentrationText +
                  " solution to deliver 0.5 mg/kg (500 mcg/kg).<BR><BR>" +
                  adultDripLine(v, f1r(k * v), " mg/hr) of ", in) +
-                 "Consider increasing drip rate gradually by 25-50 mcg/kg/min every 5 minutes.  "
+                 "Consider increasing drip rate gradually by 25-50 mcg/kg/min every 5 minutes. "
                  "If no response noted, consider repeating bolus q5 min along with an increase in "
                  "rate.<BR><BR>";
     finishWithCommonRates(in, w, kPerMinute, s);
@@ -206,13 +206,13 @@ void loadingRatePage(const DripInputs& in, DripSections& s) {
     if (k == 8.0f) {
         infuse += "150 mL/hr for " + f1r(c) + " minutes (" + f1r(2.5f * c) +
                   " mL = " + f1r(20.0f * c) +
-                  " mg) of 8 mg/mL solution, to deliver 17 mg/kg.  In emergent cases may consider "
+                  " mg) of 8 mg/mL solution, to deliver 17 mg/kg. In emergent cases may consider "
                   "giving infusion at 375 mL/hr for " +
                   f1r(0.4f * c) + " minutes.";
     } else {
         infuse += "300 mL/hr for " + f1r(c) + " minutes (" + f1r(5.0f * c) +
                   " mL = " + f1r(20.0f * c) +
-                  " mg) of 4 mg/mL solution, to deliver 17 mg/kg.  In emergent cases may consider "
+                  " mg) of 4 mg/mL solution, to deliver 17 mg/kg. In emergent cases may consider "
                   "giving infusion at 750 mL/hr for " +
                   f1r(0.4f * c) + " minutes.";
     }

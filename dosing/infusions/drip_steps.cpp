@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane::infusion {
@@ -26,7 +27,8 @@ void commonRates(const DripInputs& inputs, Rate mlPerHour, AmountForm form, std:
 
 float wholeAmount(float x) {
     const float whole = roundWhole(x);
-    return whole == 0.0f && x > 0.0f ? doseRound(x) : whole;
+    // A small amount the whole number takes too far (1.5 to 2, 0.4 to 0) keeps its dose bands.
+    return x > 0.0f && !isWithinPrintTolerance(whole, x) ? doseRound(x) : whole;
 }
 
 std::string dripLine(const std::string& rate, const std::string& amount, const char* unitPhrase,

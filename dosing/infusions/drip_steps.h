@@ -23,8 +23,8 @@ using AmountForm = std::string (*)(float);
 // common rates, so that the row of the drip's own dose reads as the drip line does.
 using MlPerHour = float (*)(const DripInputs&, float rate);
 
-// A whole amount (roundWhole, halves to even); a positive amount that would round to 0 keeps its
-// dose-rounded value instead, so that it never reads as no amount.
+// A whole amount (roundWhole, halves to even); a positive amount whose whole number is more than
+// the printing tolerance away (0.4 to 0, 1.5 to 2) keeps its dose-rounded value instead.
 float wholeAmount(float x);
 
 // drip directions + rate + " mL/hr (" + amount + unitPhrase + [conc] + " solution, to deliver "

@@ -109,7 +109,7 @@ void bolusAndDripPage(const DripInputs& in, DripSections& s) {
                  " mg) over 1 minute of " + in.concentrationText +
                  " solution to deliver 0.25 mg/kg (250 mcg/kg).<BR><BR>" +
                  tykoDripLine(v, f3(k * v), " mg/hr) of ", in) +
-                 "Consider increasing drip rate gradually by 25-50 mcg/kg/min every 5 minutes.  "
+                 "Consider increasing drip rate gradually by 25-50 mcg/kg/min every 5 minutes. "
                  "If no response noted, consider repeating bolus q5 min along with an increase in "
                  "rate.<BR><BR>";
     finishWithCommonRates(in, in.weight, kPerMinute, s);

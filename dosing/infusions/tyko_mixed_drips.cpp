@@ -46,7 +46,7 @@ struct MixRate {
 constexpr MixRate kFirstMixRates[] = {{"0.05", 0.5f}, {"0.1", 1.0f}, {"0.15", 1.5f}, {"0.2", 2.0f}};
 
 std::string mixStep(const char* heading, float mg) {
-    return std::string(heading) + "<BR>" + f3(mg) + " mg in 100 mL of D5W, D10W or NS.  Remove " +
+    return std::string(heading) + "<BR>" + f3(mg) + " mg in 100 mL of D5W, D10W or NS. Remove " +
            f3r(2.0f * mg) +
            " mL from 100 mL bag and replace this amount with 500 mcg/mL (0.5 mg/mL) PGE1.";
 }
@@ -63,13 +63,13 @@ void weightScaledMixPage(const DripInputs& in, DripSections& s) {
     s[kMix] =
         "How to Mix Bolus Solution:<BR>Withdraw the recommended amount from 1 mL (1 mg (1000 "
         "mcg)/mL) vial.<BR><BR>How to Mix Drip Solution:<BR>Withdraw " +
-        f3(a) + " mL out of 100 mL D5W bag.  Inject " + f3(a) + " mL of 1 mg/mL solution (" +
-        f3(a) + " mg).";
+        f3(a) + " mL out of 100 mL D5W bag. Inject " + f3(a) + " mL of 1 mg/mL solution (" + f3(a) +
+        " mg).";
     const float v = doseRound(in.rate * w * kPerMinute / k);
     std::string& infuse = s[kInfuse];
     infuse = "Bolus prior to initiating drip:<BR>2 mcg/kg = " + f3r(2.0f * w) +
              " mcg.<BR>5 mcg/kg = " + f3r(5.0f * w) + " mcg.<BR>10 mcg/kg = " + f3r(10.0f * w) +
-             " mcg.<BR><BR>Most recommend 10 mcg/kg bolus.  Bolus to be over 5-10 minutes then "
+             " mcg.<BR><BR>Most recommend 10 mcg/kg bolus. Bolus to be over 5-10 minutes then "
              "start drip.<BR><BR>" +
              tykoDripLine(v, f3(wholeAmount(k * v)) + " " + in.record.amountUnit, "/hr) of ", in);
     setInfoAndCompatibility(in.record, s);

@@ -63,9 +63,7 @@ void appendCappedRange(SharedString& out, float weight, const CappedRange& range
     if (lo >= range.maximum) {
         appendAmount(out, range.maximum);
     } else {
-        appendAmount(out, lo);
-        out.append("-");
-        appendAmount(out, hi >= range.maximum ? range.maximum : hi);
+        out.append(rangeText(f1(lo), f1(hi >= range.maximum ? range.maximum : hi)));
         if (hi < range.maximum) {
             out.append(range.ending);
             return;

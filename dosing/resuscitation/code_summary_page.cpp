@@ -130,7 +130,7 @@ void appendEnergies(SharedString& out, float weight) {
     out.append(
         "<BR><BR>Recommendations:<BR>Initial shock 2 J/kg, subsequent shocks at 4 J/kg.<BR>"
         "<BR>Comments:<BR>Deliver one shock, then 5 cycles of CPR, assess rhythm, if needed "
-        "deliver second shock, epinephrine and start on amiodarone.  Seek underlying cause."
+        "deliver second shock, epinephrine and start on amiodarone. Seek underlying cause."
         "<BR><BR><B>[Tubes]</B>");
 }
 

@@ -32,7 +32,7 @@ constexpr const char* kComments =
 }  // namespace
 
 void appendDiazepamPage(SharedString& out, float weight) {
-    out.append("<B>Calc Result</B>  ");
+    out.append("<B>Calc Result</B> ");
     out.append(weight > kUmbilicalUpToKg ? "(IV/IO):<BR>" : "(IV/IO/UVC):<BR>");
     appendDoseRangeLine(out, DoseRange{.weight = weight,
                                        .low = kLowMgPerKg,

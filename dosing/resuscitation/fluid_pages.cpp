@@ -92,7 +92,7 @@ void appendDextrosePage(SharedString& out, float weight, const SharedString&) {
         out.append("Neonatal uses D10 or D12.5 unless has central line then D25 is okay.<BR><BR>");
     }
     appendSection(out, "Precaution:",
-                  "For children do not use D50, maximum concentration is D25.  Can use D50 for "
+                  "For children do not use D50, maximum concentration is D25. Can use D50 for "
                   "Adolescents.");
     appendSection(out, "Comments:",
                   "For hypoglycemia, remember that dextrose has only 4 Calories per gram -- "

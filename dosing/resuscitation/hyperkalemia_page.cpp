@@ -29,7 +29,7 @@ constexpr float kKayexalateMaxPoG = 30.0f;
 constexpr float kKayexalateMaxPrG = 50.0f;
 
 constexpr const char* kKayexalateMix =
-    "May mix in sorbitol or water.  Avoid sorbitol in younger children as may cause substantial "
+    "May mix in sorbitol or water. Avoid sorbitol in younger children as may cause substantial "
     "diarrhea.";
 
 void appendCalciumChloride(SharedString& out, float weight) {
@@ -51,7 +51,7 @@ void appendKayexalate(SharedString& out, float weight) {
     const float grams = doseRound(weight);
     if (grams < kKayexalateMaxPoG) {
         appendAmount(out, grams);
-        out.append(" grams<BR>Route: PO or PR<BR>Note: Max dose PO 30 grams, PR 50 grams.  ");
+        out.append(" grams<BR>Route: PO or PR<BR>Note: Max dose PO 30 grams, PR 50 grams. ");
         out.append(kKayexalateMix);
         return;
     }
@@ -65,7 +65,7 @@ void appendKayexalate(SharedString& out, float weight) {
     if (grams >= kKayexalateMaxPrG) {
         out.append("<BR>[50 grams = Max dose PR]<BR>Route: PO or PR<BR>Note: ");
     } else {
-        out.append("<BR>Route: PO or PR<BR>Note: Max dose PR 50 grams.  ");
+        out.append("<BR>Route: PO or PR<BR>Note: Max dose PR 50 grams. ");
     }
     out.append(kKayexalateMix);
 }

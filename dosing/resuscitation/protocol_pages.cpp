@@ -51,7 +51,7 @@ constexpr RangeBlock kHypoglycemiaDrugs[] = {
     {"<BR><BR><B>Octreotide (1-2 mcg/kg)</B><BR>Calc Result: ",
      {1.0f, 2.0f, 100.0f, " mcg", "mcg", " mcg"},
      "<BR>Route: IV/IO/SC<BR>Note: Used for hypoglycemia caused by ingestion of oral "
-     "hypoglycemics in the sulfonylurea family.  Should repeat q12 hours."},
+     "hypoglycemics in the sulfonylurea family. Should repeat q12 hours."},
 };
 
 constexpr RangeBlock kSeizureDrugs[] = {
@@ -113,7 +113,7 @@ void appendHypertensionPage(SharedString& out, float weight, const SharedString&
     out.append(
         "Carefully check the blood pressure yourself, once in each arm, manually before "
         "initiating any treatment.<BR><BR>Usually choose one agent initially. The usual choices "
-        "are Labetalol, Phentolamine, Nitroprusside or Hydralazine.  Dosing for Nitroprusside is "
+        "are Labetalol, Phentolamine, Nitroprusside or Hydralazine. Dosing for Nitroprusside is "
         "in the TykoDrips module.");
     appendRangeBlocks(out, weight, kHypertensionDrugs);
 }
@@ -134,7 +134,7 @@ void appendHypoglycemiaPage(SharedString& out, float weight, const SharedString&
 
 void appendSeizuresPage(SharedString& out, float weight, const SharedString&) {
     out.append(
-        "Choose either Lorazepam, Midazolam or Diazepam for initial treatment.  As time permits, "
+        "Choose either Lorazepam, Midazolam or Diazepam for initial treatment. As time permits, "
         "load with Phenobarbital or Phenytoin, if indicated.");
     appendRangeBlocks(out, weight, kSeizureDrugs);
 }

@@ -64,7 +64,7 @@ void appendLidocainePage(SharedString& out, float weight, const SharedString&) {
                   "Pulseless VT.");
     appendSection(out, "Dosing:",
                   "1-1.5 mg/kg bolus, may repeat q10-15 min to maximum cumulative dose of 3 "
-                  "mg/kg; if successful, initiate drip at 20-50 mcg/kg/min.  ETT dose 2-2.5 "
+                  "mg/kg; if successful, initiate drip at 20-50 mcg/kg/min. ETT dose 2-2.5 "
                   "mg/kg.");
     out.append(
         "Mixing Instructions: [8 mg/mL]<BR>Mix 2 grams of Lidocaine in 250 mL D5W or NS.<BR><BR>");

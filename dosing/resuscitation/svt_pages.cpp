@@ -34,11 +34,11 @@ void appendSvtPage(SharedString& out, float weight, const SharedString&) {
 void appendAdenosinePage(SharedString& out, float weight, const SharedString&) {
     out.append("Calc Result (0.1 mg/kg) IV/IO:<BR>");
     float ml = appendAdenosine(out, weight, kAdenosineInitial);
-    out.append("[");
+    out.append(" [");
     appendAmount2(out, ml);
     out.append(" mL of 3 mg/mL soln]<BR><BR>Calc Result (0.2 mg/kg) IV/IO:<BR>");
     ml = appendAdenosine(out, weight, kAdenosineSubsequent);
-    out.append("[");
+    out.append(" [");
     appendAmount2(out, ml);
     out.append(" mL of 3 mg/mL soln]<BR><BR>");
     appendSection(out, "Dosing:",
@@ -48,7 +48,7 @@ void appendAdenosinePage(SharedString& out, float weight, const SharedString&) {
     out.append("Concentration = 3 mg/mL<BR><BR>");
     appendSection(out, "Comments:",
                   "Make sure to give rapid IV push with immediate NS flush into proximal blood "
-                  "vessel.  For resistant cases consider Amiodarone.");
+                  "vessel. For resistant cases consider Amiodarone.");
     out.append("For unstable cases of SVT use synchronized cardioversion.");
 }
 

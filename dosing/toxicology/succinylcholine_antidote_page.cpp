@@ -17,7 +17,7 @@ constexpr float kMgPerMl = 20.0f;
 
 constexpr const char* kDosingText =
     "<BR><BR>Dosing:<BR>1-2 mg/kg/dose given IVP.<BR><BR>Route: IV/IO.<BR><BR>Precautions: Do "
-    "not redose in children.  Do not use in patients with crush injuries, significant burns, "
+    "not redose in children. Do not use in patients with crush injuries, significant burns, "
     "paraplegia or pre-existing hyperkalemia.";
 constexpr const char* kChildComment =
     "<BR><BR>Comments:<BR>When using succinylcholine in children, should premedicate with "

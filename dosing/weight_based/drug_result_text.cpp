@@ -32,8 +32,8 @@ constexpr const char* kDailyRoutes[] = {
 constexpr const char* kRectalRoute = "Route: PR<BR><BR>";
 
 constexpr const char* kDiazepamWarning =
-    "<BR><BR>WARNING: Program calculated >5 mg for Valium dose.  If the child is less than 5 "
-    "years of age, 5 mg should be used.  Use calculated dose if child is 5 years or older.";
+    "<BR><BR>WARNING: Program calculated >5 mg for Valium dose. If the child is less than 5 "
+    "years of age, 5 mg should be used. Use calculated dose if child is 5 years or older.";
 
 constexpr const char* kNbsp = "&nbsp;";
 

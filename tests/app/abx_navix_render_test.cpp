@@ -63,7 +63,7 @@ TEST(AbxNavixRenderTest, DosesAtThirteenPointThreeKilograms) {
     const RenderRun strep = render("1:2 --child-weight 13.3kg --weight child");
     ASSERT_EQ(strep.status, 0) << strep.err;
     EXPECT_TRUE(contains(strep.out,
-                         "Benzathine penicillin G&nbsp;</B> &nbsp;&nbsp;333000-665000 "
+                         "Benzathine penicillin G&nbsp;</B> &nbsp;333000-665000 "
                          "U &nbsp;IM q24h (25000-50000 U /kg/dose given q24h)"))
         << strep.out;
 }

@@ -35,7 +35,7 @@ TEST(AirwayRenderTest, ParalyticsListAndSuccinylcholineDosing) {
     // The smallest child: 0.5 mg in 0.025 mL, written 0.03 rather than 0.
     const RenderRun small = render("37:7 --child-weight 0.5kg --weight child --send 50:1:0");
     ASSERT_EQ(small.status, 0) << small.err;
-    EXPECT_TRUE(contains(small.out, "1 mg/kg = 0.5 mg.<BR>[0.03 mL")) << small.out;
+    EXPECT_TRUE(contains(small.out, "1 mg/kg = 0.5 mg.<BR>[0.025 mL")) << small.out;
     expectNoBrokenNumbers(small.out);
 }
 
@@ -73,13 +73,14 @@ RenderRun plan(const std::string& weight, int adjunct, int sedative, int narcoti
 }
 
 TEST(AirwayRenderTest, RsiNavixPlanForAChild) {
-    // 13.3 kg, child weight: atropine 0.133 → 0.13 and 0.266 → 0.27 mg (one decimal each) in
-    // 1.3-2.7 mL; ketamine 13.3 → 13.5 and 53.2 → 53 mg; fentanyl likewise in mcg, in 0.27 and
-    // 1.06 mL of 50 mcg/mL; succinylcholine 13.5 mg in 0.665 → 0.7 mL; the yellow band.
+    // 13.3 kg, child weight: atropine 0.133 → 0.13 and 0.266 → 0.27 mg (one decimal would read
+    // 0.1 and 0.3, 25% and 13% off: two) in 1.3-2.7 mL; ketamine 13.3 → 13.5 and 53.2 → 53 mg;
+    // fentanyl likewise in mcg, in 0.27 and 1.06 mL of 50 mcg/mL; succinylcholine 13.5 mg in 0.665
+    // → 0.7 mL; the yellow band.
     const RenderRun run = plan("13.3kg", 2, 3, 2, 8);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(contains(run.out,
-                         "<B>Atropine:</B><BR>0.01-0.02 mg/kg = 0.1-0.3 mg.<BR>[1.3 - "
+                         "<B>Atropine:</B><BR>0.01-0.02 mg/kg = 0.13-0.27 mg.<BR>[1.3 - "
                          "2.7 mL of 1 mg/10 mL soln]."))
         << run.out;
     EXPECT_TRUE(contains(run.out, "<B>Ketamine:</B><BR>1-4 mg/kg = 13.5-53 mg.")) << run.out;

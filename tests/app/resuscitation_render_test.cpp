@@ -32,7 +32,7 @@ TEST(ResuscitationRenderTest, PageChecksCatchBrokenAmounts) {
                             "0 - 2 mg", "= 0 Units"}) {
         EXPECT_TRUE(showsZeroAmount(bad)) << bad;
     }
-    for (const char* good : {"= 0.04 mg", "10 mg", "0-1 Miller", "PEEP 0 cm H20",
+    for (const char* good : {"= 0.04 mg", "10 mg", "0-1 Miller", "PEEP 0 cm H2O",
                              "[0.1 mg =", "20 mg.", "1.0-1.5 mg/kg = 10-15 mg"}) {
         EXPECT_FALSE(showsZeroAmount(good)) << good;
     }

@@ -68,10 +68,10 @@ TEST(RsiDoseTextTest, AtropineRangeByWeight) {
         // 7 kg: 0.07 mg is under the minimum but 0.14 mg is not (printed to one decimal); the
         // minimum is recalled under 10 kg; 1 mL to 1.4 mL.
         {7.0f,
-         "0.01-0.02 mg/kg = 0.1 mg -0.1 mg.<BR>[0.1 mg = Min Dose]<BR>[1 - 1.4 mL of 1 mg/10 mL "
+         "0.01-0.02 mg/kg = 0.1 mg -0.14 mg.<BR>[0.1 mg = Min Dose]<BR>[1 - 1.4 mL of 1 mg/10 mL "
          "soln]."},
         // 12 kg: 0.12-0.24 mg, one decimal each, in 1.2-2.4 mL; no minimum note from 10 kg.
-        {12.0f, "0.01-0.02 mg/kg = 0.1-0.2 mg.<BR>[1.2 - 2.4 mL of 1 mg/10 mL soln]."},
+        {12.0f, "0.01-0.02 mg/kg = 0.12-0.24 mg.<BR>[1.2 - 2.4 mL of 1 mg/10 mL soln]."},
         // The premedication maximum is 0.4 mg, as for every atropine given with the intubation
         // drugs. 20 kg: 0.2-0.4 mg, the high end at the maximum; 2-4 mL.
         {20.0f,

@@ -109,7 +109,7 @@ TEST(RsiNavixModuleTest, ChoicesShowTheirNamesAndClearByTheirLink) {
               chosenText("Adjunct : ", 1, "Atropine") +
                   chosenText("Sedative &nbsp; : ", 2, "Thiopental (Pentothal)") +
                   chosenText("Narcotic &nbsp; : ", 3, "No Narcotic") +
-                  chosenText("Paralytic &nbsp;: ", 4, "Succinylcholine"));
+                  chosenText("Paralytic : ", 4, "Succinylcholine"));
     // The chosen name's link clears the choice and brings the list back.
     module.handleRequest(choose(1, 0));
     EXPECT_EQ(pageText(module.buildPage(0)).rfind(listText("Select Adjunct :", 1, kAdjuncts), 0),

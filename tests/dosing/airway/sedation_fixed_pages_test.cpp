@@ -46,9 +46,9 @@ TEST(SedationFixedPagesTest, FlumazenilDoseLine) {
         {19.0f, "0.19-0.2 mg/dose (1.9-2 mL) [Max Dose]"},
         // × 30: 0.3 and 0.9 mg both become 0.2 mg: no low end is printed.
         {30.0f, "0.2 mg/dose (2 mL) [Max Dose]"},
-        // × 0.5: 0.005 mg written with two decimals is 0.01 (0.015 mg: 0.02); the volumes
-        // 0.05 and 0.15 mL with one decimal are 0.1 and 0.2.
-        {0.5f, "0.01-0.02 mg/dose (0.1-0.2 mL)"},
+        // × 0.5: 0.005 mg with two decimals would read 0.01, twice the dose (0.015 mg: 0.02,
+        // 33% over), and the volumes 0.1 and 0.2 mL: each gets the decimals it needs.
+        {0.5f, "0.005-0.015 mg/dose (0.05-0.15 mL)"},
     };
     for (const LineCase& c : cases) {
         EXPECT_EQ(between(page(appendFlumazenilPage, c.weight), "<B>Calculated Dose:</B><BR>",
@@ -62,7 +62,7 @@ TEST(SedationFixedPagesTest, FlumazenilTextsAroundTheDose) {
     const std::string text = page(appendFlumazenilPage, 30.0f);
     EXPECT_EQ(text.rfind("Conc: 0.1 mg/mL<BR><BR><B>Calculated Dose:</B><BR>", 0), 0u);
     EXPECT_NE(text.find("<BR>May be repeated q1 minute up to 5 doses as needed.<BR><BR><B>Dosing:"
-                        "</B><BR>0.01 - 0.03 mg/kg/dose.<BR><BR><B>Route:</B>  IM/IV<BR><BR>"),
+                        "</B><BR>0.01 - 0.03 mg/kg/dose.<BR><BR><B>Route:</B> IM/IV<BR><BR>"),
               std::string::npos);
     EXPECT_NE(text.find("repeated dosing may be needed.<BR>"), std::string::npos);
 }
@@ -71,13 +71,13 @@ TEST(SedationFixedPagesTest, KetamineImAtTenKilograms) {
     // 2, 3, 4 mg/kg × 10 = 20, 30, 40 mg. Atropine 0.02 × 10 = 0.2 mg, between the 0.1 minimum
     // and the 0.4 maximum: 0.2 × 2.5 = 0.5 mL of 0.4 mg/mL.
     EXPECT_EQ(page(appendKetamineImPage, 10.0f),
-              "<B>Calculated Dose:</B><BR>2 mg/kg = <B>20</B>  mg<BR>3 mg/kg = <B>30</B>  mg<BR>"
-              "4 mg/kg = <B>40</B>  mg<BR><BR><B>Dosing:</B><BR>2-4 mg/kg<BR><BR>Atropine to "
+              "<B>Calculated Dose:</B><BR>2 mg/kg = <B>20</B> mg<BR>3 mg/kg = <B>30</B> mg<BR>"
+              "4 mg/kg = <B>40</B> mg<BR><BR><B>Dosing:</B><BR>2-4 mg/kg<BR><BR>Atropine to "
               "blunt bradycardia/secretions recommended:<BR>0.02 mg/kg = 0.2 mg, IV/IO. (may be "
               "placed in same syringe with ketamine)<BR>[0.5 mL of 0.4 mg/mL soln of atropine; use "
               "this concentration of atropine for IM instead of the 1mg/10mL soln].<BR><BR>Route: "
               "IM<BR><BR>Reversal Agent:<BR>None<BR><BR>Practice tip:<BR>Most practitioners use 4 "
-              "mg/kg in pediatric patients when administering ketamine IM.  Induces 10-20 minutes "
+              "mg/kg in pediatric patients when administering ketamine IM. Induces 10-20 minutes "
               "dissociative state.<BR>");
 }
 
@@ -105,7 +105,7 @@ TEST(SedationFixedPagesTest, KetamineImAtropineBands) {
     // From 50 kg no atropine advice: 100, 150, 200 mg.
     const std::string adult = page(appendKetamineImPage, 50.0f);
     EXPECT_EQ(adult.find("Atropine"), std::string::npos);
-    EXPECT_NE(adult.find("4 mg/kg = <B>200</B>  mg<BR><BR><B>Dosing:</B><BR>2-4 mg/kg<BR><BR>"
+    EXPECT_NE(adult.find("4 mg/kg = <B>200</B> mg<BR><BR><B>Dosing:</B><BR>2-4 mg/kg<BR><BR>"
                          "Route: IM"),
               std::string::npos);
 }
@@ -113,20 +113,20 @@ TEST(SedationFixedPagesTest, KetamineImAtropineBands) {
 TEST(SedationFixedPagesTest, KetamineIv) {
     // 1, 1.5, 2 mg/kg × 10 = 10, 15, 20 mg; the atropine block: 0.2 mg in 2 mL of 1 mg/10 mL.
     EXPECT_EQ(page(appendKetamineIvPage, 10.0f),
-              "<B>Calculated Dose:</B><BR>1 mg/kg = <B>10</B>  mg<BR>1.5 mg/kg = <B>15</B>  mg<BR>"
-              "2 mg/kg = <B>20</B>  mg<BR><BR><B>Dosing:</B><BR>1-2 mg/kg<BR><BR>Atropine to blunt "
+              "<B>Calculated Dose:</B><BR>1 mg/kg = <B>10</B> mg<BR>1.5 mg/kg = <B>15</B> mg<BR>"
+              "2 mg/kg = <B>20</B> mg<BR><BR><B>Dosing:</B><BR>1-2 mg/kg<BR><BR>Atropine to blunt "
               "bradycardia/secretions recommended:<BR>0.02 mg/kg = 0.2 mg, IV/IO.<BR>[2 mL of 1 "
               "mg/10 mL soln].<BR><BR>Route: IV<BR><BR>Reversal Agent:<BR>None<BR><BR>Practice "
-              "tip:<BR>Many practitioners will add additional 1 mg/kg doses as needed.  Induces "
+              "tip:<BR>Many practitioners will add additional 1 mg/kg doses as needed. Induces "
               "10-20 minutes dissociative state.<BR>");
     // 13.3 kg: 13.3 → 13.5 (halves), 19.95 → 20, 26.6 → 26.5.
     EXPECT_NE(page(appendKetamineIvPage, 13.3f)
-                  .find("1 mg/kg = <B>13.5</B>  mg<BR>1.5 mg/kg = <B>20</B>  mg<BR>2 mg/kg = "
-                        "<B>26.5</B>  mg<BR>"),
+                  .find("1 mg/kg = <B>13.5</B> mg<BR>1.5 mg/kg = <B>20</B> mg<BR>2 mg/kg = "
+                        "<B>26.5</B> mg<BR>"),
               std::string::npos);
     // 60 kg: 60, 90, 120 mg and no atropine.
     const std::string adult = page(appendKetamineIvPage, 60.0f);
-    EXPECT_NE(adult.find("<B>60</B>  mg<BR>1.5 mg/kg = <B>90</B>  mg<BR>2 mg/kg = <B>120</B>"),
+    EXPECT_NE(adult.find("<B>60</B> mg<BR>1.5 mg/kg = <B>90</B> mg<BR>2 mg/kg = <B>120</B>"),
               std::string::npos);
     EXPECT_EQ(adult.find("Atropine"), std::string::npos);
 }

@@ -43,10 +43,11 @@ TEST(SuccinylcholinePageTest, DosesByWeight) {
         {12.3f, "12.5", "0.6", "24.5", "1.2"},
         // 50 kg: 50 mg in 2.5 mL; 100 mg in 5 mL.
         {50.0f, "50", "2.5", "100", "5"},
-        // 1 kg: 0.05 mL keeps its one-decimal form (0.1); 2 mg in 0.1 mL.
-        {1.0f, "1", "0.1", "2", "0.1"},
-        // 0.5 kg: 0.025 mL would read 0 with one decimal, so it is written with two: 0.03.
-        {0.5f, "0.5", "0.03", "1", "0.1"},
+        // 1 kg: 1 mg in 0.05 mL (one decimal, 0.1, would be twice it); 2 mg in 0.1 mL.
+        {1.0f, "1", "0.05", "2", "0.1"},
+        // 0.5 kg: 0.025 mL reads 0 with one decimal and 0.03 (20% over) with two: three; 1 mg in
+        // 0.05 mL.
+        {0.5f, "0.5", "0.025", "1", "0.05"},
     };
     for (const DoseCase& c : cases) {
         EXPECT_EQ(page(c.weight, kDosesOnly),

@@ -52,15 +52,15 @@ TEST(AbxDoseBlockTest, PerDayAndPerDoseLines) {
         // 30 × 40 / 3 = 400; 50 × 40 / 3 = 666.7, in fives 665; the cap 1500 / 3 = 500 is
         // reached by the high end.
         {"Amoxicillin", 30, 50, 1, 3, 1, 1500, 40,
-         "<BR><SC id=28><B>Amoxicillin&nbsp;</B>  &nbsp;400-500&nbsp;mg PO tid (30-50 mg/kg/d "
+         "<BR><SC id=28><B>Amoxicillin&nbsp;</B> &nbsp;400-500&nbsp;mg PO tid (30-50 mg/kg/d "
          "div tid)  [max 1500 mg/day]<BR>"},
         // 20 × 40 = 800 per dose reaches the 500 maximum: the maximum alone.
         {"Cefazolin", 20, 0, 0, 3, 2, 500, 40,
-         "<BR><SC id=28><B>Cefazolin&nbsp;</B>  &nbsp;500&nbsp;mg/dose IV q8h (20 mg/kg/dose div "
+         "<BR><SC id=28><B>Cefazolin&nbsp;</B> &nbsp;500&nbsp;mg/dose IV q8h (20 mg/kg/dose div "
          "q8h)  [max 500 mg/dose]<BR>"},
         // 2.5 × 13.3 = 33.25: halves between 10 and 40, 66.5 to the even 66, so 33.
         {"Gentamicin", 2.5f, 0, 0, 3, 4, 0, 13.3f,
-         "<BR><SC id=28><B>Gentamicin&nbsp;</B>  &nbsp;33&nbsp;mg/dose IV/IM q8h (2.5 mg/kg/dose "
+         "<BR><SC id=28><B>Gentamicin&nbsp;</B> &nbsp;33&nbsp;mg/dose IV/IM q8h (2.5 mg/kg/dose "
          "div q8h) <BR>"},
         // A maximum whose nearest printed step is above it takes the step below: 1750 / 2 = 875,
         // printed to tens as 880 (x 2 = 1760 a day), so 870; 45 × 70 / 2 = 1575 reaches it.
@@ -73,30 +73,30 @@ TEST(AbxDoseBlockTest, PerDayAndPerDoseLines) {
          "q8h)  [max 8000 mg/day]<BR>"},
         // 150 × 70 / 4 = 2625 and 200 × 70 / 4 = 3500, capped at 12000 / 4 = 3000.
         {"Ampicillin", 150, 200, 1, 4, 2, 12000, 70,
-         "<BR><SC id=28><B>Ampicillin&nbsp;</B>  &nbsp;2625-3000&nbsp;mg IV q6h (150-200 mg/kg/d "
+         "<BR><SC id=28><B>Ampicillin&nbsp;</B> &nbsp;2625-3000&nbsp;mg IV q6h (150-200 mg/kg/d "
          "div q6h)  [max 12000 mg/day]<BR>"},
         // Once a day: 50 × 20 = 1000, given q24h.
         {"Ceftriaxone", 50, 0, 1, 1, 4, 0, 20,
-         "<BR><SC id=28><B>Ceftriaxone&nbsp;</B>  &nbsp;1000&nbsp;mg IV/IM q24h (50 mg/kg/d given "
+         "<BR><SC id=28><B>Ceftriaxone&nbsp;</B> &nbsp;1000&nbsp;mg IV/IM q24h (50 mg/kg/d given "
          "q24h) <BR>"},
         // 80 × 10 / 5 = 160, five times a day by mouth.
         {"Acyclovir", 80, 0, 1, 5, 1, 0, 10,
-         "<BR><SC id=28><B>Acyclovir&nbsp;</B>  &nbsp;160&nbsp;mg PO 5x/day (80 mg/kg/d div "
+         "<BR><SC id=28><B>Acyclovir&nbsp;</B> &nbsp;160&nbsp;mg PO 5x/day (80 mg/kg/d div "
          "5x/day) <BR>"},
         // A count of 0 is read as twice a day for a per-dose entry: 20 × 10 = 200.
         {"Cephalexin", 20, 0, 0, 0, 6, 0, 10,
-         "<BR><SC id=28><B>Cephalexin&nbsp;</B>  &nbsp;200&nbsp;mg/dose IV/PO q12h (20 mg/kg/dose "
+         "<BR><SC id=28><B>Cephalexin&nbsp;</B> &nbsp;200&nbsp;mg/dose IV/PO q12h (20 mg/kg/dose "
          "div q12h) <BR>"},
         // 0.1 mg/kg per day in six doses at 3 kg: 0.05, kept in hundredths.
         {"Tiny", 0.1f, 0, 1, 6, 5, 0, 3,
-         "<BR><SC id=28><B>Tiny&nbsp;</B>  &nbsp;0.05&nbsp;mg IV/IM/PO q4h (0.1 mg/kg/d div q4h) "
+         "<BR><SC id=28><B>Tiny&nbsp;</B> &nbsp;0.05&nbsp;mg IV/IM/PO q4h (0.1 mg/kg/d div q4h) "
          "<BR>"},
     });
 }
 
 TEST(AbxDoseBlockTest, CapAtBelowAndAboveTheMaximum) {
     constexpr const char* kFreq = " IV q6h (10-20 mg/kg/dose div q6h)";
-    const std::string start = "<BR><SC id=28><B>Drug&nbsp;</B>  &nbsp;";
+    const std::string start = "<BR><SC id=28><B>Drug&nbsp;</B> &nbsp;";
     struct Case {
         float weight;
         std::string expected;
@@ -136,7 +136,7 @@ TEST(AbxDoseBlockTest, BandEdges) {
     for (const Case& c : kCases) {
         const std::string line = abxDoseLine(entryOf({"X", c.perKg, 0, 0, 2, 2, 0, 1, ""}), 1);
         const std::string expected =
-            std::string("</B>  &nbsp;") + c.amount + "&nbsp;mg/dose IV q12h (";
+            std::string("</B> &nbsp;") + c.amount + "&nbsp;mg/dose IV q12h (";
         EXPECT_NE(line.find(expected), std::string::npos) << c.perKg << ": " << line;
     }
 }
@@ -145,15 +145,15 @@ TEST(AbxDoseBlockTest, PenicillinUnitsWhateverTheLetterCase) {
     expectLines({
         // 100000 × 10 / 4 = 250000 units.
         {"Penicillin G", 100000, 0, 1, 4, 2, 0, 10,
-         "<BR><SC id=28><B>Penicillin G&nbsp;</B>  &nbsp;250000 U  IV q6h (100000 U /kg/d div "
+         "<BR><SC id=28><B>Penicillin G&nbsp;</B> &nbsp;250000 U  IV q6h (100000 U /kg/d div "
          "q6h) <BR>"},
         // Lower case: units in the amount, the per-kg words and the maximum alike.
         // 50000 × 30 = 1500000 reaches the 1200000 maximum.
         {"Benzathine penicillin", 50000, 0, 0, 1, 3, 1200000, 30,
-         "<BR><SC id=28><B>Benzathine penicillin&nbsp;</B>  &nbsp;1200000 U  IM q24h (50000 U "
+         "<BR><SC id=28><B>Benzathine penicillin&nbsp;</B> &nbsp;1200000 U  IM q24h (50000 U "
          "/kg/dose given q24h)  [max 1200000 U ]<BR>"},
         {"PENICILLIN V", 25000, 50000, 1, 4, 1, 0, 8,
-         "<BR><SC id=28><B>PENICILLIN V&nbsp;</B>  &nbsp;50000-100000 U  PO qid (25000-50000 U "
+         "<BR><SC id=28><B>PENICILLIN V&nbsp;</B> &nbsp;50000-100000 U  PO qid (25000-50000 U "
          "/kg/d div qid) <BR>"},
     });
     struct Case {
@@ -173,51 +173,51 @@ TEST(AbxDoseBlockTest, DamagedEntriesGiveNoAmount) {
     expectLines({
         // A daily dose with no count to divide it by.
         {"ZeroCount", 30, 0, 1, 0, 1, 1000, 10,
-         "<BR><SC id=28><B>ZeroCount&nbsp;</B>   PO bid (30 mg/kg/d div bid) <BR>"},
+         "<BR><SC id=28><B>ZeroCount&nbsp;</B>  PO bid (30 mg/kg/d div bid) <BR>"},
         // A daily dose divided by a count its route names no frequency for.
-        {"Seven", 30, 0, 1, 7, 1, 0, 10, "<BR><SC id=28><B>Seven&nbsp;</B>   PO (30 mg/kg/d) <BR>"},
+        {"Seven", 30, 0, 1, 7, 1, 0, 10, "<BR><SC id=28><B>Seven&nbsp;</B>  PO (30 mg/kg/d) <BR>"},
         {"FiveIv", 30, 0, 1, 5, 2, 0, 10,
-         "<BR><SC id=28><B>FiveIv&nbsp;</B>   IV (30 mg/kg/d) <BR>"},
+         "<BR><SC id=28><B>FiveIv&nbsp;</B>  IV (30 mg/kg/d) <BR>"},
         // A per-dose amount does not depend on the count.
         {"SevenDoses", 10, 0, 0, 7, 1, 0, 10,
-         "<BR><SC id=28><B>SevenDoses&nbsp;</B>  &nbsp;100&nbsp;mg/dose PO (10 mg/kg/dose) <BR>"},
+         "<BR><SC id=28><B>SevenDoses&nbsp;</B> &nbsp;100&nbsp;mg/dose PO (10 mg/kg/dose) <BR>"},
         // Numbers that are not doses.
-        {"NaN", kNaN, 0, 0, 2, 2, 0, 10, "<BR><SC id=28><B>NaN&nbsp;</B>   IV<BR>"},
-        {"NegHigh", 10, -5, 0, 2, 2, 0, 10, "<BR><SC id=28><B>NegHigh&nbsp;</B>   IV<BR>"},
+        {"NaN", kNaN, 0, 0, 2, 2, 0, 10, "<BR><SC id=28><B>NaN&nbsp;</B>  IV<BR>"},
+        {"NegHigh", 10, -5, 0, 2, 2, 0, 10, "<BR><SC id=28><B>NegHigh&nbsp;</B>  IV<BR>"},
         {"InfMax", 10, 0, 0, 2, 2, kInf, 10,
-         "<BR><SC id=28><B>InfMax&nbsp;</B>   IV q12h (10 mg/kg/dose div q12h) <BR>"},
+         "<BR><SC id=28><B>InfMax&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
         {"ZeroLow", 0, 0, 0, 2, 2, 0, 10,
-         "<BR><SC id=28><B>ZeroLow&nbsp;</B>   IV q12h (0 mg/kg/dose div q12h) <BR>"},
+         "<BR><SC id=28><B>ZeroLow&nbsp;</B>  IV q12h (0 mg/kg/dose div q12h) <BR>"},
         {"Flag", 10, 0, 2, 2, 2, 0, 10,
-         "<BR><SC id=28><B>Flag&nbsp;</B>   IV q12h (10 mg/kg/dose div q12h) <BR>"},
+         "<BR><SC id=28><B>Flag&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
         // No weight, or one that is not a number.
         {"NoWeight", 10, 0, 0, 2, 2, 0, 0,
-         "<BR><SC id=28><B>NoWeight&nbsp;</B>   IV q12h (10 mg/kg/dose div q12h) <BR>"},
+         "<BR><SC id=28><B>NoWeight&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
         {"NaNWeight", 10, 0, 0, 2, 2, 0, kNaN,
-         "<BR><SC id=28><B>NaNWeight&nbsp;</B>   IV q12h (10 mg/kg/dose div q12h) <BR>"},
+         "<BR><SC id=28><B>NaNWeight&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
         // Too small to print even in thousandths.
         {"Trace", 0.0004f, 0, 0, 2, 2, 0, 1,
-         "<BR><SC id=28><B>Trace&nbsp;</B>   IV q12h (0 mg/kg/dose div q12h) <BR>"},
+         "<BR><SC id=28><B>Trace&nbsp;</B>  IV q12h (0 mg/kg/dose div q12h) <BR>"},
         // Amounts past what a number can show: 1e9 × 10 per dose.
         {"Huge", 1e9f, 0, 0, 2, 2, 0, 10,
-         "<BR><SC id=28><B>Huge&nbsp;</B>   IV q12h (1000000000 mg/kg/dose div q12h) <BR>"},
+         "<BR><SC id=28><B>Huge&nbsp;</B>  IV q12h (1000000000 mg/kg/dose div q12h) <BR>"},
         // A route outside the table: no route word, the words of the other routes.
         {"Route9", 10, 0, 0, 3, 9, 0, 10,
-         "<BR><SC id=28><B>Route9&nbsp;</B>  &nbsp;100&nbsp;mg/dose q8h (10 mg/kg/dose div q8h) "
+         "<BR><SC id=28><B>Route9&nbsp;</B> &nbsp;100&nbsp;mg/dose q8h (10 mg/kg/dose div q8h) "
          "<BR>"},
     });
 }
 
 TEST(AbxDoseBlockTest, BlockHasTheHeadingAndEveryLine) {
     std::vector<AbxDoseEntry> entries;
-    EXPECT_EQ(abxDoseBlock(entries, 10), "<BR><STRONG>Calculated Dose:  </STRONG>");
+    EXPECT_EQ(abxDoseBlock(entries, 10), "<BR><STRONG>Calculated Dose: </STRONG>");
     entries.push_back(entryOf({"A", 10, 0, 0, 2, 2, 0, 10, ""}));
     entries.push_back(entryOf({"B", 20, 0, 0, 2, 2, 0, 10, ""}));
     EXPECT_EQ(abxDoseBlock(entries, 10),
-              "<BR><STRONG>Calculated Dose:  </STRONG>"
-              "<BR><SC id=28><B>A&nbsp;</B>  &nbsp;100&nbsp;mg/dose IV q12h (10 mg/kg/dose div "
+              "<BR><STRONG>Calculated Dose: </STRONG>"
+              "<BR><SC id=28><B>A&nbsp;</B> &nbsp;100&nbsp;mg/dose IV q12h (10 mg/kg/dose div "
               "q12h) <BR>"
-              "<BR><SC id=28><B>B&nbsp;</B>  &nbsp;200&nbsp;mg/dose IV q12h (20 mg/kg/dose div "
+              "<BR><SC id=28><B>B&nbsp;</B> &nbsp;200&nbsp;mg/dose IV q12h (20 mg/kg/dose div "
               "q12h) <BR>");
 }
 

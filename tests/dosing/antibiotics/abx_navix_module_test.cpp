@@ -52,8 +52,8 @@ TEST(AbxNavixModuleTest, CategoryPageWithTheDoseBlock) {
     // 30 × 40 / 3 = 400 up to 1500 / 3 = 500 (the high end, 665 in fives, is capped).
     const std::string page = pageText(module.buildPage(0));
     EXPECT_EQ(page,
-              "Pneumonia text<BR><BR><STRONG>Calculated Dose: &nbsp;</STRONG><BR>&nbsp;&#149;"
-              "&nbsp;<B>Amoxicillin&nbsp;</B> &nbsp;&nbsp;400-500&nbsp;mg PO tid (30-50 mg/kg/d "
+              "Pneumonia text<BR><BR><STRONG>Calculated Dose: </STRONG><BR>&nbsp;&#149;"
+              "&nbsp;<B>Amoxicillin&nbsp;</B> &nbsp;400-500&nbsp;mg PO tid (30-50 mg/kg/d "
               "div tid) &nbsp;[max 1500 mg/day]<BR><BR>");
     EXPECT_EQ(f.context().pageBuilder().weightInput, 3);
     EXPECT_EQ(module.choiceList(makeRequest(1, 0))->unit, 0);

@@ -39,20 +39,20 @@ struct ListCase {
 
 TEST(IvAbxListsTest, SteppedDoseListsAndTheirUnits) {
     const ListCase cases[] = {
-        {"Cefazolin", 50, 100, 25, 1, {"50  mg/kg/d", "75  mg/kg/d", "100  mg/kg/d"}},
-        {"Gentamicin", 5, 7.5f, 2.5f, 4, {"5  mg/kg/d", "7.5  mg/kg/d"}},
+        {"Cefazolin", 50, 100, 25, 1, {"50 mg/kg/d", "75 mg/kg/d", "100 mg/kg/d"}},
+        {"Gentamicin", 5, 7.5f, 2.5f, 4, {"5 mg/kg/d", "7.5 mg/kg/d"}},
         // Code 13 divides the daily total by the doses a day, so it is labelled per day.
-        {"Ampicillin", 100, 200, 50, 13, {"100  mg/kg/d", "150  mg/kg/d", "200  mg/kg/d"}},
+        {"Ampicillin", 100, 200, 50, 13, {"100 mg/kg/d", "150 mg/kg/d", "200 mg/kg/d"}},
         // The codes whose one dose covers two or three days are labelled per dose.
-        {"Neo", 2.5f, 2.5f, 0, 10, {"2.5  mg/kg/dose"}},
-        {"Neo", 15, 15, 0, 11, {"15  mg/kg/dose"}},
-        {"Neo", 4, 5, 0.5f, 12, {"4  mg/kg/dose", "4.5  mg/kg/dose", "5  mg/kg/dose"}},
+        {"Neo", 2.5f, 2.5f, 0, 10, {"2.5 mg/kg/dose"}},
+        {"Neo", 15, 15, 0, 11, {"15 mg/kg/dose"}},
+        {"Neo", 4, 5, 0.5f, 12, {"4 mg/kg/dose", "4.5 mg/kg/dose", "5 mg/kg/dose"}},
         // Penicillins in units whatever the letter case.
-        {"Penicillin G", 100000, 200000, 100000, 2, {"100000  U/kg/d", "200000  U/kg/d"}},
-        {"penicillin V", 50000, 50000, 0, 4, {"50000  U/kg/d"}},
-        {"PCN benzathine", 50000, 50000, 0, 8, {"50000  U/kg/d"}},
+        {"Penicillin G", 100000, 200000, 100000, 2, {"100000 U/kg/d", "200000 U/kg/d"}},
+        {"penicillin V", 50000, 50000, 0, 4, {"50000 U/kg/d"}},
+        {"PCN benzathine", 50000, 50000, 0, 8, {"50000 U/kg/d"}},
         // Shown to twentieths: 0.33 shows as 0.35, the next value is 0.35 + 0.5.
-        {"Small", 0.33f, 1.0f, 0.5f, 1, {"0.35  mg/kg/d", "0.85  mg/kg/d"}},
+        {"Small", 0.33f, 1.0f, 0.5f, 1, {"0.35 mg/kg/d", "0.85 mg/kg/d"}},
     };
     for (const ListCase& c : cases) {
         EXPECT_EQ(texts(ivDoseList(drug(c.name, c.low, c.high, c.step, c.code))), c.expected)
@@ -60,12 +60,20 @@ TEST(IvAbxListsTest, SteppedDoseListsAndTheirUnits) {
     }
 }
 
-TEST(IvAbxListsTest, EntryKStandsForLowPlusStepsTimesK) {
+TEST(IvAbxListsTest, EachEntryDosesTheValueItShows) {
     const std::vector<AbxChoiceEntry> list = ivDoseList(drug("Cefazolin", 50, 100, 25, 1));
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].perKg, 50.0f);
     EXPECT_EQ(list[1].perKg, 75.0f);
     EXPECT_EQ(list[2].perKg, 100.0f);
+    // A low dose off the twentieths: 0.33 is listed as HE(6.6) × 0.05 = 0.35, the next as
+    // 0.35 + 0.5 = 0.85; each entry doses what it shows (not 0.33 and 0.83).
+    const std::vector<AbxChoiceEntry> small = ivDoseList(drug("Small", 0.33f, 1.0f, 0.5f, 1));
+    ASSERT_EQ(small.size(), 2u);
+    EXPECT_EQ(small[0].text.str(), "0.35 mg/kg/d");
+    EXPECT_FLOAT_EQ(small[0].perKg, 0.35f);
+    EXPECT_EQ(small[1].text.str(), "0.85 mg/kg/d");
+    EXPECT_FLOAT_EQ(small[1].perKg, 0.85f);
 }
 
 TEST(IvAbxListsTest, ListsThatMustStop) {

@@ -72,8 +72,8 @@ TEST(IvAbxTextTest, SigLines) {
         {"Penicillin G", 2, 24000000, 100000, 2, "q6h", 10, "<BR>Sig: 250000 U/dose q6h"},
         {"PCN G", 2, 24000000, 100000, 2, "q6h", 10, "<BR>Sig: 250000 U/dose q6h"},
         // A small dose never reads as 0: 0.5 × 0.1 = 0.05 ÷ 4 = 0.0125, to thousandths (half to
-        // even) 0.012, written with one decimal widened until it is not 0: 0.01.
-        {"Tiny", 6, 0, 0.1f, 1, "q6h", 0.5f, "<BR>Sig: 0.01 mg/dose q6h"},
+        // even) 0.012; 0 and 0.01 (17% under) are too far from it: three decimals, 0.012.
+        {"Tiny", 6, 0, 0.1f, 1, "q6h", 0.5f, "<BR>Sig: 0.012 mg/dose q6h"},
     };
     for (const SigCase& c : cases) {
         const IvAbxRecord d = drug(c.name, c.code, c.maximum);
@@ -107,19 +107,18 @@ TEST(IvAbxTextTest, LoadingRegimenAt40And45Kg) {
     // 40 kg: 10 × 40 = 400 mg loading, then 4 × 40 = 160.
     const std::string at40 = ivAbxText(j, {4, 0, ""}, 40);
     EXPECT_TRUE(contains(at40,
-                         "<BR>Sig: 400 mg (10 mg/kg) loading dose      then 160 mg/dose "
+                         "<BR>Sig: 400 mg (10 mg/kg) loading dose, then 160 mg/dose "
                          "q24 hrs."))
         << at40;
     // 45 kg: a fixed 400 mg loading dose, then 4 × 45 = 180.
     const std::string at45 = ivAbxText(j, {4, 0, ""}, 45);
     EXPECT_TRUE(contains(at45,
-                         "<BR>Sig: 400 mg (10 mg/kg) loading dose      then 180 mg/dose "
+                         "<BR>Sig: 400 mg (10 mg/kg) loading dose, then 180 mg/dose "
                          "q24 hrs."))
         << at45;
     // 12 kg: 120 mg loading, then 4 × 12 = 48.
     const std::string at12 = ivAbxText(j, {4, 0, ""}, 12);
-    EXPECT_TRUE(contains(at12, "<BR>Sig: 120 mg (10 mg/kg) loading dose      then 48 mg/dose"))
-        << at12;
+    EXPECT_TRUE(contains(at12, "<BR>Sig: 120 mg (10 mg/kg) loading dose, then 48 mg/dose")) << at12;
     EXPECT_TRUE(contains(at12, "<BR>Sig: 48 mg/dose ")) << at12;
 }
 

@@ -103,7 +103,7 @@ TEST(PoAbxTextTest, SigLinesAndVolumesToDispense) {
          azithromycin(),
          {2, 0, 0, 1, 0},
          60,
-         "<BR>Sig: 25 mL (500 mg[Max dose]) QD x 5 days.<BR>M: 125 mL."},
+         "<BR>Sig: 25 mL (500 mg [Max dose]) QD x 5 days.<BR>M: 125 mL."},
         // 12 mg/kg/d at 10 kg = 120 mg = 6 mL, below the cap.
         {"azithromycin below the cap",
          azithromycin(),
@@ -115,7 +115,7 @@ TEST(PoAbxTextTest, SigLinesAndVolumesToDispense) {
          azithromycin(),
          {3, 0, 0, 1, 0},
          60,
-         "<BR>Sig: 25 mL (500 mg[Max dose]) QD x 3 days.<BR>M: 75 mL."},
+         "<BR>Sig: 25 mL (500 mg [Max dose]) QD x 3 days.<BR>M: 75 mL."},
         // The single 30 mg/kg dose at 40 kg = 1200 mg: below its 1500 mg cap, given in full.
         {"azithromycin single below",
          azithromycin(),
@@ -127,19 +127,19 @@ TEST(PoAbxTextTest, SigLinesAndVolumesToDispense) {
          azithromycin(),
          {4, 0, 0, 1, 0},
          60,
-         "<BR>Sig: 75 mL (1500 mg[Max Dose]) QD x 1 day.<BR>M: 75 mL."},
+         "<BR>Sig: 75 mL (1500 mg [Max Dose]) QD x 1 day.<BR>M: 75 mL."},
         {"azithromycin single cap 200",
          azithromycin(),
          {4, 0, 0, 2, 0},
          60,
-         "<BR>Sig: 37.5 mL (1500 mg[Max Dose]) QD x 1 day.<BR>M: 38 mL."},
+         "<BR>Sig: 37.5 mL (1500 mg [Max Dose]) QD x 1 day.<BR>M: 38 mL."},
         // Loading 600 mg capped at 500 (25 mL), then 300 capped at 250 (12.5 mL) x 4 days:
         // 4 × 12.5 + 25 = 75 mL.
         {"azithromycin loading capped",
          azithromycin(),
          {1, 0, 0, 1, 0},
          60,
-         "<BR>Sig: Loading dose of 25 mL (500 mg[Max dose]) then 12.5 mL (250 mg[Max dose]) QD x "
+         "<BR>Sig: Loading dose of 25 mL (500 mg [Max dose]) then 12.5 mL (250 mg [Max dose]) QD x "
          "4 days.<BR>M: 75 mL."},
         // 10 kg: loading 100 mg = 5 mL, then 50 mg = 2.5 mL; 4 × 2.5 + 5 = 15 mL.
         {"azithromycin loading",
@@ -164,6 +164,12 @@ TEST(PoAbxTextTest, SigLinesAndVolumesToDispense) {
          {2, 0, 0, 1, 7},
          10,
          "<BR>Sig: Loading dose of 6 mL (60 mg) then 3 mL (30 mg) QD x 6 days.<BR>M: 24 mL."},
+        // Two days: the loading day, then one day: "x 1 day"; 6 + 1 × 3 = 9 mL.
+        {"fluconazole loading 2 days",
+         fluconazole(),
+         {2, 0, 0, 1, 2},
+         10,
+         "<BR>Sig: Loading dose of 6 mL (60 mg) then 3 mL (30 mg) QD x 1 day.<BR>M: 9 mL."},
         {"fluconazole loading 1 day",
          fluconazole(),
          {2, 0, 0, 1, 1},
@@ -238,7 +244,7 @@ TEST(PoAbxTextTest, NoSigWithoutWeightConcentrationOrCount) {
 TEST(PoAbxListsTest, ListsOfTheOralKind) {
     PoAbxRecord amox = amoxicillin();
     EXPECT_EQ(poDoseList(amox).size(), 11u);  // 40 to 90 by 5
-    EXPECT_EQ(poDoseList(amox)[0].text.str(), "40  mg/kg/d");
+    EXPECT_EQ(poDoseList(amox)[0].text.str(), "40 mg/kg/d");
     amox.step = 0;
     EXPECT_EQ(poDoseList(amox).size(), 1u);
     amox.frequencyCode = 6;

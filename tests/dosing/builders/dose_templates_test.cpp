@@ -92,8 +92,8 @@ TEST(DoseTemplatesTest, SmallPositiveAmountsNeverReadZero) {
         {"<$doseamt=0.001 conc=1 units=mg>", 3, "<B>0.003</B>&nbsp;mg (0.003 mL)"},
         // 0.0012 mg → 0.001 (thousandths) in 1 mg/mL.
         {"<$amt=0.0004 conc=1>", 3, "<B>0.001</B>&nbsp;"},
-        // 0.006 mg reads 0.01 with two decimals (halves up), not 0: it keeps that form.
-        {"<$doserange=0.002 up=0.05 units=mg>", 3, "<B>0.01</B>&nbsp;-&nbsp;<B>0.15</B>&nbsp;mg"},
+        // 0.006 mg would read 0.01 with two decimals, 67% over: three.
+        {"<$doserange=0.002 up=0.05 units=mg>", 3, "<B>0.006</B>&nbsp;-&nbsp;<B>0.15</B>&nbsp;mg"},
         // No dose stays 0.
         {"<$dose=0.001 units=mg>", 0, "<B>0</B>&nbsp;mg"},
     };

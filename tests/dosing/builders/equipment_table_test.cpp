@@ -29,11 +29,11 @@ struct BandCase {
     bool comment;        // from 3 kg
 };
 
-constexpr const char* kLma1 = "LMA: 1  Max air in cuff=4 mL";
-constexpr const char* kLma15 = "LMA: 1.5  Max air in cuff=7 mL";
-constexpr const char* kLma2 = "LMA: 2  Max air in cuff=10 mL";
-constexpr const char* kLma25 = "LMA: 2.5  Max air in cuff=14 mL";
-constexpr const char* kLma3 = "LMA: 3  Max air in cuff=20 mL";
+constexpr const char* kLma1 = "LMA: 1, Max air in cuff=4 mL";
+constexpr const char* kLma15 = "LMA: 1.5, Max air in cuff=7 mL";
+constexpr const char* kLma2 = "LMA: 2, Max air in cuff=10 mL";
+constexpr const char* kLma25 = "LMA: 2.5, Max air in cuff=14 mL";
+constexpr const char* kLma3 = "LMA: 3, Max air in cuff=20 mL";
 
 const BandCase kBands[] = {
     {0.0f, nullptr, "ETT 2.5", nullptr, 4, "0-0", true, false},
@@ -88,7 +88,7 @@ const std::string kComment =
 std::string ventilator(const BandCase& c) {
     return std::string("<BR><BR>Initial Ventilator Settings:<BR>100% Oxygen") +
            "<BR>Tidal Vol. 6-8 mL/kg= " + c.tidal + " mL<BR>" +
-           "Most Pts: PEEP 3-5 cm H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: PEEP 10-15 cm H2O<BR>" +
+           "Most Pts: PEEP 3-5 cm H2O<BR>Asthma: PEEP 0 cm H2O<BR>ARDS: PEEP 10-15 cm H2O<BR>" +
            (c.smallRate ? "Rate 20-30" : "Rate 16-20") + (c.comment ? kComment : "");
 }
 
@@ -127,18 +127,18 @@ TEST(EquipmentTableTest, SmallestBandInFull) {
                   "ETT 2.5<BR>Laryngoscope: 0 Miller<BR>Stylet: 6 French<BR>No other data on "
                   "infants less than 1000 grams.<BR><BR>Initial Ventilator Settings:<BR>100% "
                   "Oxygen<BR>Tidal Vol. 6-8 mL/kg= 4.8-6.4 mL<BR>Most Pts: PEEP 3-5 cm "
-                  "H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: PEEP 10-15 cm H2O<BR>Rate 20-30");
+                  "H2O<BR>Asthma: PEEP 0 cm H2O<BR>ARDS: PEEP 10-15 cm H2O<BR>Rate 20-30");
 }
 
 TEST(EquipmentTableTest, SeventeenAndAHalfKilogramsInFull) {
     EXPECT_EQ(table(17.5f),
               kHeader +
                   "Color Code = (White)<BR>ETT 5.0-5.5<BR>Laryngoscope: 2 Miller/Mac<BR>Stylet: 14 "
-                  "French<BR>ETT Depth Insertion: 15-16.5 cm<BR>LMA: 2  Max air in cuff=10 "
+                  "French<BR>ETT Depth Insertion: 15-16.5 cm<BR>LMA: 2, Max air in cuff=10 "
                   "mL<BR>Suction Cath: 10 French<BR>IV Cath: 18-20<BR>Butterfly: 21-23<BR>NG "
                   "Tube: 12-14 French<BR>Urine Cath: 10-12 French<BR>Chest Tube: 24-32 French"
                   "<BR><BR>Initial Ventilator Settings:<BR>100% Oxygen<BR>Tidal Vol. 6-8 mL/kg= "
-                  "100-140 mL<BR>Most Pts: PEEP 3-5 cm H20<BR>Asthma: PEEP 0 cm H20<BR>ARDS: "
+                  "100-140 mL<BR>Most Pts: PEEP 3-5 cm H2O<BR>Asthma: PEEP 0 cm H2O<BR>ARDS: "
                   "PEEP 10-15 cm H2O<BR>Rate 16-20" +
                   kComment);
 }

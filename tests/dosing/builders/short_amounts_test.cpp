@@ -1,8 +1,10 @@
 // The amounts of the computed dosing pages: the dose-rounded one-decimal form and the plain forms,
-// and the widening that keeps a positive amount from reading "0".
+// widened where the short form is more than 10% off the amount, and the ranges of two alike ends.
 #include "dosing/builders/short_amounts.h"
 
 #include <gtest/gtest.h>
+
+#include "foundation/printed_amount.h"
 
 namespace orvane {
 namespace {
@@ -22,10 +24,13 @@ TEST(ShortAmountsTest, ShortFormsAndTheirWidening) {
         // 0.615 rounds to tenths (0.6) with the dose rounding; plain 0.615 + 0.05 = 0.665 → 0.6,
         // and + 0.005 = 0.62.
         {0.615f, "0.6", "0.6", "0.62"},
-        // 0.05 and above keep the one-decimal form: 0.05 + 0.05 = 0.1.
-        {0.05f, "0.1", "0.1", "0.05"},
-        // Below 0.05 the one-decimal form would be 0: two decimals, 0.025 + 0.005 = 0.03.
-        {0.025f, "0.03", "0.03", "0.03"},
+        // 0.05 with one decimal reads 0.1, twice the amount: two decimals.
+        {0.05f, "0.05", "0.05", "0.05"},
+        // 0.025: one decimal reads 0, two read 0.03 (20% off): three.
+        {0.025f, "0.025", "0.025", "0.025"},
+        // 0.45 reads 0.5 (11% off) with one decimal; 0.95 reads 1 (5% off) and is kept.
+        {0.45f, "0.45", "0.45", "0.45"},
+        {0.95f, "1", "1", "0.95"},
         // 0.004 needs three decimals in every form.
         {0.004f, "0.004", "0.004", "0.004"},
         // 0.04 is 0 with one decimal, 0.04 with two.
@@ -48,6 +53,21 @@ TEST(ShortAmountsTest, ThreeDecimalForm) {
     EXPECT_EQ(p3(0.004f), "0.004");
     EXPECT_EQ(p3(0.0f), "0");
     EXPECT_EQ(shortForm(0.04f, 1), "0.04");
+    // 0.0012 reads 0.001 with three decimals, 17% off: four.
+    EXPECT_EQ(p3(0.0012f), "0.0012");
+}
+
+TEST(ShortAmountsTest, AnAmountTooSmallToShowIsSaidInWords) {
+    for (const std::string& text : {f1(0.0004f), p1(0.0004f), p2(0.0004f), p3(0.0004f)}) {
+        EXPECT_EQ(text, kTooSmallToGiveText);
+    }
+}
+
+TEST(ShortAmountsTest, ARangeOfAlikeEndsIsPrintedOnce) {
+    EXPECT_EQ(rangeText("0.2", "0.2"), "0.2");
+    EXPECT_EQ(rangeText("0.15", "0.2"), "0.15-0.2");
+    EXPECT_EQ(rangeText("0.1", "0.1", " - "), "0.1");
+    EXPECT_EQ(rangeText("0.05", "0.08", " - "), "0.05 - 0.08");
 }
 
 }  // namespace

@@ -326,7 +326,7 @@ TEST(TykoDripsModuleTest, WeightScaledMixesAndTheirCommonRates) {
               "Bolus Conc = 1 mg (1000 mcg)/mL<BR>Drip Conc = 60 "
               "mcg/mL<BR>[6 x W]<BR>Selected Rate = 0.1 mcg/kg/min");
     EXPECT_TRUE(contains(first.text(kMix),
-                         "Withdraw 6 mL out of 100 mL D5W bag.  Inject 6 mL "
+                         "Withdraw 6 mL out of 100 mL D5W bag. Inject 6 mL "
                          "of 1 mg/mL solution (6 mg)."));
     EXPECT_TRUE(contains(first.text(kInfuse), "1 mL/hr (60 mcg/hr) of 6 x W solution"));
     EXPECT_TRUE(contains(first.text(kInfuse),
@@ -358,9 +358,9 @@ TEST(TykoDripsModuleTest, ThreeMixes) {
     Opened o({d}, 10, {});
     EXPECT_EQ(o.text(kMix),
               "How to Mix Drip Solution:<BR><BR>Mix #1:<BR>First mix<BR><BR>Mix #2 (0.3 mg/kg in "
-              "100 mL)<BR>3 mg in 100 mL of D5W, D10W or NS.  Remove 6 mL from 100 mL bag and "
+              "100 mL)<BR>3 mg in 100 mL of D5W, D10W or NS. Remove 6 mL from 100 mL bag and "
               "replace this amount with 500 mcg/mL (0.5 mg/mL) PGE1.<BR><BR>Mix #3 (0.6 mg/kg in "
-              "100 mL)<BR>6 mg in 100 mL of D5W, D10W or NS.  Remove 12 mL from 100 mL bag and "
+              "100 mL)<BR>6 mg in 100 mL of D5W, D10W or NS. Remove 12 mL from 100 mL bag and "
               "replace this amount with 500 mcg/mL (0.5 mg/mL) PGE1.");
     EXPECT_TRUE(contains(o.text(kInfuse),
                          "Using Mix #1 (6 mcg/mL):<BR>0.05 mcg/kg/min = 5 "

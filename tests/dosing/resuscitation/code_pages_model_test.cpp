@@ -1,9 +1,10 @@
 // The seizure, hypertension and fluids pages over a sweep of weights, against a small float32
-// model written here from the dosing rules: the dose bands of the foundation, one decimal, a
-// positive amount widened (up to 3 decimals) rather than printed as 0, and each capped range
-// worked out as low dose, maximum or range.
+// model written here from the dosing rules: the dose bands of the foundation, one decimal, an
+// amount widened (up to 4 decimals) while its text is more than 10% off the banded amount, and
+// each capped range worked out as low dose, maximum or range (two alike ends printed once).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "dosing/resuscitation/code_pages.h"
@@ -16,11 +17,16 @@ namespace {
 // The one-decimal amount of the model.
 std::string amount(float x) {
     const float r = doseRound(x);
-    for (int32_t decimals = 1; decimals <= 3; ++decimals) {
-        const std::string text = formatNumber(r, decimals, true).str();
-        if (!(r > 0.0f) || text != "0") return text;
+    std::string text = formatNumber(r, 1, true).str();
+    for (int32_t decimals = 2;
+         r > 0.0f && std::fabs(std::stod(text) - r) > 0.1 * r && decimals <= 4; ++decimals) {
+        text = formatNumber(r, decimals, false).str();
     }
-    return formatNumber(r, 3, true).str();
+    return text;
+}
+
+std::string range(const std::string& low, const std::string& high) {
+    return low == high ? low : low + "-" + high;
 }
 
 struct Range {
@@ -36,8 +42,8 @@ std::string cappedRange(const Range& r, float w) {
     const float lo = doseRound(r.low * w);
     const float hi = doseRound(r.high * w);
     if (lo >= r.maximum) return amount(r.maximum) + r.unit + "<BR>" + r.note;
-    if (hi >= r.maximum) return amount(lo) + "-" + amount(r.maximum) + r.unit + "<BR>" + r.note;
-    return amount(lo) + "-" + amount(hi) + r.ending;
+    if (hi >= r.maximum) return range(amount(lo), amount(r.maximum)) + r.unit + "<BR>" + r.note;
+    return range(amount(lo), amount(hi)) + r.ending;
 }
 
 std::string generated(int32_t number, float weight) {
@@ -73,7 +79,7 @@ TEST(CodePagesModelTest, SeizurePage) {
     };
     sweep([&](float w) {
         std::string expected =
-            "Choose either Lorazepam, Midazolam or Diazepam for initial treatment.  As time "
+            "Choose either Lorazepam, Midazolam or Diazepam for initial treatment. As time "
             "permits, load with Phenobarbital or Phenytoin, if indicated.";
         for (const Range& r : drugs) expected += r.head + cappedRange(r, w) + r.tail;
         EXPECT_EQ(generated(7, w), expected) << w;

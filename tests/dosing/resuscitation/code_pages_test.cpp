@@ -108,18 +108,18 @@ TEST(CodePagesTest, NeonatalAdrenalineUpToSevenKg) {
 TEST(CodePagesTest, BandEdgesAtFiveKg) {
     const Case cases[] = {
         {3, 4.9f, "<B>Atropine(IV/IO/UVC):</B><BR>0.25 mL (0.1 mg) of 0.4 mg/mL", "fixed dose"},
-        // 5 kg: 0.1 mg; 0.25 mL printed with one decimal is 0.3.
-        {3, 5.0f, "<B>Atropine(IV/IO):</B><BR>0.3 mL (0.1 mg) of 0.4 mg/mL<BR>1 mL (0.1 mg)",
+        // 5 kg: 0.1 mg in 0.25 mL (one decimal, 0.3, would be 20% over).
+        {3, 5.0f, "<B>Atropine(IV/IO):</B><BR>0.25 mL (0.1 mg) of 0.4 mg/mL<BR>1 mL (0.1 mg)",
          "computed"},
         {3, 5.0f, "<B>Bicarbonate(IV/IO/UVC):</B>", "5 kg is still a newborn's route"},
         {3, 5.1f, "<B>Bicarbonate(IV/IO):</B>", "above 5 kg"},
         {8, 4.9f, "ATROPINE: 0.1 mg/dose<BR>Route:IV/IO/UVC", "fixed dose"},
         {8, 5.0f,
-         "ATROPINE (Route IV/IO):<BR>0.1 mg/dose<BR>0.4 mg/mL = 0.3 mL<BR>1 mg/10 mL = 1 mL",
+         "ATROPINE (Route IV/IO):<BR>0.1 mg/dose<BR>0.4 mg/mL = 0.25 mL<BR>1 mg/10 mL = 1 mL",
          "computed"},
         {13, 4.9f, "Calc Result = 0.1 mg/dose<BR>Route:IV/IO/UVC", "fixed dose"},
         {13, 4.9f, "0.3 mg/dose.<BR>0.4 mg/mL = 0.75 mL", "fixed ETT dose"},
-        {13, 5.0f, "Calc Result (Route IV/IO):<BR>0.1 mg/dose\r\n0.4 mg/mL = 0.3 mL", "computed"},
+        {13, 5.0f, "Calc Result (Route IV/IO):<BR>0.1 mg/dose\r\n0.4 mg/mL = 0.25 mL", "computed"},
         // ETT 0.3 mg: 2.5 × 0.3f is 0.75000003, × 10 is 7.5000005 in float: a hair above the
         // half, which still rounds down (only above 0.500001 rounds up), so 0.7 mL.
         {13, 5.0f, "(Route ETT):<BR>0.3 mg/dose<BR>0.4 mg/mL = 0.7 mL<BR>1 mg/10 mL = 3 mL",
@@ -174,20 +174,20 @@ TEST(CodePagesTest, CapsOfAmiodaroneCalciumDefibrillationAndNaloxone) {
 
 TEST(CodePagesTest, Kayexalate) {
     const char* note =
-        "May mix in sorbitol or water.  Avoid sorbitol in younger children as may cause "
+        "May mix in sorbitol or water. Avoid sorbitol in younger children as may cause "
         "substantial diarrhea.";
     const struct {
         float weight;
         std::string text;
     } cases[] = {
         {20.0f, std::string("20 grams<BR>Route: PO or PR<BR>Note: Max dose PO 30 grams, PR 50 "
-                            "grams.  ") +
+                            "grams. ") +
                     note},
         {30.0f, std::string("30 grams<BR>[30 grams = Max dose PO]<BR>Route: PO or PR<BR>Note: Max "
-                            "dose PR 50 grams.  ") +
+                            "dose PR 50 grams. ") +
                     note},
         {45.0f, std::string("30-45 grams<BR>[30 grams = Max dose PO]<BR>Route: PO or PR<BR>Note: "
-                            "Max dose PR 50 grams.  ") +
+                            "Max dose PR 50 grams. ") +
                     note},
         {50.0f, std::string("30-50 grams<BR>[30 grams = Max dose PO]<BR>[50 grams = Max dose PR]"
                             "<BR>Route: PO or PR<BR>Note: ") +
@@ -288,12 +288,12 @@ TEST(CodePagesTest, DextroseBlockAndAdenosine) {
          "D50 = 50 mL",
          "both ends capped"},
         // 10 kg: 0.33 mL → 0.99 mg banded to tenths: 1 mg; 0.67 mL → 0.7 mL, 2.1 mg.
-        {10, 10.0f, "IV/IO:<BR>1 mg[0.33 mL of 3 mg/mL soln]", "initial"},
-        {10, 10.0f, "IV/IO:<BR>2.1 mg[0.7 mL of 3 mg/mL soln]", "subsequent"},
+        {10, 10.0f, "IV/IO:<BR>1 mg [0.33 mL of 3 mg/mL soln]", "initial"},
+        {10, 10.0f, "IV/IO:<BR>2.1 mg [0.7 mL of 3 mg/mL soln]", "subsequent"},
         {9, 10.0f, "<BR>1 mg [0.3 mL of 3 mg/mL soln]", "SVT initial, one decimal"},
         // 100 kg: 3.3 mL capped at 2 (6 mg, the maximum); 6.7 capped at 4 (12 mg).
-        {10, 100.0f, "6 mg (Max)[2 mL of 3 mg/mL soln]", "initial capped"},
-        {10, 100.0f, "12 mg (Max)[4 mL of 3 mg/mL soln]", "subsequent capped"},
+        {10, 100.0f, "6 mg (Max) [2 mL of 3 mg/mL soln]", "initial capped"},
+        {10, 100.0f, "12 mg (Max) [4 mL of 3 mg/mL soln]", "subsequent capped"},
         {1, 50.0f, "0.5 mg (0.5 mL of 1:1,000 epi)<BR>[0.5 mg = Max dose]<BR>Route", "IM cap"},
         {1, 25.0f, "Calc Dose: 12.5-50 mg.<BR>[50 mg = Max dose]<BR>", "high end capped"},
         {1, 100.0f, "Calc Dose: 50 mg.<BR>[50 mg = Max dose]<BR>", "low end capped"},

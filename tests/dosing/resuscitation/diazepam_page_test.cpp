@@ -53,7 +53,7 @@ TEST(DiazepamPageTest, RouteDoseLineAndNoteByWeight) {
         {60.0f, "(IV/IO):", "0.2 mg/kg = 10 mg (Max Dose).<BR>[2 mL of 5 mg/mL soln].", true},
     };
     for (const Case& c : cases) {
-        const std::string expected = std::string("<B>Calc Result</B>  ") + c.route + "<BR>" +
+        const std::string expected = std::string("<B>Calc Result</B> ") + c.route + "<BR>" +
                                      c.line + kDosing + (c.note ? kNote : "") + kCommentsStart;
         const std::string text = page(c.weight);
         EXPECT_EQ(text.substr(0, expected.size()), expected) << c.weight;
@@ -68,7 +68,7 @@ TEST(DiazepamPageTest, TheUmbilicalRouteUpToFiveKilograms) {
     } cases[] = {{0.5f, "(IV/IO/UVC):"}, {4.9f, "(IV/IO/UVC):"}, {5.0f, "(IV/IO/UVC):"},
                  {5.01f, "(IV/IO):"},    {5.1f, "(IV/IO):"},     {150.0f, "(IV/IO):"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(page(c.weight).rfind(std::string("<B>Calc Result</B>  ") + c.route + "<BR>", 0),
+        EXPECT_EQ(page(c.weight).rfind(std::string("<B>Calc Result</B> ") + c.route + "<BR>", 0),
                   0u)
             << c.weight;
     }

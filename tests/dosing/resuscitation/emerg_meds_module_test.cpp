@@ -123,17 +123,17 @@ TEST(EmergMedsModuleTest, DiazepamAroundFiveKilogramsAndTheNote) {
     } cases[] = {
         // 5 kg: the umbilical route; 1-2.5 mg in 0.2-0.5 mL.
         {5.0f,
-         "<B>Calc Result</B> &nbsp;(IV/IO/UVC):<BR>0.2-0.5 mg/kg = 1-2.5 mg.<BR>[0.2 - 0.5 mL of "
+         "<B>Calc Result</B> (IV/IO/UVC):<BR>0.2-0.5 mg/kg = 1-2.5 mg.<BR>[0.2 - 0.5 mL of "
          "5 mg/mL soln].",
          false},
         // 6 kg: 1.2-3 mg in 0.24-0.6 mL.
         {6.0f,
-         "<B>Calc Result</B> &nbsp;(IV/IO):<BR>0.2-0.5 mg/kg = 1.2-3 mg.<BR>[0.24 - 0.6 mL of "
+         "<B>Calc Result</B> (IV/IO):<BR>0.2-0.5 mg/kg = 1.2-3 mg.<BR>[0.24 - 0.6 mL of "
          "5 mg/mL soln].",
          false},
         // 12 kg: 2.4-6 mg; 0.5 mg/kg = 6 mg reaches the young child's 5 mg.
         {12.0f,
-         "<B>Calc Result</B> &nbsp;(IV/IO):<BR>0.2-0.5 mg/kg = 2.4-6 mg.<BR>[0.48 - 1.2 mL of "
+         "<B>Calc Result</B> (IV/IO):<BR>0.2-0.5 mg/kg = 2.4-6 mg.<BR>[0.48 - 1.2 mL of "
          "5 mg/mL soln].",
          true},
     };

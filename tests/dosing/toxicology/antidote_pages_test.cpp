@@ -174,7 +174,7 @@ TEST(AntidotePagesTest, EpinephrineRatesOfTheSmallestChild) {
 
 constexpr const char* kSuccinylcholineDosing =
     "<BR><BR>Dosing:<BR>1-2 mg/kg/dose given IVP.<BR><BR>Route: IV/IO.<BR><BR>Precautions: Do "
-    "not redose in children.  Do not use in patients with crush injuries, significant burns, "
+    "not redose in children. Do not use in patients with crush injuries, significant burns, "
     "paraplegia or pre-existing hyperkalemia.";
 constexpr const char* kSuccinylcholineComment =
     "<BR><BR>Comments:<BR>When using succinylcholine in children, should premedicate with "
@@ -217,8 +217,8 @@ TEST(AntidotePagesTest, SuccinylcholineBandsAndCap) {
          false},
         // 210 kg: the low end is the maximum; printed once, 10.5 mL.
         {210.0f, "1 mg/kg = 210 mg (Max Dose).<BR>[10.5 mL of 20 mg/mL soln].", false},
-        // 0.5 kg: 0.5-1 mg, 0.025 → 0.03 and 0.05 mL.
-        {0.5f, "1-2 mg/kg = 0.5-1 mg.<BR>[0.03 - 0.05 mL of 20 mg/mL soln].", true},
+        // 0.5 kg: 0.5-1 mg, 0.025 mL (0.03 would be 20% over) and 0.05 mL.
+        {0.5f, "1-2 mg/kg = 0.5-1 mg.<BR>[0.025 - 0.05 mL of 20 mg/mL soln].", true},
     };
     for (const DoseCase& c : cases) {
         const std::string text = page(appendSuccinylcholineAntidotePage, c.weight);

@@ -58,9 +58,9 @@ TEST(DrugResultTextTest, OptionKinds) {
         // 50 × 13.3 = 665 → tens: 66.5 → the even 66 = 660.
         {"im/iv", drug(5, 50.0f, "24", 0.0f, 2000.0f), 13.3f,
          "<BR>Route: IM/IV<BR><BR>Calculated Result:<BR>660&nbsp;mg q24h.<BR><BR>Notes."},
-        // 0.01 × 0.5 = 0.005 mg, written with at most 2 decimals: the half goes up to 0.01.
+        // 0.01 × 0.5 = 0.005 mg: two decimals would read 0.01, twice it: three.
         {"im, smallest child", drug(6, 0.01f, "0", 0.0f, 0.5f), 0.5f,
-         "<BR>Route: IM<BR><BR>Calculated Result:<BR>0.01&nbsp;mg.<BR><BR>Notes."},
+         "<BR>Route: IM<BR><BR>Calculated Result:<BR>0.005&nbsp;mg.<BR><BR>Notes."},
         {"subcut", drug(7, 0.01f, "20 min", 0.0f, 0.4f), 13.3f,
          "<BR>Route: Subcut<BR><BR>Calculated Result:<BR>0.13&nbsp;mg q20 min.<BR><BR>Notes."},
         {"nasal", drug(8, 0.2f, "0", 0.0f, 10.0f), 13.3f,
