@@ -110,6 +110,13 @@ std::string computeTag(TagKind kind, const TemplateTag& t, float weight, bool* o
     const float dose = doseRound(t.amount * weight);
     const float upperDose = doseRound(t.upper * weight);
     const bool capped = maximum > 0 && dose >= maximum;
+    // A range whose upper end is missing or damaged in the stored text (no "up=" amount) would
+    // print its top as 0: it cannot be trusted.
+    if ((kind == TagKind::DoseRange || kind == TagKind::AmountRange) && !capped &&
+        !(upperDose > 0)) {
+        *ok = false;
+        return {};
+    }
     const std::string units(t.units);
     std::string out;
     switch (kind) {
