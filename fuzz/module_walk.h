@@ -79,6 +79,12 @@ class ModuleWalk {
         return problem == "a negative amount" || problem == "a positive amount shown as 0";
     }
 
+    // Formula and scoring calculators (code 4, whichever screen shows them) and calculator forms.
+    static bool isCalculator(const HeadlessSession& session, Request request) {
+        return session.screenKind() == ScreenKind::kCalculator ||
+               moduleCode(request) == request_code::kCalculator;
+    }
+
     void check(const std::optional<std::string>& page, Clock::time_point started, const char* what,
                Request request) {
         const double took = static_cast<double>(Clock::now() - started) / CLOCKS_PER_SEC;
@@ -200,7 +206,7 @@ class ModuleWalk {
             if (followed++ >= kEntriesPerList) break;
             if (entry != 0 && entry != request) walkAt(entry, kg, depth + 1);
             kg_ = kg;
-            calculator_ = session.screenKind() == ScreenKind::kCalculator;
+            calculator_ = isCalculator(session, request);
         }
     }
 
