@@ -188,7 +188,7 @@ class ModuleWalk {
         setWeights(session, kg);
         Clock::time_point started = Clock::now();
         const SessionResult opened = session.open(request, 0);
-        calculator_ = session.screenKind() == ScreenKind::kCalculator;
+        calculator_ = isCalculator(session, request);
         check(session.page(), started, "page", request);
         if (opened.status == SessionStatus::kNoModule ||
             opened.status == SessionStatus::kUnavailable) {
