@@ -9,7 +9,7 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON 
 cmake --build build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The tests include a smoke run of every fuzz target (fuzz_TARGET: built without libFuzzer against
-# this build's library, a few seconds on its seeds and kept regression cases).
+# this build's library, run on its seeds and kept regression cases).
 ctest --test-dir build/test --output-on-failure -j"$(nproc)"
 # The program must also build with clang, optimised as a packager builds it, and work installed
 # without its sources.
