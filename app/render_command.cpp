@@ -36,6 +36,7 @@ constexpr int kExitRefused = 5;
 constexpr const char* kUsage =
     "usage: orvane render [OPTIONS] REQUEST      (prints the page or list in UTF-8)\n"
     "  REQUEST                 CODE[:VALUE[:SUBCODE]] in decimal, e.g. 4:1, 12:5, 33:2:1\n"
+    "                          (code 0-255, value 0-32767, sub-code 0-255)\n"
     "  --adult-weight W        W: 70kg, 154lb, 11lb8oz or 3500g (also --child-weight, "
     "--calc-weight)\n"
     "  --height H, --head H    H: 170cm, 66in or 60in4 (60 and 4/8 inches)\n"
@@ -97,25 +98,43 @@ bool parseWhole(std::string_view text, int64_t low, int64_t high, int64_t& out) 
     return true;
 }
 
-// CODE[:VALUE[:SUBCODE]]: code 0-255, value 0-65535, sub-code 0-255.
-bool parseRequest(std::string_view text, Request& out) {
+// The largest value a request built here can carry: the value is packed as a signed 16-bit
+// number (makeRequest), so a larger one would borrow from the sub-code or the module code above it.
+constexpr int64_t kMaxRequestValue = 32767;
+
+// The message for a number larger than its field of a request takes.
+std::string tooLargeForField(const std::string& field, int64_t number, int64_t limit) {
+    return "the " + field + " " + std::to_string(number) + " is too large for its field (0-" +
+           std::to_string(limit) + ")";
+}
+
+// CODE[:VALUE[:SUBCODE]]: code 0-255, value 0-32767, sub-code 0-255. Returns why the text is not
+// a request, or an empty text when out holds it. A number too large for its field is refused,
+// never carried into another field.
+std::string parseRequest(std::string_view text, Request& out) {
     int64_t parts[3] = {0, 0, 0};
-    const int64_t limits[3] = {255, 65535, 255};
+    const int64_t limits[3] = {255, kMaxRequestValue, 255};
+    const char* names[3] = {"code", "value", "sub-code"};
     int32_t count = 0;
     size_t start = 0;
     while (true) {
-        if (count == 3) return false;
+        if (count == 3) return "more than three parts";
         const size_t colon = text.find(':', start);
         const std::string_view part = text.substr(
             start, colon == std::string_view::npos ? std::string_view::npos : colon - start);
-        if (!parseWhole(part, 0, limits[count], parts[count])) return false;
+        if (!parseWhole(part, 0, INT32_MAX, parts[count])) {
+            return "not a whole number in decimal: \"" + std::string(part) + "\"";
+        }
+        if (parts[count] > limits[count]) {
+            return tooLargeForField(names[count], parts[count], limits[count]);
+        }
         ++count;
         if (colon == std::string_view::npos) break;
         start = colon + 1;
     }
     out = makeRequest(static_cast<int32_t>(parts[0]), static_cast<int32_t>(parts[1]),
                       static_cast<int32_t>(parts[2]));
-    return true;
+    return std::string();
 }
 
 int badArguments(const std::string& message) {
@@ -231,6 +250,10 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
                 error = "--choose: SUB=K in decimal, not " + std::string(value);
                 return false;
             }
+            if (k > kMaxRequestValue) {
+                error = "--choose: " + tooLargeForField("value", k, kMaxRequestValue);
+                return false;
+            }
             options.actions.push_back(
                 Action{ActionKind::kSend,
                        0,
@@ -239,8 +262,9 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
         } else if (arg == "--send") {
             if (!takeValue(value)) return false;
             Request request = 0;
-            if (!parseRequest(value, request)) {
-                error = "--send: CODE:VALUE:SUBCODE in decimal, not " + std::string(value);
+            if (std::string why = parseRequest(value, request); !why.empty()) {
+                error = "--send: CODE:VALUE:SUBCODE in decimal, not " + std::string(value) + " (" +
+                        why + ")";
                 return false;
             }
             options.actions.push_back(Action{ActionKind::kSend, 0, {}, request});
@@ -274,8 +298,9 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
                 error = "one request only, not also " + std::string(arg);
                 return false;
             }
-            if (!parseRequest(arg, options.request)) {
-                error = "a request is CODE[:VALUE[:SUBCODE]] in decimal, not " + std::string(arg);
+            if (std::string why = parseRequest(arg, options.request); !why.empty()) {
+                error = "a request is CODE[:VALUE[:SUBCODE]] in decimal, not " + std::string(arg) +
+                        " (" + why + ")";
                 return false;
             }
             options.haveRequest = true;

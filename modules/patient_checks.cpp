@@ -5,13 +5,15 @@
 #include "foundation/typed_number.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
+#include "rendering/plain_text.h"
 
 namespace orvane {
 
 std::string messagePageBody(std::string_view text) {
     if (text.empty()) return std::string();
     std::string body = "<B><FONT color=\"red\">";
-    body.append(text);
+    // A label inside the message may hold private codes: shown as their characters.
+    body.append(codesAsCharacterReferences(text));
     body.append("</FONT></B>");
     return body;
 }

@@ -17,7 +17,8 @@ namespace orvane {
 
 class PatientContext;
 
-// The body of the red message page: the text in bold red; the empty text gives an empty body.
+// The body of the red message page: the text in bold red, with the private codes <SC id=N> of a
+// label in it as the characters they stand for; the empty text gives an empty body.
 std::string messagePageBody(std::string_view text);
 
 // The weight a page with a weight row uses (mode 1 adult, 2 child, 3 the current one), made the

@@ -1,6 +1,7 @@
 #include "rendering/plain_text.h"
 
 #include <array>
+#include <string>
 
 namespace orvane {
 namespace {
@@ -55,6 +56,27 @@ void toPlainText(std::u16string& text) {
     }
     while (read < n) text[write++] = text[read++];
     text.resize(write);
+}
+
+std::string codesAsCharacterReferences(std::string_view text) {
+    constexpr std::string_view start = "<SC id=";
+    std::string out;
+    out.reserve(text.size());
+    size_t read = 0;
+    while (read < text.size()) {
+        const size_t at = text.find(start, read);
+        const size_t close = at == std::string_view::npos ? at : text.find('>', at + start.size());
+        if (close == std::string_view::npos) break;  // the rest stays unchanged
+        out.append(text.substr(read, at - read));
+        const std::string_view code = text.substr(at + start.size(), close - at - start.size());
+        const std::u16string wide(code.begin(), code.end());
+        out.append("&#");
+        out.append(std::to_string(static_cast<uint32_t>(plainCharacterFor(wide))));
+        out.push_back(';');
+        read = close + 1;
+    }
+    out.append(text.substr(read));
+    return out;
 }
 
 void doubleAmpersand(std::u16string& text) {

@@ -24,6 +24,12 @@ void toPlainText(std::u16string& text);
 // is not in the table (compared exactly as text: "02" or " 2" are not 2).
 char16_t plainCharacterFor(std::u16string_view code);
 
+// The 8-bit text with every private code "<SC id=" code ">" written as the HTML character
+// reference of the character toPlainText puts in ("&#946;", "&#120;" for a code outside the
+// table), for a text that stays 8-bit but is shown in a page without the content markup
+// conversion (a label inside a message). When no '>' follows "<SC id=" the rest stays as it is.
+std::string codesAsCharacterReferences(std::string_view text);
+
 // Replaces the first '&' of the text by "&&"; later ones stay.
 void doubleAmpersand(std::u16string& text);
 

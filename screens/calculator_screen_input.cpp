@@ -214,7 +214,13 @@ void CalculatorScreen::OnSexBox(bool maleBox) {
         f->unit = sex;
         f->value = sex;
     }
-    ShowView(currentView_, true);
+    // As for any other input: the result is computed again from every box, or cleared when a box
+    // is empty or refused, never redrawn from values read before a box changed.
+    if (builder_ != nullptr && builder_->selectionMode == 2) {
+        ShowView(currentView_, true);
+    } else {
+        Compute();
+    }
 }
 
 void CalculatorScreen::OnChoiceList(int32_t input) {

@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_WERROR=ON >/dev/null
 cmake --build build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The tests include a smoke run of every fuzz target (fuzz_TARGET: built without libFuzzer against
+# this build's library, run on its seeds and kept regression cases).
 ctest --test-dir build/test --output-on-failure -j"$(nproc)"
 # The compiled sample content is the first content the content check keeps clean: any error fails.
 build/test/bin/orvane-content check build/test/share/orvane/content >build/content-check.txt ||

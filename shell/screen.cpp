@@ -1,5 +1,7 @@
 #include "shell/screen.h"
 
+#include "modules/module_table.h"
+#include "modules/patient_context.h"
 #include "platform/window_system.h"
 #include "shell/navigation_history.h"
 #include "shell/ppc_orvane_app.h"
@@ -33,7 +35,17 @@ bool Screen::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void Screen::Navigate(Request request) {
     busy_ = 1;
     if (module_ != nullptr) module_->handleRequest(request);
-    const std::unique_ptr<RequestEntry> entry = makeRequestEntry(request);
+    // A request the current screen keeps (an entry acted on by the module shown) has had its
+    // effect, and one no screen shows (a link into a calculator number or sub-code that does not
+    // exist) cannot be shown: recorded, either would be a history entry that no screen shows,
+    // leaving the program without a screen or the history and the screen disagreeing.
+    const ScreenKind kind = app_.patientContext().modules().screenKindFor(request);
+    if (kind == ScreenKind::kKeep) {
+        busy_ = 0;
+        return;
+    }
+    const std::unique_ptr<RequestEntry> entry =
+        kind == ScreenKind::kNone ? nullptr : makeRequestEntry(request);
     if (!entry) {
         app_.ShowError(error_kind::kInvalidDocumentType, SharedString());
         // The screen is not replaced, so it must take input again.

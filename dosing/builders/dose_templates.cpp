@@ -113,6 +113,13 @@ std::string computeTag(TagKind kind, const TemplateTag& t, float weight, bool* o
     const bool capped = maximum > 0 && dose >= maximum;
     // The volume of the maximum: a volume rounded to its step never holds more (none without one).
     const float mostVolume = maximum > 0 ? maximum / t.conc : 0.0f;
+    // A range whose upper end is missing or damaged in the stored text (no "up=" amount) would
+    // print its top as 0: it cannot be trusted.
+    if ((kind == TagKind::DoseRange || kind == TagKind::AmountRange) && !capped &&
+        !(upperDose > 0)) {
+        *ok = false;
+        return {};
+    }
     const std::string units(t.units);
     std::string out;
     switch (kind) {

@@ -88,7 +88,7 @@ TEST(AbxNavixRenderTest, ValuesOutsideTheListAreIgnored) {
     }
     const RenderRun kept = render("1:2 --child-weight 10kg --weight child");
     ASSERT_EQ(kept.status, 0) << kept.err;
-    for (const char* send : {"1:5:0", "1:65535:0", "33:3:1", "45:1:0"}) {
+    for (const char* send : {"1:5:0", "1:32767:0", "33:3:1", "45:1:0"}) {
         const RenderRun run =
             render(std::string("1:2 --child-weight 10kg --weight child --send ") + send);
         EXPECT_EQ(run.status, 0) << send << ": " << run.err;

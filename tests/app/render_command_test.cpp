@@ -200,6 +200,32 @@ TEST(RenderCommandTest, BadArguments) {
     }
 }
 
+// A value is packed as a signed 16-bit number: 32768 and above would borrow from the field above
+// it (8:65535 would become a request of module 7), so they are refused like any bad argument.
+TEST(RenderCommandTest, ANumberTooLargeForItsFieldIsRefusedNotCarriedIntoAnother) {
+    const struct {
+        const char* arguments;
+        const char* said;
+    } cases[] = {
+        {"8:65535", "the value 65535 is too large for its field (0-32767)"},
+        {"8:32768", "the value 32768 is too large for its field (0-32767)"},
+        {"33:40000:2", "the value 40000 is too large for its field (0-32767)"},
+        {"256:1", "the code 256 is too large for its field (0-255)"},
+        {"33:1:256", "the sub-code 256 is too large for its field (0-255)"},
+        {"8:70000", "the value 70000 is too large for its field (0-32767)"},
+        {"32 --send 33:65535:1", "the value 65535 is too large for its field (0-32767)"},
+        {"32 --choose 1=32768", "the value 32768 is too large for its field (0-32767)"},
+    };
+    for (const auto& c : cases) {
+        const RenderRun run = render(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << c.arguments << ": " << run.err;
+        EXPECT_TRUE(run.out.empty()) << c.arguments;
+    }
+    // The largest value that fits still reaches the module of its own code.
+    EXPECT_NE(render("8:32767").status, 2);
+}
+
 TEST(RenderCommandTest, AnInputTheModuleDoesNotHaveIsABadArgument) {
     const RenderRun run = render("43 --input 1=5");
     EXPECT_EQ(run.status, 2);

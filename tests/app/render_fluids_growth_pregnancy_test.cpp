@@ -49,6 +49,16 @@ TEST(RenderPediatricTest, ParklandWithFluidAlreadyGiven) {
     EXPECT_TRUE(has(run.out, "as 200 mL of fluids given since burn and 660 mL should")) << run.out;
 }
 
+// The burn area's label holds a private code (the degree sign): the red range message shows it as
+// the character, never as the raw code.
+TEST(RenderPediatricTest, ARangeMessageShowsTheCodesOfItsLabelAsCharacters) {
+    const PageRun run = render("4:40 --input 1=30kg --input 2=150");
+    EXPECT_EQ(run.status, 5);
+    EXPECT_TRUE(has(run.out, "BSA Burned (2nd/3rd&#176;)\r\nMust be in range 0 to 100 %"))
+        << run.out;
+    EXPECT_FALSE(has(run.out, "<SC id")) << run.out;
+}
+
 TEST(RenderPediatricTest, BurnAreaOnTheSampleSurfaces) {
     // Sample band "1-3 years": the back is 0.13 of the body; 20-25 % of it is 22.5 % × 0.13
     const PageRun run = render("4:8 --choose 1=2 --choose 2=3 --choose 3=6");

@@ -97,7 +97,7 @@ TEST(ToxicologyRenderTest, ValuesOutsideTheListsAreIgnored) {
     }
     const RenderRun kept = render("46:3 --child-weight 10kg --weight child");
     ASSERT_EQ(kept.status, 0) << kept.err;
-    for (const char* send : {"46:9:0", "24:7:0", "33:3:1", "33:65535:1"}) {
+    for (const char* send : {"46:9:0", "24:7:0", "33:3:1", "33:32767:1"}) {
         const RenderRun run =
             render(std::string("46:3 --child-weight 10kg --weight child --send ") + send);
         EXPECT_EQ(run.status, 0) << send << ": " << run.err;

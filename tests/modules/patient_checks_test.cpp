@@ -16,6 +16,13 @@ TEST(PatientChecksTest, RedMessagePage) {
     EXPECT_EQ(messagePageBody(""), "");
 }
 
+// A range message carries the label and units of its field, which may hold private codes.
+TEST(PatientChecksTest, TheRedPageShowsPrivateCodesAsTheirCharacters) {
+    InputField field(makeRequest(70, 0), "HCO<SC id=3>", "mm<SC id=41>", -1.0f, 0.0f, 50.0f, 1);
+    EXPECT_EQ(messagePageBody(rangeMessage(field).view()),
+              "<B><FONT color=\"red\">HCO&#947;\r\nMust be in range 0 to 50 mm&#179;</FONT></B>");
+}
+
 class PageWeightTest : public ::testing::Test {
   protected:
     test_support::ContentSession session{ORVANE_BIN_DIR};

@@ -41,6 +41,30 @@ TEST(PlainTextTest, Codes) {
     }
 }
 
+// The same characters as character references in 8-bit text, for a page.
+TEST(PlainTextTest, CodesAsCharacterReferences) {
+    const struct {
+        const char* input;
+        const char* expected;
+    } cases[] = {
+        {"a<SC id=2>b", "a&#946;b"},
+        {"<SC id=1><SC id=41>", "&#945;&#179;"},
+        {"BSA (2nd/3rd<SC id=6>)\r\nMust be in range 0 to 100 %",
+         "BSA (2nd/3rd&#176;)\r\nMust be in range 0 to 100 %"},
+        {"<SC id=37>", "&#120;"},
+        {"<SC id=02>", "&#120;"},
+        {"<SC id=>", "&#120;"},
+        {"<SC id =2>", "<SC id =2>"},
+        {"a<SC id=2 b", "a<SC id=2 b"},
+        {"<SC id=6>C <SC id=5", "&#176;C <SC id=5"},
+        {"a<SC id=40>b", "a&#60;b"},
+        {"plain > text <", "plain > text <"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(codesAsCharacterReferences(c.input), c.expected) << c.input;
+}
+
 TEST(PlainTextTest, EveryTableCode) {
     const char16_t expected[42] = {
         0,         u'\u03B1', u'\u03B2', u'\u03B3', u'\u03B4', u'\u03BC', u'\u00B0',

@@ -207,6 +207,35 @@ TEST_F(CalculatorScreenTest, PatientInputsAndAChoiceListFeedTheResult) {
     EXPECT_TRUE(contains("Creatinine clearance = <STRONG>97.3&nbsp;</STRONG> mL/min")) << body();
 }
 
+// Male/Female is an input like the boxes: toggling it reads every box again, so an emptied box
+// clears the result instead of leaving the one computed before.
+TEST_F(CalculatorScreenTest, TogglingTheSexRecomputesFromEveryBoxOrClearsTheResult) {
+    navigate(makeRequest(4, 16));  // creatinine clearance
+    const CalculatorScreen::InputControls& sex = calc()->controlsOf(0);
+    typeInto(1, "40");
+    choose(calc()->controlsOf(2).extra, 1);  // kilograms
+    typeInto(2, "70");
+    typeInto(3, "1");
+    // (140 - 40) x 70 / (1 x 71.94) = 97.30
+    ASSERT_TRUE(contains("Creatinine clearance = <STRONG>97.3&nbsp;</STRONG> mL/min")) << body();
+    tap(box(3));
+    press(cmd::kBackspace);
+    EXPECT_EQ(body(), "");
+    tap(sex.extra);  // female
+    EXPECT_EQ(patient().sex().unit, 1);
+    EXPECT_EQ(body(), "") << "a result from the emptied creatinine box";
+    typeInto(3, "2");
+    // (140 - 40) x 70 x 0.85 / (2 x 71.94) = 41.35
+    EXPECT_TRUE(contains("Creatinine clearance = <STRONG>41.4&nbsp;</STRONG> mL/min")) << body();
+    // An age out of range: the toggle shows its red message, not a result.
+    tap(box(1));
+    press(cmd::kBackspace);
+    press(cmd::kBackspace);
+    typeInto(1, "130");
+    tap(sex.value);
+    EXPECT_EQ(body(), redPage("Age should be less than or equal to 120 yrs"));
+}
+
 TEST_F(CalculatorScreenTest, PatientChecksShowTheirMessages) {
     navigate(makeRequest(4, 16));
     typeInto(1, "130");

@@ -201,6 +201,41 @@ TEST_F(NavigationTest, Request33KeepsTheCurrentScreen) {
     EXPECT_EQ(app().currentScreen(), before);
 }
 
+// A same-page request handed to Navigate (a list entry or a link of the home page with code 33)
+// is the module's to act on: it enters no history, so the history and the screen still agree and
+// Back leaves the screen at once.
+TEST_F(NavigationTest, ASamePageRequestNavigatedToEntersNoHistory) {
+    navigate(makeRequest(12, 0));
+    Screen* before = app().currentScreen();
+    const int32_t count = history().count();
+    navigate(makeRequest(33, 5, 2));
+    EXPECT_EQ(history().count(), count);
+    EXPECT_EQ(currentRequest(), makeRequest(12, 0));
+    EXPECT_EQ(app().currentScreen(), before);
+    EXPECT_EQ(before->busy(), 0);
+    EXPECT_TRUE(h.messageBoxes.empty());
+    press(command::kBack);
+    EXPECT_EQ(kindOf(app().currentScreen()), "ModuleListScreen");
+}
+
+// A recordable code whose request no screen shows (a calculator number or sub-code that does not
+// exist) is refused like an unrecordable one: recorded, it would leave
+// the program without a screen.
+TEST_F(NavigationTest, ARequestNoScreenShowsIsRefusedAndKeepsTheScreen) {
+    for (const Request request : {makeRequest(4, 2, 2), makeRequest(4, 41)}) {
+        navigate(makeRequest(12, 0));
+        Screen* before = app().currentScreen();
+        const int32_t count = history().count();
+        h.messageBoxes.clear();
+        navigate(request);
+        EXPECT_EQ(h.messageBoxes, std::vector<std::string>{"Invalid Document Type"}) << request;
+        EXPECT_EQ(history().count(), count) << request;
+        EXPECT_EQ(currentRequest(), makeRequest(12, 0)) << request;
+        EXPECT_EQ(app().currentScreen(), before) << request;
+        EXPECT_EQ(before->busy(), 0) << request;
+    }
+}
+
 TEST_F(NavigationTest, ScreenCopiesTheCurrentEntry) {
     navigate(makeRequest(12, 0));
     const HistoryEntry* entry = app().currentScreen()->entry();

@@ -65,11 +65,11 @@ TEST(AbxDoseBlockTest, PerDayAndPerDoseLines) {
         // A maximum whose nearest printed step is above it takes the step below: 1750 / 2 = 875,
         // printed to tens as 880 (x 2 = 1760 a day), so 870; 45 × 70 / 2 = 1575 reaches it.
         {"Amoxicillin-Clavulanate", 45, 0, 1, 2, 1, 1750, 70,
-         "<BR><SC id=28><B>Amoxicillin-Clavulanate&nbsp;</B>  &nbsp;870&nbsp;mg PO bid (45 "
+         "<BR><SC id=28><B>Amoxicillin-Clavulanate&nbsp;</B> &nbsp;870&nbsp;mg PO bid (45 "
          "mg/kg/d div bid)  [max 1750 mg/day]<BR>"},
         // 8000 / 3 = 2666.7, in 25s 2675 (x 3 = 8025), so 2650; 150 × 70 / 3 = 3500 reaches it.
         {"Cefotaxime", 150, 0, 1, 3, 2, 8000, 70,
-         "<BR><SC id=28><B>Cefotaxime&nbsp;</B>  &nbsp;2650&nbsp;mg IV q8h (150 mg/kg/d div "
+         "<BR><SC id=28><B>Cefotaxime&nbsp;</B> &nbsp;2650&nbsp;mg IV q8h (150 mg/kg/d div "
          "q8h)  [max 8000 mg/day]<BR>"},
         // 150 × 70 / 4 = 2625 and 200 × 70 / 4 = 3500, capped at 12000 / 4 = 3000.
         {"Ampicillin", 150, 200, 1, 4, 2, 12000, 70,

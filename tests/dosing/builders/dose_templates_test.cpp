@@ -100,6 +100,12 @@ TEST(DoseTemplatesTest, SmallPositiveAmountsNeverReadZero) {
     runCases(std::begin(cases), std::end(cases));
 }
 
+// Found by dosing_records_fuzz: a range whose "up=" amount is damaged printed its top as 0.
+TEST(DoseTemplatesTest, ARangeWithoutAnUpperAmountNeverShowsZero) {
+    const std::string out = filled("Dose: <$doserange=0.5 up8 units=grams>", 0.5f);
+    EXPECT_EQ(out.find("<B>0</B>"), std::string::npos) << out;
+}
+
 TEST(DoseTemplatesTest, Conditionals) {
     const Case cases[] = {
         {"a<$weightif=20>b</$weightif>c", 25, "abc"},

@@ -1,0 +1,174 @@
+// The record fuzz targets' input and content: which modules read records of their own (by family)
+// with the databases they read, how a fuzzer's bytes become those databases (records split at a
+// marker, databases at another), and a catalogue that serves them from memory while every other
+// database comes from the sample content. Shared by the targets and the seed maker; knows nothing
+// of pages or checks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "content/byte_source.h"
+#include "content/content_catalogue.h"
+#include "content/pdb_file.h"
+#include "model/request.h"
+#include "tools/lib/pdb_writer.h"
+
+namespace orvane::fuzzing {
+
+// Between two records of one database, and between two databases of the input.
+inline constexpr std::string_view kRecordBreak = "\n#R#\n";
+inline constexpr std::string_view kDatabaseBreak = "\n#D#\n";
+
+// One module that reads records: the requests that open it (each walked) and its databases in
+// input order; the numbers of one inner list share one file (and so one database of the input).
+struct RecordModule {
+    const char* name;
+    std::vector<Request> opens;
+    std::vector<std::vector<uint32_t>> databases;
+};
+
+// Every calculator number from 1 to 40.
+inline std::vector<Request> everyCalculator() {
+    std::vector<Request> out;
+    for (int32_t n = 1; n <= 40; ++n) out.push_back(makeRequest(request_code::kCalculator, n));
+    return out;
+}
+
+// The dosing modules: drug tables, drip records, antibiotic dose tables, oral concentrations, the
+// resuscitation pages and lists, toxicology, transfusions and references.
+inline const std::vector<RecordModule>& dosingModules() {
+    static const std::vector<RecordModule> modules{
+        {"AbxNavix", {makeRequest(1, 0)}, {{1}, {45}}},
+        {"ACLS and PALS lists", {makeRequest(2, 0), makeRequest(8, 0)}, {{2, 8}}},
+        {"Adult Drips", {makeRequest(3, 0)}, {{3}}},
+        {"Emergency Meds", {makeRequest(6, 0)}, {{6}}},
+        {"TykoAbx", {makeRequest(30, 0), makeRequest(9, 0), makeRequest(47, 0)}, {{30}, {9}, {47}}},
+        {"TykoCode", {makeRequest(10, 0)}, {{10}}},
+        {"TykoDrips", {makeRequest(11, 0)}, {{11}}},
+        {"TykoDrugs", {makeRequest(12, 0)}, {{58}, {12}}},
+        {"TykoFever", {makeRequest(13, 0)}, {{13}}},
+        {"TykoOTC", {makeRequest(60, 0), makeRequest(17, 0)}, {{17}}},
+        {"Sedation Meds", {makeRequest(23, 0)}, {{23}}},
+        {"Toxicology", {makeRequest(24, 0), makeRequest(46, 0)}, {{24}, {46}}},
+        {"Transfusions", {makeRequest(26, 0)}, {{26}}},
+        {"Paralytics", {makeRequest(37, 0), makeRequest(22, 0)}, {{37}}},
+        {"References", {makeRequest(49, 0)}, {{49}}},
+        {"Induction Meds", {makeRequest(39, 0)}, {{39}}},
+    };
+    return modules;
+}
+
+// The calculators and menus that read records: the calculator table, growth, burn area, peak
+// flow, the score tables, and the document lists, Clinical Consult and the A-Z index.
+inline const std::vector<RecordModule>& calculatorModules() {
+    static const std::vector<RecordModule> modules{
+        {"Calculator table",
+         [] {
+             std::vector<Request> opens{makeRequest(59, 0)};
+             for (Request r : everyCalculator()) opens.push_back(r);
+             return opens;
+         }(),
+         {{4}}},
+        {"TykoGrowth", {makeRequest(14, 0), makeRequest(14, 1), makeRequest(14, 2)}, {{14}}},
+        {"Burn area", {makeRequest(request_code::kCalculator, 8)}, {{54}}},
+        {"Peak flow", {makeRequest(request_code::kCalculator, 26)}, {{55}}},
+        {"Scores",
+         {makeRequest(4, 4), makeRequest(4, 10), makeRequest(4, 17), makeRequest(4, 18),
+          makeRequest(4, 25), makeRequest(4, 27), makeRequest(4, 31), makeRequest(4, 32),
+          makeRequest(4, 38), makeRequest(4, 39)},
+         {{56}, {4}}},
+        {"Document lists",
+         {makeRequest(31, 0), makeRequest(41, 0), makeRequest(43, 0), makeRequest(63, 0)},
+         {{31, 41, 43, 63}}},
+        {"Clinical Consult", {makeRequest(48, 0), makeRequest(5, 0)}, {{5}, {48}}},
+        {"A-Z index", {makeRequest(request_code::kAzIndex, 0)}, {{53}}},
+    };
+    return modules;
+}
+
+// The parts of text between the breaks (one part when there is none).
+inline std::vector<std::string_view> splitAt(std::string_view text, std::string_view at) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    for (size_t found = text.find(at); found != std::string_view::npos;
+         found = text.find(at, start)) {
+        parts.push_back(text.substr(start, found - start));
+        start = found + at.size();
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// The file bytes of each database of the input, for `count` databases (missing ones empty of
+// records, extra parts ignored). Every database holds at most 0xFFFF records.
+inline std::vector<tools::ByteVector> databasesOf(std::string_view input, size_t count) {
+    std::vector<tools::ByteVector> files;
+    const std::vector<std::string_view> parts = splitAt(input, kDatabaseBreak);
+    for (size_t d = 0; d < count; ++d) {
+        tools::PdbImage image;
+        image.name = "fuzzed";
+        if (d < parts.size()) {
+            for (std::string_view record : splitAt(parts[d], kRecordBreak)) {
+                if (image.records.size() == 0xFFFF) break;
+                image.records.emplace_back(record.begin(), record.end());
+            }
+        }
+        files.push_back(tools::pdbBytes(image));
+    }
+    return files;
+}
+
+// The input for a module's databases as they are in a content folder: the inverse of databasesOf
+// (the seeds are written this way).
+inline std::string inputOf(const ContentCatalogue& catalogue, const RecordModule& module) {
+    std::string out;
+    for (size_t d = 0; d < module.databases.size(); ++d) {
+        if (d > 0) out.append(kDatabaseBreak);
+        std::unique_ptr<ContentDatabase> db = catalogue.openDatabase(module.databases[d].front());
+        for (uint16_t i = 0; i < db->recordCount(); ++i) {
+            if (i > 0) out.append(kRecordBreak);
+            const RecordHandle record = db->getRecord(i);
+            if (!record.isNull()) {
+                out.append(reinterpret_cast<const char*>(record.data()), record.length());
+            }
+        }
+    }
+    return out;
+}
+
+// The sample content, with some databases served from bytes in memory instead.
+class MemoryCatalogue : public ContentCatalogue {
+  public:
+    MemoryCatalogue(ContentFolder folder, std::map<uint32_t, tools::ByteVector> files)
+        : ContentCatalogue(std::move(folder)), files_(std::move(files)) {}
+
+    std::unique_ptr<ContentDatabase> openDatabase(uint32_t number) const override {
+        const auto found = files_.find(number);
+        if (found == files_.end()) return ContentCatalogue::openDatabase(number);
+        return std::make_unique<ContentDatabase>(
+            std::make_unique<PdbFile>(std::make_unique<MemoryByteSource>(found->second)));
+    }
+
+  private:
+    std::map<uint32_t, tools::ByteVector> files_;
+};
+
+// The catalogue for a module's input: its databases from the input, the rest from the folder.
+inline MemoryCatalogue catalogueFor(const RecordModule& module, std::string_view input,
+                                    const std::string& sampleFolder) {
+    const std::vector<tools::ByteVector> files = databasesOf(input, module.databases.size());
+    std::map<uint32_t, tools::ByteVector> byNumber;
+    for (size_t d = 0; d < module.databases.size(); ++d) {
+        for (uint32_t number : module.databases[d]) byNumber[number] = files[d];
+    }
+    return MemoryCatalogue(ContentFolder("", sampleFolder), std::move(byNumber));
+}
+
+}  // namespace orvane::fuzzing
