@@ -143,7 +143,9 @@ std::string abxDoseLine(const AbxDoseEntry& entry, float weight) {
     line += abxRouteWord(entry.route);
     if (sound) line += frequencyText(entry, penicillin) + " ";
     if (capped) {
-        line += " [max " + storedText(entry.maximum);
+        // One space before the note, whether or not a frequency left one.
+        if (!line.ends_with(' ')) line += ' ';
+        line += "[max " + storedText(entry.maximum);
         line += penicillin ? kUnitsWord : entry.perDay() ? " mg/day" : " mg/dose";
         line += "]";
     }

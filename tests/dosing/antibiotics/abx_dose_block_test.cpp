@@ -53,11 +53,11 @@ TEST(AbxDoseBlockTest, PerDayAndPerDoseLines) {
         // reached by the high end.
         {"Amoxicillin", 30, 50, 1, 3, 1, 1500, 40,
          "<BR><SC id=28><B>Amoxicillin&nbsp;</B> &nbsp;400-500&nbsp;mg PO tid (30-50 mg/kg/d "
-         "div tid)  [max 1500 mg/day]<BR>"},
+         "div tid) [max 1500 mg/day]<BR>"},
         // 20 × 40 = 800 per dose reaches the 500 maximum: the maximum alone.
         {"Cefazolin", 20, 0, 0, 3, 2, 500, 40,
          "<BR><SC id=28><B>Cefazolin&nbsp;</B> &nbsp;500&nbsp;mg/dose IV q8h (20 mg/kg/dose div "
-         "q8h)  [max 500 mg/dose]<BR>"},
+         "q8h) [max 500 mg/dose]<BR>"},
         // 2.5 × 13.3 = 33.25: halves between 10 and 40, 66.5 to the even 66, so 33.
         {"Gentamicin", 2.5f, 0, 0, 3, 4, 0, 13.3f,
          "<BR><SC id=28><B>Gentamicin&nbsp;</B> &nbsp;33&nbsp;mg/dose IV/IM q8h (2.5 mg/kg/dose "
@@ -66,15 +66,15 @@ TEST(AbxDoseBlockTest, PerDayAndPerDoseLines) {
         // printed to tens as 880 (x 2 = 1760 a day), so 870; 45 × 70 / 2 = 1575 reaches it.
         {"Amoxicillin-Clavulanate", 45, 0, 1, 2, 1, 1750, 70,
          "<BR><SC id=28><B>Amoxicillin-Clavulanate&nbsp;</B> &nbsp;870&nbsp;mg PO bid (45 "
-         "mg/kg/d div bid)  [max 1750 mg/day]<BR>"},
+         "mg/kg/d div bid) [max 1750 mg/day]<BR>"},
         // 8000 / 3 = 2666.7, in 25s 2675 (x 3 = 8025), so 2650; 150 × 70 / 3 = 3500 reaches it.
         {"Cefotaxime", 150, 0, 1, 3, 2, 8000, 70,
          "<BR><SC id=28><B>Cefotaxime&nbsp;</B> &nbsp;2650&nbsp;mg IV q8h (150 mg/kg/d div "
-         "q8h)  [max 8000 mg/day]<BR>"},
+         "q8h) [max 8000 mg/day]<BR>"},
         // 150 × 70 / 4 = 2625 and 200 × 70 / 4 = 3500, capped at 12000 / 4 = 3000.
         {"Ampicillin", 150, 200, 1, 4, 2, 12000, 70,
          "<BR><SC id=28><B>Ampicillin&nbsp;</B> &nbsp;2625-3000&nbsp;mg IV q6h (150-200 mg/kg/d "
-         "div q6h)  [max 12000 mg/day]<BR>"},
+         "div q6h) [max 12000 mg/day]<BR>"},
         // Once a day: 50 × 20 = 1000, given q24h.
         {"Ceftriaxone", 50, 0, 1, 1, 4, 0, 20,
          "<BR><SC id=28><B>Ceftriaxone&nbsp;</B> &nbsp;1000&nbsp;mg IV/IM q24h (50 mg/kg/d given "
@@ -102,11 +102,11 @@ TEST(AbxDoseBlockTest, CapAtBelowAndAboveTheMaximum) {
         std::string expected;
     };
     const Case cases[] = {
-        {9.5f, start + "95-190&nbsp;mg/dose" + kFreq + " <BR>"},                   // below
-        {10, start + "100-200&nbsp;mg/dose" + kFreq + "  [max 200 mg/dose]<BR>"},  // at
-        {12, start + "120-200&nbsp;mg/dose" + kFreq + "  [max 200 mg/dose]<BR>"},  // above
-        {20, start + "200&nbsp;mg/dose" + kFreq + "  [max 200 mg/dose]<BR>"},      // low at
-        {25, start + "200&nbsp;mg/dose" + kFreq + "  [max 200 mg/dose]<BR>"},      // low above
+        {9.5f, start + "95-190&nbsp;mg/dose" + kFreq + " <BR>"},                  // below
+        {10, start + "100-200&nbsp;mg/dose" + kFreq + " [max 200 mg/dose]<BR>"},  // at
+        {12, start + "120-200&nbsp;mg/dose" + kFreq + " [max 200 mg/dose]<BR>"},  // above
+        {20, start + "200&nbsp;mg/dose" + kFreq + " [max 200 mg/dose]<BR>"},      // low at
+        {25, start + "200&nbsp;mg/dose" + kFreq + " [max 200 mg/dose]<BR>"},      // low above
     };
     for (const Case& c : cases) {
         EXPECT_EQ(abxDoseLine(entryOf({"Drug", 10, 20, 0, 4, 2, 200, c.weight, ""}), c.weight),
@@ -151,7 +151,7 @@ TEST(AbxDoseBlockTest, PenicillinUnitsWhateverTheLetterCase) {
         // 50000 × 30 = 1500000 reaches the 1200000 maximum.
         {"Benzathine penicillin", 50000, 0, 0, 1, 3, 1200000, 30,
          "<BR><SC id=28><B>Benzathine penicillin&nbsp;</B> &nbsp;1200000 U  IM q24h (50000 U "
-         "/kg/dose given q24h)  [max 1200000 U ]<BR>"},
+         "/kg/dose given q24h) [max 1200000 U ]<BR>"},
         {"PENICILLIN V", 25000, 50000, 1, 4, 1, 0, 8,
          "<BR><SC id=28><B>PENICILLIN V&nbsp;</B> &nbsp;50000-100000 U  PO qid (25000-50000 U "
          "/kg/d div qid) <BR>"},
