@@ -54,7 +54,7 @@ TEST(AbxNavixModuleTest, CategoryPageWithTheDoseBlock) {
     EXPECT_EQ(page,
               "Pneumonia text<BR><BR><STRONG>Calculated Dose: </STRONG><BR>&nbsp;&#149;"
               "&nbsp;<B>Amoxicillin&nbsp;</B> &nbsp;400-500&nbsp;mg PO tid (30-50 mg/kg/d "
-              "div tid) &nbsp;[max 1500 mg/day]<BR><BR>");
+              "div tid) [max 1500 mg/day]<BR><BR>");
     EXPECT_EQ(f.context().pageBuilder().weightInput, 3);
     EXPECT_EQ(module.choiceList(makeRequest(1, 0))->unit, 0);
 
