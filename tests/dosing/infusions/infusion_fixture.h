@@ -133,16 +133,21 @@ class ContentDir : public test_support::TempContentDir {
 
 using Session = test_support::ContentSession;
 
+// Sets the weight of one mode (adult or child) to `kg` and makes that weight the current one.
+inline void setWeight(PatientContext& context, int32_t weightMode, float kg) {
+    InputField& weight =
+        weightMode == weight_mode::kAdult ? context.adultWeight() : context.childWeight();
+    weight.value = kg;
+    weight.unit = unit::kKilograms;
+    context.setCurrentWeight(weightMode);
+}
+
 inline void setChildWeight(PatientContext& context, float kg) {
-    context.childWeight().value = kg;
-    context.childWeight().unit = unit::kKilograms;
-    context.setCurrentWeight(2);
+    setWeight(context, weight_mode::kChild, kg);
 }
 
 inline void setAdultWeight(PatientContext& context, float kg) {
-    context.adultWeight().value = kg;
-    context.adultWeight().unit = unit::kKilograms;
-    context.setCurrentWeight(1);
+    setWeight(context, weight_mode::kAdult, kg);
 }
 
 inline std::string pageText(const char* page) {
