@@ -7,8 +7,16 @@
 
 namespace orvane {
 
+bool readBurnSurfaces(RecordHandle record, float (&surfaces)[kBurnSurfaceCount]) {
+    const bool present = static_cast<bool>(record);
+    RecordCursor cursor(std::move(record));
+    cursor.readText();  // the label
+    for (float& s : surfaces) s = cursor.readFloat();
+    return present && !cursor.ranOut();
+}
+
 BurnArea::BurnArea(PatientContext& context, Request request)
-    : context_(context), request_(request), table_(context.openDatabase(54)) {
+    : context_(context), request_(request), table_(context.openDatabase(kTableCode)) {
     for (int32_t k = 1; k <= kBurnAgeCount; ++k) {
         ages_.addEntry(burnAgeLabel(k), makeRequest(33, k, 1));
     }
@@ -24,10 +32,8 @@ void BurnArea::chooseAge(int32_t age) {
     if (age <= 0) return;
     // A missing or short record leaves the fractions at 0 (and so the total at 0).
     for (float& f : fractions_) f = 0.0f;
-    RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(age - 1)));
-    cursor.readText();
     float surfaces[kBurnSurfaceCount] = {};
-    for (float& s : surfaces) s = cursor.readFloat();
+    readBurnSurfaces(table_->getRecord(static_cast<uint16_t>(age - 1)), surfaces);
     for (int32_t r = 1; r <= kBurnRegionCount; ++r) {
         fractions_[r - 1] = surfaces[burnSurfaceOfRegion(r)];
     }

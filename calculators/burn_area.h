@@ -14,8 +14,14 @@ namespace orvane {
 
 class PatientContext;
 
+// One age band's record of the burn table (database 54): a label, then the stored percentage of
+// each body surface. Missing numbers read as 0; false when the record is cut short or missing.
+bool readBurnSurfaces(RecordHandle record, float (&surfaces)[kBurnSurfaceCount]);
+
 class BurnArea : public Module {
   public:
+    static constexpr int32_t kTableCode = 54;
+
     // Opens database 54 and keeps it open.
     BurnArea(PatientContext& context, Request request);
 

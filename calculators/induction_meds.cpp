@@ -1,6 +1,6 @@
 #include "calculators/induction_meds.h"
 
-#include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
 #include "modules/record_name_list.h"
@@ -9,8 +9,8 @@
 namespace orvane {
 
 InductionMeds::InductionMeds(PatientContext& context, Request request)
-    : context_(context), request_(request), table_(context.openDatabase(39)) {
-    addRecordNames(list_, *table_, 39);
+    : context_(context), request_(request), table_(context.openDatabase(kCode)) {
+    addRecordNames(list_, *table_, kCode);
     choose(value(request));
 }
 
@@ -21,14 +21,10 @@ void InductionMeds::choose(int32_t drug) {
 
 const char* InductionMeds::buildPage(int32_t /*view*/) {
     PageBuilder& builder = context_.pageBuilder().start(true);
-    builder.setTitle("", makeRequest(39, 0), 0);
+    builder.setTitle("", makeRequest(kCode, 0), 0);
     if (chosen_ <= 0) return nullptr;
     const float w = context_.weightKg(weight_mode::kCurrent);
-    for (SharedString& text : record_) text = SharedString();
-    if (chosen_ <= 0xFFFF) {
-        RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(chosen_ - 1)));
-        for (SharedString& text : record_) text = cursor.readText();
-    }
+    readRecordTexts(*table_, chosen_ - 1, record_);
     SharedString document = record_[3];
     fillWeightTemplates(document, w);
     builder.weightInput = weight_mode::kCurrent;
@@ -44,7 +40,7 @@ InputField* InductionMeds::choiceList(Request request) {
 }
 
 bool InductionMeds::handleRequest(Request request) {
-    if (moduleCode(request) == 39) choose(value(request));
+    if (moduleCode(request) == kCode) choose(value(request));
     return true;
 }
 

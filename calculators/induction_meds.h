@@ -14,6 +14,10 @@ class PatientContext;
 
 class InductionMeds : public Module {
   public:
+    static constexpr int32_t kCode = 39;
+    // A drug's record: four texts (key, name, a text not shown, the dosing document).
+    static constexpr int32_t kRecordTexts = 4;
+
     // Opens database 39 (kept open) and lists its drugs; the chosen drug is the request's value.
     InductionMeds(PatientContext& context, Request request);
 
@@ -34,7 +38,7 @@ class InductionMeds : public Module {
     PatientContext& context_;
     Request request_;
     std::unique_ptr<ContentDatabase> table_;
-    SharedString record_[4];
+    SharedString record_[kRecordTexts];
     SharedString caption_;
     int32_t chosen_ = 0;
     InputField list_;

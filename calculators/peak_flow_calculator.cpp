@@ -18,7 +18,7 @@ constexpr int32_t kHeightInput = 4;
 
 PeakFlowCalculator::PeakFlowCalculator(PatientContext& context, Request request)
     : FormulaCalculator(context, request, kPeakFlowResultCount),
-      coefficientTable_(context.openDatabase(55)) {
+      coefficientTable_(context.openDatabase(kPeakFlowTable)) {
     resetInputs();
 }
 
@@ -50,12 +50,18 @@ bool PeakFlowCalculator::handleRequest(Request request) {
     return FormulaCalculator::handleRequest(request);
 }
 
+bool readPeakFlowCoefficients(RecordHandle record, PeakFlowCoefficients& coefficients) {
+    const bool present = static_cast<bool>(record);
+    RecordCursor cursor(std::move(record));
+    cursor.readText();  // the row's name
+    for (double& b : coefficients.b) b = cursor.readFloat();
+    return present && !cursor.ranOut();
+}
+
 bool PeakFlowCalculator::readRow(int32_t row) {
     RecordHandle record = coefficientTable_->getRecord(static_cast<uint16_t>(row));
     if (!record) return false;
-    RecordCursor cursor(record);
-    cursor.readText();  // the row's name
-    for (double& b : coefficients_.b) b = cursor.readFloat();
+    readPeakFlowCoefficients(std::move(record), coefficients_);
     return true;
 }
 

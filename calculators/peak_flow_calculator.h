@@ -13,6 +13,12 @@
 
 namespace orvane {
 
+// The peak-flow coefficient table (database 55): the database, and one row read: its name, then
+// the coefficients as floats. Missing numbers read as 0; false when the row is cut short or
+// missing.
+inline constexpr int32_t kPeakFlowTable = 55;
+bool readPeakFlowCoefficients(RecordHandle record, PeakFlowCoefficients& coefficients);
+
 class PeakFlowCalculator : public FormulaCalculator {
   public:
     PeakFlowCalculator(PatientContext& context, Request request);

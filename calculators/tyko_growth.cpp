@@ -30,8 +30,22 @@ LmsParameters readLms(RecordCursor& cursor) {
 
 }  // namespace
 
+GrowthReference readGrowthReference(RecordHandle record) {
+    RecordCursor cursor(std::move(record));
+    GrowthReference r;
+    r.name = cursor.readText();
+    cursor.readByte();   // flag
+    cursor.readFloat();  // age
+    r.weight = readLms(cursor);
+    r.length = readLms(cursor);
+    r.head = readLms(cursor);
+    r.bmi = readLms(cursor);
+    r.complete = !cursor.ranOut();
+    return r;
+}
+
 TykoGrowth::TykoGrowth(PatientContext& context, Request request)
-    : CalculatorModule(context, request, 1), growth_(context.openDatabase(14)) {
+    : CalculatorModule(context, request, 1), growth_(context.openDatabase(kGrowthTable)) {
     title_ = "TykoGrowth";
     caption_ = "Select Child's Age:";
     for (int32_t n = 1; n <= kGrowthBandCount; ++n) {
@@ -77,16 +91,7 @@ void TykoGrowth::resetInputs() {
 
 TykoGrowth::Reference TykoGrowth::readReference(bool boy) {
     const int32_t index = band_ - 1 + (boy ? kGrowthBandCount : 0);
-    RecordCursor cursor(growth_->getRecord(static_cast<uint16_t>(index)));
-    Reference r;
-    r.name = cursor.readText();
-    cursor.readByte();   // flag
-    cursor.readFloat();  // age
-    r.weight = readLms(cursor);
-    r.length = readLms(cursor);
-    r.head = readLms(cursor);
-    r.bmi = readLms(cursor);
-    return r;
+    return readGrowthReference(growth_->getRecord(static_cast<uint16_t>(index)));
 }
 
 const char* TykoGrowth::buildPage(int32_t view) {

@@ -13,6 +13,17 @@
 
 namespace orvane {
 
+// One record of the growth reference (database 14), one per age band and sex: the reference's
+// name, a flag and the age (not used), then the LMS parameters of weight, length, head
+// circumference and BMI.
+struct GrowthReference {
+    SharedString name;  // the record's label: the reference the rows come from
+    LmsParameters weight, length, head, bmi;
+    bool complete = false;  // false: the record ends before its last parameter
+};
+inline constexpr int32_t kGrowthTable = 14;
+GrowthReference readGrowthReference(RecordHandle record);
+
 class TykoGrowth : public CalculatorModule {
   public:
     // Opens database 14 and keeps it open; empties weight, height and head circumference. A
@@ -34,10 +45,7 @@ class TykoGrowth : public CalculatorModule {
     int32_t band() const { return band_; }
 
   private:
-    struct Reference {
-        SharedString name;  // the record's label: the reference the rows come from
-        LmsParameters weight, length, head, bmi;
-    };
+    using Reference = GrowthReference;
 
     void chooseBand(int32_t band);
     Reference readReference(bool boy);

@@ -1,6 +1,6 @@
 #include "modules/az_index.h"
 
-#include "content/record_cursor.h"
+#include "content/index_record.h"
 #include "modules/patient_context.h"
 #include "rendering/page_builder.h"
 
@@ -36,13 +36,11 @@ InputField* AzIndex::choiceList(Request request) {
         return &list_;
     }
     if (code == 33) {
-        RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(value(request))));
-        cursor.readText();
-        SharedString label = cursor.readText();
         // The target is a request written in decimal; a text that is no number reads as 0.
-        const Request target = static_cast<Request>(cursor.readNumberText());
+        IndexRecord entry =
+            readIndexRecord(table_->getRecord(static_cast<uint16_t>(value(request))));
         list_.clearEntries();
-        list_.addEntry(std::move(label), target);
+        list_.addEntry(std::move(entry.label), entry.target);
         return &list_;
     }
     return nullptr;

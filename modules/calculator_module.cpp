@@ -1,6 +1,6 @@
 #include "modules/calculator_module.h"
 
-#include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "modules/patient_context.h"
 #include "modules/patient_inputs.h"
 #include "rendering/page_builder.h"
@@ -8,12 +8,9 @@
 namespace orvane {
 
 CalculatorModule::CalculatorModule(PatientContext& context, Request request, int32_t resultCount)
-    : context_(context), request_(request), table_(context.openDatabase(4)) {
+    : context_(context), request_(request), table_(context.openDatabase(kTableCode)) {
     const int32_t number = longValue(request);
-    if (number >= 1 && number <= 0xFFFF) {
-        RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(number - 1)));
-        for (SharedString& text : record_) text = cursor.readText();
-    }
+    if (number >= 1 && number <= 0xFFFF) readRecordTexts(*table_, number - 1, record_);
     caption_ = record_[1];
     for (int32_t i = 0; i < resultCount; ++i) results_.append(SharedString());
 }

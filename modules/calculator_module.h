@@ -18,6 +18,11 @@ class PageBuilder;
 
 class CalculatorModule : public Module {
   public:
+    // The database of calculator records, and the four texts of a record (a key, the name and two
+    // texts the calculators read as they need).
+    static constexpr int32_t kTableCode = 4;
+    static constexpr int32_t kRecordTexts = 4;
+
     // Opens database 4 and reads record (calculator number − 1) of the request's long value;
     // adds resultCount empty result texts. Derived constructors must call resetInputs()
     // themselves once their own members exist (a virtual call from here would not reach them).
@@ -55,7 +60,7 @@ class CalculatorModule : public Module {
     SharedString caption_;
     Request request_;
     std::unique_ptr<ContentDatabase> table_;
-    SharedString record_[4];
+    SharedString record_[kRecordTexts];
     InputField resultsMenu_;
     DynArray<InputField> inputs_;
     DynArray<SharedString> results_;

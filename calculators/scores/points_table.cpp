@@ -16,6 +16,7 @@ PointsRecord readPointsRecord(ContentDatabase& table, int32_t index) {
         record.texts[j] = cursor.readText();
         record.points[j] = cursor.readFloat();
     }
+    record.complete = !cursor.ranOut();
     return record;
 }
 

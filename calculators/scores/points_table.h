@@ -9,12 +9,14 @@
 
 namespace orvane {
 
+inline constexpr int32_t kPointsTable = 56;
 inline constexpr int32_t kPointsPairs = 10;  // pair 0 the heading, pairs 1-9 the answers
 
 struct PointsRecord {
     bool present = false;              // the record could be read
     SharedString texts[kPointsPairs];  // texts[0] the heading, texts[j] answer j ("" = none)
     float points[kPointsPairs] = {};   // points[j] the points of answer j
+    bool complete = false;             // false: the record ends before its last pair
 };
 
 // Record layout: a big-endian 32-bit integer (not used), then ten pairs of a NUL-terminated text

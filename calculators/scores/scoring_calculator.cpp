@@ -12,7 +12,7 @@ ScoringCalculator::ScoringCalculator(PatientContext& context, Request request, i
                                      bool twoViews)
     : context_(context),
       request_(request),
-      pointsTable_(context.openDatabase(56)),
+      pointsTable_(context.openDatabase(kPointsTable)),
       twoViews_(twoViews) {
     std::unique_ptr<ContentDatabase> calculators = context.openDatabase(4);
     const int32_t number = longValue(request);

@@ -1,6 +1,6 @@
 #include "dosing/airway/paralytics_module.h"
 
-#include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
 #include "modules/record_name_list.h"
@@ -31,10 +31,7 @@ ParalyticsModule::ParalyticsModule(PatientContext& context, Request request)
 }
 
 void ParalyticsModule::readRecord(int32_t index) {
-    for (SharedString& text : record_) text = SharedString();
-    if (index < 0 || index >= table_->recordCount()) return;
-    RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(index)));
-    for (SharedString& text : record_) text = cursor.readText();
+    readRecordTexts(*table_, index, record_);
 }
 
 void ParalyticsModule::appendPage(int32_t page, float weight, SharedString& out,

@@ -18,6 +18,9 @@ class PatientContext;
 
 class ParalyticsModule : public Module {
   public:
+    // The five texts of a record, in their stored order.
+    enum Field : int32_t { kKey, kName, kUnshown, kInformationText, kDosingDocument, kFieldCount };
+
     static constexpr int32_t kCode = 37;
     // The paralytic pages, records 0 to 7 in this order: atracurium, cisatracurium, doxacurium,
     // mivacurium, pancuronium, rocuronium, succinylcholine, vecuronium.
@@ -48,9 +51,6 @@ class ParalyticsModule : public Module {
                     airway::SuccinylcholineOptions options);
 
   private:
-    // The five texts of a record, in their stored order.
-    enum Field : int32_t { kKey, kName, kUnshown, kInformationText, kDosingDocument, kFieldCount };
-
     void readRecord(int32_t index);
     void chooseDrug(int32_t drug);
     void chooseSection(int32_t section);

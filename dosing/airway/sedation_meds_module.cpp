@@ -1,6 +1,6 @@
 #include "dosing/airway/sedation_meds_module.h"
 
-#include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "dosing/airway/sedation_fixed_pages.h"
 #include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
@@ -20,11 +20,7 @@ const char* SedationMedsModule::buildPage(int32_t /*view*/) {
     builder.setTitle("", request_, 0);
     if (drug_ <= 0) return nullptr;
     const float weight = context_.weightKg(weight_mode::kCurrent);
-    for (SharedString& text : record_) text = SharedString();
-    if (drug_ <= table_->recordCount()) {
-        RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(drug_ - 1)));
-        for (SharedString& text : record_) text = cursor.readText();
-    }
+    readRecordTexts(*table_, drug_ - 1, record_);
     SharedString text;
     if (const airway::SedationPage page = airway::fixedSedationPage(record_[kCodeText].view())) {
         page(text, weight);

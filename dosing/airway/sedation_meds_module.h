@@ -16,6 +16,9 @@ class PatientContext;
 
 class SedationMedsModule : public Module {
   public:
+    // The four texts of a record, in their stored order.
+    enum Field : int32_t { kCodeText, kName, kUnshown, kDocument, kFieldCount };
+
     static constexpr int32_t kCode = 23;
 
     // Opens database 23 (kept open) and lists every record. A request with a drug chooses it
@@ -33,9 +36,6 @@ class SedationMedsModule : public Module {
     bool handleRequest(Request request) override;
 
   private:
-    // The four texts of a record, in their stored order.
-    enum Field : int32_t { kCodeText, kName, kUnshown, kDocument, kFieldCount };
-
     bool inList(int32_t drug) const { return drug >= 0 && drug <= drugs_.entries.count(); }
 
     PatientContext& context_;

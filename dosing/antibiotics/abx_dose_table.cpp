@@ -12,14 +12,18 @@ constexpr uint32_t kEntryNumberBytes = 4 + 4 + 1 + 1 + 1 + 4;
 
 }  // namespace
 
-std::vector<AbxDoseEntry> readAbxDoseEntries(RecordHandle record) {
+std::vector<AbxDoseEntry> readAbxDoseEntries(RecordHandle record, bool* cutShort) {
     std::vector<AbxDoseEntry> entries;
     RecordCursor cursor(std::move(record));
     cursor.readText();  // the key
     while (static_cast<int32_t>(entries.size()) < kMostAbxDoseEntries) {
         AbxDoseEntry entry;
         entry.name = cursor.readText();
-        if (entry.name.empty() || cursor.remaining() < kEntryNumberBytes) break;
+        if (entry.name.empty()) break;
+        if (cursor.remaining() < kEntryNumberBytes) {
+            if (cutShort != nullptr) *cutShort = true;
+            break;
+        }
         entry.low = cursor.readFloat();
         entry.high = cursor.readFloat();
         entry.perDayFlag = cursor.readByte();
@@ -29,6 +33,17 @@ std::vector<AbxDoseEntry> readAbxDoseEntries(RecordHandle record) {
         entries.push_back(std::move(entry));
     }
     return entries;
+}
+
+AbxCategoryRecord readAbxCategory(RecordHandle record) {
+    RecordCursor cursor(std::move(record));
+    cursor.readLong();  // not used
+    AbxCategoryRecord category;
+    category.name = cursor.readText();
+    category.text = cursor.readText();
+    category.doseRecord = cursor.readNumberText();
+    category.complete = !cursor.ranOut();
+    return category;
 }
 
 }  // namespace orvane

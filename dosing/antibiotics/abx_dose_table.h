@@ -31,7 +31,19 @@ struct AbxDoseEntry {
 inline constexpr int32_t kMostAbxDoseEntries = 16;
 
 // The entries of a dose record, up to the first empty name (at most kMostAbxDoseEntries). An entry
-// whose numbers are cut off by the record's end is damaged and left out, with all after it.
-std::vector<AbxDoseEntry> readAbxDoseEntries(RecordHandle record);
+// whose numbers are cut off by the record's end is damaged and left out, with all after it; then
+// `cutShort`, when given, is set.
+std::vector<AbxDoseEntry> readAbxDoseEntries(RecordHandle record, bool* cutShort = nullptr);
+
+// A category record of AbxNavix (its own database): 4 bytes not used, the name, the text and the
+// dose record's number as a number text.
+struct AbxCategoryRecord {
+    SharedString name;
+    SharedString text;
+    int32_t doseRecord = 0;  // 0: none
+    bool complete = false;   // false: the record ends before the dose record's number
+};
+
+AbxCategoryRecord readAbxCategory(RecordHandle record);
 
 }  // namespace orvane

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "content/record_cursor.h"
 #include "dosing/antibiotics/abx_dose_block.h"
 #include "dosing/antibiotics/abx_dose_table.h"
 #include "modules/patient_context.h"
@@ -15,23 +14,6 @@ namespace {
 constexpr int32_t kNoPageKind = 0;
 constexpr const char* kListCaption = "Select Category :";
 
-// A category record: 4 bytes not used, the name, the text and the dose record's number as text.
-struct CategoryRecord {
-    SharedString name;
-    SharedString text;
-    int32_t doseRecord = 0;  // 0: none
-};
-
-CategoryRecord readCategory(ContentDatabase& table, int32_t index) {
-    RecordCursor cursor(table.getRecord(static_cast<uint16_t>(index)));
-    cursor.readLong();  // not used
-    CategoryRecord category;
-    category.name = cursor.readText();
-    category.text = cursor.readText();
-    category.doseRecord = cursor.readNumberText();
-    return category;
-}
-
 }  // namespace
 
 AbxNavixModule::AbxNavixModule(PatientContext& context, Request request)
@@ -40,9 +22,8 @@ AbxNavixModule::AbxNavixModule(PatientContext& context, Request request)
       categories_(context.openDatabase(kCode)),
       doses_(context.openDatabase(kDoseTable)) {
     for (int32_t i = 0; i < categories_->recordCount(); ++i) {
-        RecordCursor cursor(categories_->getRecord(static_cast<uint16_t>(i)));
-        cursor.readLong();
-        list_.addEntry(cursor.readText(), makeRequest(kCode, i + 1));
+        list_.addEntry(readAbxCategory(categories_->getRecord(static_cast<uint16_t>(i))).name,
+                       makeRequest(kCode, i + 1));
     }
     if (value(request) > 0) chooseCategory(value(request));
 }
@@ -64,7 +45,8 @@ const char* AbxNavixModule::buildPage(int32_t /*view*/) {
         builder.appendHeading("Select a Category", false);
         return nullptr;
     }
-    const CategoryRecord category = readCategory(*categories_, category_ - 1);
+    const AbxCategoryRecord category =
+        readAbxCategory(categories_->getRecord(static_cast<uint16_t>(category_ - 1)));
     std::string page = category.text.str() + "<BR>";
     if (category.doseRecord > 0 && category.doseRecord < doses_->recordCount()) {
         builder.weightInput = weight_mode::kCurrent;

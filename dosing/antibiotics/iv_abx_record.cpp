@@ -48,6 +48,7 @@ IvAbxRecord readIvAbxRecord(RecordHandle record) {
     for (SharedString& note : drug.notes) note = cursor.readText();
     drug.durationInfo = cursor.readText();
     drug.comments = cursor.readText();
+    drug.damaged = cursor.ranOut();
     return drug;
 }
 

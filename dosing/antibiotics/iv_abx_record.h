@@ -40,6 +40,8 @@ struct IvAbxRecord {
     std::array<SharedString, 4> notes;
     SharedString durationInfo;
     SharedString comments;
+    // The record ended before its last field (the missing fields read as empty or 0).
+    bool damaged = false;
 
     bool isLoadingRegimen() const { return code == kLoadingRegimenCode; }
     // A record whose numbers are not all numbers cannot be dosed.

@@ -74,6 +74,7 @@ PoAbxRecord readPoAbxRecord(RecordHandle record) {
     drug.step = cursor.readFloat();
     cursor.readByte();  // not used
     drug.frequencyCode = cursor.readByte();
+    drug.damaged = cursor.ranOut();
     return drug;
 }
 

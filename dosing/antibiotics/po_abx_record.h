@@ -46,6 +46,8 @@ struct PoAbxRecord {
     float high = 0.0f;
     float step = 0.0f;
     int32_t frequencyCode = 0;
+    // The record ended before its last field (the missing fields read as empty or 0).
+    bool damaged = false;
 
     bool isTablets() const { return form == kTabletForm; }
     // The codes "A03", "A06" and "C01" are dosed by regimen and have no duration list.

@@ -2,33 +2,20 @@
 
 #include <array>
 
-#include "content/record_cursor.h"
+#include "content/index_record.h"
 #include "modules/patient_context.h"
 
 namespace orvane {
 
 namespace {
 
-// The three ranges of the antibiotic index, by category.
-struct CategoryRange {
-    const char* name;
-    int32_t first;
-    int32_t count;
-};
-
-constexpr std::array<CategoryRange, 3> kCategories{{
-    {"IV/IM Neonatal Antibiotics", 0, 127},
-    {"IV/IM Pediatric Antibiotics", 127, 98},
-    {"PO Pediatric Antibiotics", 225, 84},
-}};
-
 // The category list shows the oral drugs first.
 constexpr std::array<int32_t, 3> kCategoryListOrder{TykoAbxModule::kOral, TykoAbxModule::kPediatric,
                                                     TykoAbxModule::kNeonatal};
 
-const CategoryRange* rangeFor(int32_t c) {
-    if (c < 1 || c > static_cast<int32_t>(kCategories.size())) return nullptr;
-    return &kCategories[static_cast<size_t>(c) - 1];
+const TykoAbxModule::CategoryRange* rangeFor(int32_t c) {
+    if (c < 1 || c > static_cast<int32_t>(TykoAbxModule::kCategories.size())) return nullptr;
+    return &TykoAbxModule::kCategories[static_cast<size_t>(c) - 1];
 }
 
 }  // namespace
@@ -58,10 +45,9 @@ bool TykoAbxModule::readIndexEntry(int32_t i, SharedString& name, Request& targe
     if (range == nullptr || i < 0 || i >= range->count) return false;
     const int32_t record = range->first + i;
     if (record >= index_->recordCount()) return false;
-    RecordCursor cursor(index_->getRecord(static_cast<uint16_t>(record)));
-    cursor.readText();  // the key
-    name = cursor.readText();
-    target = static_cast<Request>(cursor.readNumberText());
+    IndexRecord entry = readIndexRecord(index_->getRecord(static_cast<uint16_t>(record)));
+    name = std::move(entry.label);
+    target = entry.target;
     return true;
 }
 
@@ -121,7 +107,8 @@ bool TykoAbxModule::handleRequest(Request request) {
         choosePoDrug(v);
     } else if (code == request_code::kInput) {
         if (v < 0) return true;
-        if (category_ == 0 && v < static_cast<int32_t>(kCategories.size())) categoryPosition_ = v;
+        if (category_ == 0 && v < static_cast<int32_t>(TykoAbxModule::kCategories.size()))
+            categoryPosition_ = v;
         const CategoryRange* range = rangeFor(category_);
         if (range != nullptr && v < range->count) drugPosition_ = v;
     } else if (code == request_code::kSamePage && drug_ > 0) {

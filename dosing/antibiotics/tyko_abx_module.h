@@ -7,6 +7,7 @@
 // outside its lists are ignored.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -39,6 +40,17 @@ class TykoAbxModule : public Module {
     static constexpr int32_t kDurationList = 6;
     // A creating request for database 9 below this drug number opens the pediatric category.
     static constexpr int32_t kFirstNeonatalDrug = 55;
+    // The three ranges of the antibiotic index (records counted from 0), by category.
+    struct CategoryRange {
+        const char* name;
+        int32_t first;
+        int32_t count;
+    };
+    static constexpr std::array<CategoryRange, 3> kCategories{{
+        {"IV/IM Neonatal Antibiotics", 0, 127},
+        {"IV/IM Pediatric Antibiotics", 127, 98},
+        {"PO Pediatric Antibiotics", 225, 84},
+    }};
 
     TykoAbxModule(PatientContext& context, Request request);
     ~TykoAbxModule() override;

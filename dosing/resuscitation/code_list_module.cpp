@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "modules/patient_context.h"
 #include "rendering/page_builder.h"
 
@@ -12,16 +13,9 @@ namespace {
 
 constexpr const char* kListLabel = "Select Desired Item :";
 
-// The records (counted from 1) each list shows; one table holds both.
-struct ListRange {
-    int32_t first;
-    int32_t last;
-};
-constexpr ListRange kAclsRecords{1, 13};
-constexpr ListRange kPalsRecords{14, 29};
-
-ListRange rangeOf(int32_t code) {
-    return code == CodeListModule::kPalsCode ? kPalsRecords : kAclsRecords;
+CodeListModule::ListRange rangeOf(int32_t code) {
+    return code == CodeListModule::kPalsCode ? CodeListModule::kPalsRecords
+                                             : CodeListModule::kAclsRecords;
 }
 
 }  // namespace
@@ -58,9 +52,8 @@ void CodeListModule::choose(int32_t record) {
         caption_ = kListLabel;
         return;
     }
-    RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(record - 1)));
     SharedString texts[kFieldCount];
-    for (SharedString& text : texts) text = cursor.readText();
+    readRecordTexts(*table_, record - 1, texts);
     caption_ = texts[kName];
     document_ = texts[kDocument];
 }

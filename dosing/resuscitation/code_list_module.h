@@ -16,8 +16,18 @@ class PatientContext;
 
 class CodeListModule : public Module {
   public:
+    // The four texts of a record, in their stored order.
+    enum Field : int32_t { kKey, kName, kDocument, kUnshown, kFieldCount };
+
     static constexpr int32_t kAclsCode = 2;
     static constexpr int32_t kPalsCode = 8;
+    // The records (counted from 1) each list shows; one table holds both.
+    struct ListRange {
+        int32_t first;
+        int32_t last;
+    };
+    static constexpr ListRange kAclsRecords{1, 13};
+    static constexpr ListRange kPalsRecords{14, 29};
 
     // Opens the table of the request's module number (kept open) and lists the records of that
     // list. A request with a record of the list chooses it.
@@ -35,9 +45,6 @@ class CodeListModule : public Module {
     bool handleRequest(Request request) override;
 
   private:
-    // The four texts of a record, in their stored order.
-    enum Field : int32_t { kKey, kName, kDocument, kUnshown, kFieldCount };
-
     bool inList(int32_t record) const;
     void choose(int32_t record);
 

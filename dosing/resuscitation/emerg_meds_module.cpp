@@ -1,6 +1,6 @@
 #include "dosing/resuscitation/emerg_meds_module.h"
 
-#include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "dosing/airway/paralytic_codes.h"
 #include "dosing/builders/dose_templates.h"
 #include "dosing/resuscitation/diazepam_page.h"
@@ -35,9 +35,8 @@ void EmergMedsModule::choose(int32_t drug) {
 }
 
 SharedString EmergMedsModule::pageText(float weight) {
-    RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(drug_ - 1)));
     SharedString record[kFieldCount];
-    for (SharedString& text : record) text = cursor.readText();
+    readRecordTexts(*table_, drug_ - 1, record);
 
     SharedString text;
     const int32_t paralytic = airway::paralyticPageOf(record[kCodeText].view());

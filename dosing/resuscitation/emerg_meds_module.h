@@ -18,6 +18,9 @@ class PatientContext;
 
 class EmergMedsModule : public Module {
   public:
+    // The four texts of a record, in their stored order.
+    enum Field : int32_t { kCodeText, kName, kUnshown, kDocument, kFieldCount };
+
     static constexpr int32_t kCode = 6;
 
     // Opens database 6 (kept open) and lists every record; a request with a drug chooses it.
@@ -34,9 +37,6 @@ class EmergMedsModule : public Module {
     bool handleRequest(Request request) override;
 
   private:
-    // The four texts of a record, in their stored order.
-    enum Field : int32_t { kCodeText, kName, kUnshown, kDocument, kFieldCount };
-
     void choose(int32_t drug);
     // The page text of the chosen record for a weight in kg.
     SharedString pageText(float weight);

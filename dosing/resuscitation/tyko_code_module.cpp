@@ -1,6 +1,6 @@
 #include "dosing/resuscitation/tyko_code_module.h"
 
-#include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "dosing/resuscitation/code_pages.h"
 #include "modules/patient_context.h"
 #include "rendering/page_builder.h"
@@ -23,10 +23,7 @@ TykoCodeModule::TykoCodeModule(PatientContext& context, Request request)
 }
 
 void TykoCodeModule::readRecord(int32_t index) {
-    for (SharedString& text : record_) text = SharedString();
-    if (index < 0 || index >= table_->recordCount()) return;
-    RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(index)));
-    for (SharedString& text : record_) text = cursor.readText();
+    readRecordTexts(*table_, index, record_);
 }
 
 // The module's pages, and any further entry the table lists (shown as an empty page).

@@ -19,6 +19,9 @@ class PatientContext;
 
 class TykoCodeModule : public Module {
   public:
+    // The four texts of a record, in their stored order.
+    enum Field : int32_t { kKey, kName, kUnshown, kTrailing, kFieldCount };
+
     static constexpr int32_t kCode = 10;
 
     // Opens database 10 (kept open); a request with a page chooses it.
@@ -42,9 +45,6 @@ class TykoCodeModule : public Module {
     bool handleRequest(Request request) override;
 
   private:
-    // The four texts of a record, in their stored order.
-    enum Field : int32_t { kKey, kName, kUnshown, kTrailing, kFieldCount };
-
     void readRecord(int32_t index);
     bool isPage(int32_t page) const;
     void choosePage(int32_t page);

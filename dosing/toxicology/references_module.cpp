@@ -1,6 +1,6 @@
 #include "dosing/toxicology/references_module.h"
 
-#include "dosing/toxicology/record_texts.h"
+#include "content/record_texts.h"
 #include "modules/patient_context.h"
 #include "modules/record_name_list.h"
 #include "rendering/page_builder.h"

@@ -15,6 +15,9 @@ class PatientContext;
 
 class ReferencesModule : public Module {
   public:
+    // The three texts of a record, in their stored order.
+    enum Field : int32_t { kKey, kName, kDocument, kFieldCount };
+
     static constexpr int32_t kCode = 49;
 
     // Opens database 49 (kept open) and lists every record; (49, v) chooses module v.
@@ -31,9 +34,6 @@ class ReferencesModule : public Module {
     bool handleRequest(Request request) override;
 
   private:
-    // The three texts of a record, in their stored order.
-    enum Field : int32_t { kKey, kName, kDocument, kFieldCount };
-
     bool inList(int32_t item) const { return item >= 0 && item <= modules_.entries.count(); }
 
     PatientContext& context_;

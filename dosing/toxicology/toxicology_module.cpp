@@ -1,8 +1,8 @@
 #include "dosing/toxicology/toxicology_module.h"
 
+#include "content/record_texts.h"
 #include "dosing/builders/dose_templates.h"
 #include "dosing/toxicology/antidote_pages.h"
-#include "dosing/toxicology/record_texts.h"
 #include "modules/patient_context.h"
 #include "modules/record_name_list.h"
 #include "rendering/page_builder.h"

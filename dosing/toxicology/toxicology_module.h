@@ -17,6 +17,9 @@ class PatientContext;
 
 class ToxicologyModule : public Module {
   public:
+    // The four texts of a record, in their stored order.
+    enum Field : int32_t { kCodeText, kName, kUnshown, kDocument, kFieldCount };
+
     static constexpr int32_t kIngestionCode = 24;
     static constexpr int32_t kAntidoteCode = 46;
     static constexpr int32_t kTopPageCode = 57;
@@ -42,9 +45,6 @@ class ToxicologyModule : public Module {
     bool handleRequest(Request request) override;
 
   private:
-    // The four texts of a record, in their stored order.
-    enum Field : int32_t { kCodeText, kName, kUnshown, kDocument, kFieldCount };
-
     // Whether item v is in a section's list (0, no item, always is).
     bool inSection(int32_t section, int32_t item) const;
     void fillList(int32_t section);

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "content/record_texts.h"
 #include "dosing/builders/dose_templates.h"
-#include "dosing/toxicology/record_texts.h"
 #include "modules/patient_context.h"
 #include "modules/record_name_list.h"
 #include "rendering/page_builder.h"

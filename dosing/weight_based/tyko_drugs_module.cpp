@@ -1,6 +1,6 @@
 #include "dosing/weight_based/tyko_drugs_module.h"
 
-#include "content/record_cursor.h"
+#include "content/index_record.h"
 #include "dosing/resuscitation/tyko_code_module.h"
 #include "dosing/weight_based/resuscitation_drugs.h"
 #include "modules/patient_context.h"
@@ -27,10 +27,9 @@ TykoDrugsModule::~TykoDrugsModule() = default;
 
 bool TykoDrugsModule::readIndexEntry(int32_t i, SharedString& name, Request& target) {
     if (i < 0 || i >= index_->recordCount()) return false;
-    RecordCursor cursor(index_->getRecord(static_cast<uint16_t>(i)));
-    cursor.readText();  // the key
-    name = cursor.readText();
-    target = static_cast<Request>(cursor.readNumberText());
+    IndexRecord entry = readIndexRecord(index_->getRecord(static_cast<uint16_t>(i)));
+    name = std::move(entry.label);
+    target = entry.target;
     return true;
 }
 

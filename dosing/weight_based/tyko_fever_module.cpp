@@ -1,6 +1,6 @@
 #include "dosing/weight_based/tyko_fever_module.h"
 
-#include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "dosing/builders/dose_templates.h"
 #include "modules/patient_context.h"
 #include "modules/record_name_list.h"
@@ -24,10 +24,7 @@ const char* TykoFeverModule::buildPage(int32_t /*view*/) {
     builder.weightInput = weight_mode::kChild;
     builder.hideChoiceList = 1;
     SharedString fields[kFieldCount];
-    if (medicine_ <= table_->recordCount()) {
-        RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(medicine_ - 1)));
-        for (SharedString& text : fields) text = cursor.readText();
-    }
+    readRecordTexts(*table_, medicine_ - 1, fields);
     fillWeightTemplates(fields[kDocument], weight);
     builder.appendDocument(fields[kDocument]);
     return builder.finish();

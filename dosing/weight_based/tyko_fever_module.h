@@ -15,6 +15,9 @@ class PatientContext;
 
 class TykoFeverModule : public Module {
   public:
+    // The four texts of a record, in their stored order.
+    enum Field : int32_t { kKey, kName, kUnshown, kDocument, kFieldCount };
+
     static constexpr int32_t kCode = 13;
 
     // Opens database 13 (kept open) and lists its records. The request's value chooses the
@@ -34,9 +37,6 @@ class TykoFeverModule : public Module {
     bool handleRequest(Request request) override;
 
   private:
-    // The four texts of a record, in their stored order.
-    enum Field : int32_t { kKey, kName, kUnshown, kDocument, kFieldCount };
-
     bool inList(int32_t medicine) const {
         return medicine >= 1 && medicine <= medicines_.entries.count();
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "content/record_cursor.h"
+#include "content/record_texts.h"
 #include "dosing/weight_based/otc_categories.h"
 #include "modules/patient_context.h"
 #include "rendering/page_builder.h"
@@ -12,7 +13,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int32_t kParagraphs = 8;
 constexpr const char* kCategoryIcon = "folder";
 
 }  // namespace
@@ -109,12 +109,12 @@ const char* TykoOtcModule::buildPage(int32_t /*view*/) {
     }
     if (medicine_ == 0) return nullptr;
     const int32_t record = kOtcCategories[category_ - 1].first + medicine_ - 1;
-    RecordCursor cursor(table_->getRecord(static_cast<uint16_t>(record - 1)));
-    cursor.readText();  // the key
-    caption_ = cursor.readText();
-    std::string text = cursor.readText().str();
+    SharedString texts[kRecordTexts];
+    readRecordTexts(*table_, record - 1, texts);
+    caption_ = texts[1];  // after the key
+    std::string text = texts[2].str();
     for (int32_t p = 2; p <= kParagraphs; ++p) {
-        const SharedString paragraph = cursor.readText();
+        const SharedString& paragraph = texts[1 + p];
         if (paragraph.empty()) continue;
         if (paragraph.view().front() != ' ') text += "<BR><BR>";
         text += paragraph.view();

@@ -20,6 +20,9 @@ class TykoOtcModule : public Module {
     static constexpr int32_t kCategoryCode = 60;
     // (17, v, 1) chooses category v like (60, v).
     static constexpr int32_t kCategorySubCode = 1;
+    // A medicine's record: a key, its name and eight paragraphs, all texts.
+    static constexpr int32_t kParagraphs = 8;
+    static constexpr int32_t kRecordTexts = 2 + kParagraphs;
 
     // Opens database 17 (kept open). (17, m) opens medicine m counted over the whole table, in
     // the category whose range holds it; (60, c) opens category c.

@@ -1,6 +1,5 @@
 #include "tools/lib/check/check_records.h"
 
-#include <cmath>
 #include <memory>
 #include <string>
 
@@ -11,53 +10,11 @@
 #include "dosing/weight_based/drug_record.h"
 #include "dosing/weight_based/frequency_table.h"
 #include "dosing/weight_based/tyko_drugs_module.h"
+#include "tools/lib/check/record_findings.h"
 
 namespace orvane::content_check {
 
 namespace {
-
-// Collects the findings of one record.
-class RecordFindings {
-  public:
-    RecordFindings(CheckReport& report, int32_t database, int32_t record)
-        : report_(report), database_(database), record_(record) {}
-
-    void error(std::string where, std::string kind, std::string message) {
-        Finding f;
-        f.severity = Severity::kError;
-        f.file = fileNameFor(static_cast<uint32_t>(database_));
-        f.database = database_;
-        f.record = record_;
-        f.where = std::move(where);
-        f.kind = std::move(kind);
-        f.message = std::move(message);
-        report_.add(std::move(f));
-    }
-
-    // A number that a dose is computed from: it must be finite and not below 0; with `positive`
-    // it must be above 0 (a concentration, divisor or step).
-    void amount(const std::string& where, float value, bool positive, const char* what) {
-        if (!std::isfinite(value)) {
-            error(where, "not-a-number",
-                  std::string(what) +
-                      " is not a finite number; the page "
-                      "shows no amount from it");
-        } else if (value < 0.0f) {
-            error(where, "negative-amount",
-                  std::string(what) + " is below 0; the page shows no amount from it");
-        } else if (positive && value == 0.0f) {
-            error(where, "zero-divisor",
-                  std::string(what) +
-                      " is 0 and cannot make a dose; the page shows no amount "
-                      "from it");
-        }
-    }
-
-  private:
-    CheckReport& report_;
-    int32_t database_;
-    int32_t record_;
-};
 
 template <class Read>
 void checkInfusionTable(const ContentCatalogue& catalogue, int32_t database, Read read,
@@ -142,10 +99,15 @@ void checkDrugTable(const ContentCatalogue& catalogue, CheckReport& report) {
 
 }  // namespace
 
-void checkDoseRecords(const ContentCatalogue& catalogue, CheckReport& report) {
+void checkRecords(const ContentCatalogue& catalogue, CheckReport& report) {
     checkInfusionTable(catalogue, AdultDripsModule::kCode, infusion::readAdultDripsRecord, report);
     checkInfusionTable(catalogue, TykoDripsModule::kCode, infusion::readTykoDripsRecord, report);
     checkDrugTable(catalogue, report);
+    checkAntibioticRecords(catalogue, report);
+    checkTextRecords(catalogue, report);
+    checkIndexRecords(catalogue, report);
+    checkRecordRanges(catalogue, report);
+    checkCalculatorRecords(catalogue, report);
 }
 
 }  // namespace orvane::content_check

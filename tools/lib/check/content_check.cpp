@@ -22,7 +22,7 @@ bool checkContentFolder(const std::string& dir, const std::vector<float>& weight
     // The same folder rule and catalogue as the program given --content DIR.
     const ContentCatalogue catalogue(ContentFolder("", dir));
     checkCatalogueFiles(catalogue.folder(), report);
-    checkDoseRecords(catalogue, report);
+    checkRecords(catalogue, report);
     std::set<std::string> pictures;
     sweepPages(catalogue, weights, report, pictures);
     checkOtherFiles(catalogue.folder(), pictures, report);
