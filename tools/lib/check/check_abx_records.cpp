@@ -81,12 +81,13 @@ void checkOralTable(const ContentCatalogue& catalogue, CheckReport& report) {
             found.error("concentration count", "count-out-of-range",
                         "the count of concentrations, " + std::to_string(r.concentrationCount) +
                             ", is not 1 to " + std::to_string(kMostOralConcentrations) +
-                            "; the page offers " + std::to_string(r.usableConcentrations()));
+                            "; the page reads it as " + std::to_string(r.usableConcentrations()));
         }
         if (!r.isTablets() && r.special() != SpecialOral::kNystatin) {
             const auto offered = static_cast<int32_t>(poConcentrationList(r).size());
             for (int32_t c = 0; c < r.usableConcentrations(); ++c) {
                 const float mg = r.concentrations[static_cast<size_t>(c)].mgPer5Ml;
+                // A concentration that is not above 0 ends the list the page offers.
                 if (!found.amount("concentration " + std::to_string(c + 1), mg, true,
                                   "the concentration")) {
                     break;
@@ -126,7 +127,9 @@ void checkDoseEntries(RecordFindings& found, const std::vector<AbxDoseEntry>& en
         if (entry.perDayFlag > AbxDoseEntry::kPerDay) {
             found.error(where + " per-day flag", "code-outside-list",
                         "the per-day flag is neither 0 nor 1; the line shows no dose");
-        } else if (entry.perDay() && abxFrequencyWords(entry.route, entry.dosesPerDay) == nullptr) {
+        } else if (entry.perDay() &&
+                   (entry.dosesPerDay == 0 ||
+                    abxFrequencyWords(entry.route, entry.dosesPerDay) == nullptr)) {
             found.error(where + " doses a day",
                         entry.dosesPerDay == 0 ? "zero-divisor" : "code-outside-list",
                         "the daily dose is divided by " + std::to_string(entry.dosesPerDay) +
