@@ -1,6 +1,7 @@
 #include "calculators/infusion_calc.h"
 
 #include "calculators/infusion_formulas.h"
+#include "foundation/number_format.h"
 #include "modules/patient_context.h"
 #include "rendering/page_builder.h"
 
@@ -158,15 +159,20 @@ bool InfusionCalc::computeResult(SharedString& text) {
     if (knownB_ == 1) {
         const auto rate = infusionRateFromDose(unitsDosing_, dosingUnit, w, doseOrRate, *k);
         if (!rate) return false;
+        // A rate too large to print is no result (the page never shows "ERR").
+        const SharedString number = infusionNumberText(*rate);
+        if (number == kInvalidNumberText) return false;
         text = "<B>Calculated Result = ";
-        text.append(infusionNumberText(*rate));
+        text.append(number);
         text.append("&nbsp;mL/hr</B>");
         return true;
     }
     const auto dose = infusionDoseFromRate(unitsDosing_, dosingUnit, w, doseOrRate, *k);
     if (!dose) return false;
+    const SharedString number = infusionNumberText(*dose);
+    if (number == kInvalidNumberText) return false;
     text = "<B>Calculated Result = ";
-    text.append(infusionNumberText(*dose));
+    text.append(number);
     text.append("&nbsp;");
     text.append(infusionDosingLabel(unitsDosing_, dosingUnit));
     text.append("</B>");

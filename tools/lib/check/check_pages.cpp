@@ -20,6 +20,7 @@
 #include "rendering/page_builder.h"
 #include "shell/headless_session.h"
 #include "suite/program_modules.h"
+#include "tools/lib/check/form_values.h"
 #include "tools/lib/page_text_checks.h"
 
 namespace orvane::content_check {
@@ -211,6 +212,25 @@ class Sweep {
         const std::vector<Request> choices = inspect(request, "page " + requestText(request));
         explore(request, 0, {}, choices, 1);
         showViews(request);
+        if (session_.screenKind() == ScreenKind::kCalculator) fillForms(request);
+    }
+
+    // A calculator's form filled at its lowest, middle and highest values, and the result page
+    // each gives checked (a value its screen refuses gives the red message, not a page).
+    void fillForms(Request request) {
+        for (const FormPoint point : kFormPoints) {
+            if (!session_.open(request, 0).ok()) return;
+            bool accepted = true;
+            for (int32_t n = 1; accepted && session_.handle() != nullptr; ++n) {
+                const InputField* field =
+                    session_.handle()->choiceList(makeRequest(request_code::kInput, n));
+                if (field == nullptr) break;
+                accepted = session_.input(n, formValue(*field, point, weight_)).ok();
+            }
+            if (!accepted) continue;
+            inspect(request, "page " + requestText(request) + " with the form at its " +
+                                 formPointName(point) + " values");
+        }
     }
 
     // Every result view after the first: the module is told the view's request, then the page of
@@ -271,8 +291,13 @@ class Sweep {
         // A dose page is built for a weight; on other pages a number below 0 is a result, not an
         // amount (a Z-score, a base deficit).
         const bool dosePage = context_.pageBuilder().weightInput != 0;
+        // A calculator's result is not a dose either: it may rightly read 0 at the extremes of
+        // its inputs; only numbers that are not numbers are faults there.
+        const bool calculatorPage = session_.screenKind() == ScreenKind::kCalculator ||
+                                    moduleCode(request) == request_code::kCalculator;
         for (const page_text::PageFault& fault : page_text::pageFaults(*page)) {
             if (!dosePage && fault.kind == page_text::PageFaultKind::kNegativeAmount) continue;
+            if (calculatorPage && fault.kind == page_text::PageFaultKind::kZeroAmount) continue;
             report(origin, Severity::kError, std::string(page_text::faultName(fault.kind)),
                    "the page shows \"" + fault.excerpt + "\"", false);
         }
