@@ -84,8 +84,22 @@ writeFileSync(path.join(outDir, 'manifest.webmanifest'), JSON.stringify({
 let page = readFileSync(path.join(repo, 'web', 'static', 'index.html'), 'utf8');
 page = page.replace('data-line="serve"', 'data-line="offline"');
 page = page.replace('<meta charset="utf-8">', `<meta charset="utf-8">\n<meta http-equiv="Content-Security-Policy" content="${POLICY}">`);
+// What the start needs, asked for as the page's first lines are read rather than one after the
+// other as the scripts come to ask: the program (orvane.js, then orvane.wasm and orvane.data,
+// fetched as orvane.js fetches them so that it finds them arriving), the page's modules and the
+// screen's two faces.
+const modules = filesUnder(path.join(outDir, 'static'), (name) => name.endsWith('.js'));
+const preloads = [
+  '<link rel="preload" href="orvane.js" as="script">',
+  '<link rel="preload" href="orvane.wasm" as="fetch" type="application/wasm" crossorigin>',
+  '<link rel="preload" href="orvane.data" as="fetch" crossorigin>',
+  ...modules.map((file) => `<link rel="modulepreload" href="static/${file}">`),
+  ...['DejaVuSansCondensed.ttf', 'DejaVuSansCondensed-Bold.ttf'].map((font) =>
+    `<link rel="preload" href="static/fonts/${font}" as="font" type="font/ttf" crossorigin>`),
+];
 page = page.replace('<title>Orvane</title>', '<title>Orvane</title>\n<link rel="manifest" href="manifest.webmanifest">\n' +
-  '<link rel="icon" href="icon.svg" type="image/svg+xml">\n<meta name="theme-color" content="#163a7a">');
+  '<link rel="icon" href="icon.svg" type="image/svg+xml">\n<meta name="theme-color" content="#163a7a">\n' +
+  preloads.join('\n'));
 if (!page.includes('data-line="offline"') || !page.includes('Content-Security-Policy')) {
   throw new Error('web/static/index.html is not laid out as expected');
 }
