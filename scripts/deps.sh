@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages the build and the tests need, only those that are missing (fonttools
+# and librsvg2-bin: the offline page's font subsets and PNG icons).
 set -euo pipefail
 want=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-      nlohmann-json3-dev libcpp-httplib-dev pkg-config fonts-dejavu-core fonts-dejavu-extra chromium nodejs curl emscripten)
+      nlohmann-json3-dev libcpp-httplib-dev pkg-config fonts-dejavu-core fonts-dejavu-extra chromium nodejs curl emscripten
+      fonttools librsvg2-bin)
 missing=()
 for p in "${want[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

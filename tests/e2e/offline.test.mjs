@@ -6,7 +6,7 @@
 // build/e2e-screenshots/phone-*.png).
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { existsSync, readdirSync, statSync } from 'node:fs';
+import { existsSync, readdirSync, readFileSync, statSync } from 'node:fs';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
 import {
@@ -18,6 +18,14 @@ const built = existsSync(path.join(webDir, 'orvane.wasm'));
 const isDontShow = (w) => w.cls === 'Button' && w.text === "Don't show this in the future";
 const homeList = (ui) => (listViews(ui).filter((w) => w.ctl.rows.length > 0).length >= 1 &&
   findWindows(ui, (w) => w.cls === 'Button' && w.id === 40801).length ? ui : null);
+
+// A PNG file's width x height, from its header; null for anything but a PNG.
+function pngSize(file) {
+  const data = readFileSync(file);
+  const signature = Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
+  if (data.length < 24 || !data.subarray(0, 8).equals(signature) || data.toString('latin1', 12, 16) !== 'IHDR') return null;
+  return `${data.readUInt32BE(16)}x${data.readUInt32BE(20)}`;
+}
 
 function buildFiles(dir, prefix = '') {
   const out = [];
@@ -79,6 +87,14 @@ describe('the offline build in the browser', { skip: !built && 'build/web not bu
     assert.equal(manifest.display, 'standalone');
     assert.ok(manifest.icons.length >= 1);
     for (const icon of manifest.icons) assert.ok(existsSync(path.join(webDir, icon.src)), `icon ${icon.src}`);
+    // Installers want PNG icons of 192 and 512 pixels, for plain use and for masks; each file is a
+    // PNG of the size the manifest says.
+    const pngs = manifest.icons.filter((icon) => icon.type === 'image/png');
+    for (const purpose of ['any', 'maskable']) {
+      const sizes = pngs.filter((icon) => icon.purpose.split(' ').includes(purpose)).map((icon) => icon.sizes).sort();
+      assert.deepEqual(sizes, ['192x192', '512x512'], `the ${purpose} PNG icons`);
+    }
+    for (const icon of pngs) assert.equal(pngSize(path.join(webDir, icon.src)), icon.sizes, `icon ${icon.src}`);
     const kept = await page.evaluate(async () => {
       const registration = await navigator.serviceWorker.ready;
       const names = (await caches.keys()).filter((n) => n.startsWith('orvane-'));

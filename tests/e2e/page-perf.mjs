@@ -6,9 +6,13 @@
 // not counted), typing a weight on a document page (a digit and Backspace in turn; the doses on
 // the page change) and a calculator input (the same on the burned area of the burn calculator).
 // Also the time from starting the program until the home list is drawn (second start: the
-// disclaimer was ticked away on the first).
+// disclaimer was ticked away on the first), with where it goes: until the page's first screen
+// (the splash; for the offline build the loading and compiling of orvane.wasm and orvane.data
+// before it) and from there to the home list (the splash's 2 s, then opening the home list). And
+// the page's memory (kind "memory": JS heap after a garbage collection, plus the WebAssembly
+// memory of the offline build) after 10 and after --navigations navigations.
 // Usage: node page-perf.mjs [--taps N] [--starts N] [--screen 240x320|480x640] [--kinds a,b]
-//                           [--front-ends serve,offline]
+//                           [--front-ends serve,offline] [--navigations N]
 // Both front ends side by side by default: `orvane serve`, and the offline build in build/web/
 // (the program inside the page; its taps reach the program at pointerdown, so the screen can be
 // shown before the pointerup the times start from).
@@ -25,7 +29,10 @@ const option = (name, fallback) => {
 const TAPS = Number(option('--taps', 300));
 const STARTS = Number(option('--starts', 5));
 const SCREEN = option('--screen', '480x640');
-const KINDS = option('--kinds', 'navigation,row,weight,calculator').split(',');
+const KINDS = option('--kinds', 'navigation,row,weight,calculator,memory').split(',');
+const NAVIGATIONS = Number(option('--navigations', 1000));
+// The navigations after which memory is first measured (the page has settled by then).
+const SETTLED_NAVIGATIONS = 10;
 const FRONT_ENDS = option('--front-ends', 'serve,offline').split(',');
 // A pause after each answer, as between a person's taps.
 const GAP_MS = 30;
@@ -45,8 +52,22 @@ let frontEnd = serveFrontEnd;
 // shown, then waits for the next frame.
 function pageProbe() {
   if (window !== window.top) return;
-  const probe = { armed: null, startup: null };
+  const probe = { armed: null, startup: null, firstScreen: null, compiled: null, wasmMemory: null };
   window.orvaneProbe = probe;
+  // The offline build's WebAssembly memory, caught as the program is instantiated (compiled).
+  const keepMemory = (result) => {
+    if (probe.compiled === null) probe.compiled = performance.now();
+    const instance = result && (result.instance || result);
+    if (instance && instance.exports && instance.exports.memory instanceof WebAssembly.Memory) probe.wasmMemory = instance.exports.memory;
+    return result;
+  };
+  for (const name of ['instantiate', 'instantiateStreaming']) {
+    const plain = WebAssembly[name];
+    if (plain) WebAssembly[name] = (...rest) => plain.apply(WebAssembly, rest).then(keepMemory);
+  }
+  probe.wasmBytes = () => (probe.wasmMemory ? probe.wasmMemory.buffer.byteLength : 0);
+  // The JS heap as the page itself sees it (quantised by the browser, for comparison).
+  probe.jsHeap = () => (performance.memory ? performance.memory.usedJSHeapSize : NaN);
   const channel = new MessageChannel();
   let afterFrame = null;
   channel.port1.onmessage = () => {
@@ -130,8 +151,10 @@ function pageProbe() {
   addEventListener('pointerup', onInput, true);
   addEventListener('keydown', onInput, true);
 
-  // Start-up: the first frame with the home list, in the page's clock and since its start.
+  // Start-up: the first screen drawn (the splash), and the first frame with the home list, in the
+  // page's clock and since its start.
   const watchStartup = () => {
+    if (probe.firstScreen === null && document.body && document.body.dataset.version) probe.firstScreen = performance.now();
     if (probe.startup || !checks.home()) return;
     probe.startup = { shown: performance.now() };
     nextFrame(() => {
@@ -278,6 +301,27 @@ const MEASURES = {
     await goHome(page);
     return times;
   },
+  // Not timed: the page's memory after SETTLED_NAVIGATIONS and after NAVIGATIONS navigations
+  // (A-Z, Home, a module of the home list, a document page in it, Home, in turn).
+  async memory(page) {
+    const cdp = await page.context().newCDPSession(page);
+    const steps = [
+      [ATOZ, 'index', null], [HOME, 'home', null], [rowLabelled('Fluid Navix'), 'row', 'Tyko Bolus Fluids'],
+      [rowLabelled('Tyko Bolus Fluids'), 'state', null], [HOME, 'home', null],
+    ];
+    await goHome(page);
+    const measured = {};
+    for (let i = 0; i < NAVIGATIONS; i++) {
+      const [target, check, arg] = steps[i % steps.length];
+      await tapAt(page, target)();
+      if (check === 'state') await page.waitForFunction(() => (window.orvaneProbe.viewerText() || '').includes('Bolus'), null, { timeout: 15000 });
+      else await until(page, check, arg, check);
+      if (i + 1 === SETTLED_NAVIGATIONS || i + 1 === NAVIGATIONS) measured[i + 1] = await memoryNow(page, cdp);
+    }
+    await goHome(page);
+    await cdp.detach();
+    return measured;
+  },
   async calculator(page) {
     await openFromHome(page, ['Fluid Navix', 'Fluids for Burns']);
     await page.waitForFunction(() => document.querySelectorAll('.win[data-kind="edit"] input:not([readonly])').length >= 2);
@@ -329,8 +373,27 @@ async function timedStart(page, stateDir) {
   const printed = performance.timeOrigin + performance.now();
   await page.goto(orvane.url);
   await page.waitForFunction(() => window.orvaneProbe.startup && window.orvaneProbe.startup.epoch, null, { timeout: 30000 });
-  const home = await page.evaluate(() => window.orvaneProbe.startup.epoch);
-  return { orvane, total: home - started, printed: printed - started };
+  const { home, homeFrame, first, compiled, loaded } = await page.evaluate(() => {
+    const probe = window.orvaneProbe;
+    // When each of the program's files had arrived (the page's clock).
+    const loaded = {};
+    for (const entry of performance.getEntriesByType('resource')) {
+      const name = entry.name.split('/').pop();
+      if (/^orvane\.(js|wasm|data)$/.test(name)) loaded[name] = entry.responseEnd;
+    }
+    return { home: probe.startup.epoch, homeFrame: probe.startup.frame, first: probe.firstScreen, compiled: probe.compiled, loaded };
+  });
+  return { orvane, total: home - started, printed: printed - started, first, compiled, home: homeFrame, loaded };
+}
+
+// The page's memory now, after a garbage collection: the JS heap (all of the page's frames in its
+// process, as the browser's debugging protocol tells it) and the offline build's WebAssembly
+// memory (which only grows).
+async function memoryNow(page, cdp) {
+  await cdp.send('HeapProfiler.collectGarbage');
+  const heap = await cdp.send('Runtime.getHeapUsage');
+  const wasm = await page.evaluate(() => window.orvaneProbe.wasmBytes());
+  return { heap: heap.usedSize, wasm, total: heap.usedSize + wasm };
 }
 
 async function main() {
@@ -356,14 +419,32 @@ async function measureFrontEnd() {
       orvane = run.orvane;
       starts.push(run);
     }
+    const median = (values) => {
+      const s = values.filter((v) => typeof v === 'number' && !Number.isNaN(v)).sort((a, b) => a - b);
+      return s.length ? percentile(s, 0.5).toFixed(0) : '-';
+    };
     const totals = starts.map((s) => s.total).sort((a, b) => a - b);
-    const printed = starts.map((s) => s.printed).sort((a, b) => a - b);
     console.log(`start to home list drawn (${STARTS} starts): median ${percentile(totals, 0.5).toFixed(0)} ms, ` +
-      `max ${totals[totals.length - 1].toFixed(0)} ms (address printed after a median ${percentile(printed, 0.5).toFixed(0)} ms)`);
+      `max ${totals[totals.length - 1].toFixed(0)} ms (address printed after a median ${median(starts.map((s) => s.printed))} ms)`);
+    const files = ['orvane.js', 'orvane.wasm', 'orvane.data'].filter((f) => starts.some((s) => s.loaded[f] !== undefined))
+      .map((f) => `${f} ${median(starts.map((s) => s.loaded[f]))}`);
+    console.log(`  medians in the page's clock: ${files.length ? `files arrived: ${files.join(', ')}; ` : ''}` +
+      `${starts.some((s) => s.compiled !== null) ? `program compiled ${median(starts.map((s) => s.compiled))}, ` : ''}` +
+      `first screen ${median(starts.map((s) => s.first))}, home list drawn ${median(starts.map((s) => s.home))} ` +
+      `(${median(starts.map((s) => s.home - s.first))} after the first screen, of which the splash is 2000)`);
     console.log(`input kind     n  | to screen shown (ms)                          | to next frame drawn (ms)`);
     for (const kind of KINDS) {
       if (!MEASURES[kind]) throw new Error(`no input kind "${kind}"`);
       const times = await MEASURES[kind](page);
+      if (kind === 'memory') {
+        const mb = (bytes) => (bytes / 1e6).toFixed(1);
+        const line = (n) => `${mb(times[n].total)} MB (JS heap ${mb(times[n].heap)} + wasm ${mb(times[n].wasm)})`;
+        const first = times[SETTLED_NAVIGATIONS];
+        const last = times[NAVIGATIONS];
+        console.log(`memory after ${SETTLED_NAVIGATIONS} navigations ${line(SETTLED_NAVIGATIONS)}, after ${NAVIGATIONS} ` +
+          `${line(NAVIGATIONS)}: ${(last.total / first.total).toFixed(2)}x`);
+        continue;
+      }
       console.log(`${kind.padEnd(11)} ${String(times.length).padStart(4)}  | ${figures(times.map((t) => t.shown))} | ${figures(times.map((t) => t.frame))}`);
       const median = (key) => {
         const s = times.map((t) => t[key]).filter((v) => !Number.isNaN(v)).sort((a, b) => a - b);
