@@ -4,7 +4,8 @@
 // state, control state (its kind, a button's type and its style flags by name, never the raw
 // style bits) and display list. Texts become UTF-8 (page texts byte by byte). Colours
 // are "#rrggbb". The snapshot's clock is left out, so that an unchanged screen gives the same
-// text.
+// text. The page reads these fields as web/static/snapshot.js describes them (every key, the short
+// ones spelled out): a field added, renamed or dropped here is changed there too.
 #pragma once
 
 #include <functional>

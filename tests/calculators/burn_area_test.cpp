@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/calculators/pediatric_content_fixture.h"
+#include "tests/support/content/pediatric_content.h"
 
 namespace orvane {
 namespace {

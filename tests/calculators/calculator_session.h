@@ -12,7 +12,7 @@
 #include "calculators/scores/scoring_calculators.h"
 #include "foundation/number_format.h"
 #include "modules/calculator_module.h"
-#include "tests/calculators/calculator_fixture.h"
+#include "tests/support/content/calculator_content.h"
 
 namespace orvane::testing_calculators {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "rendering/page_builder.h"
-#include "tests/calculators/pediatric_content_fixture.h"
+#include "tests/support/content/pediatric_content.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 #include "foundation/number_format.h"
 #include "modules/form_binding.h"
 #include "rendering/page_builder.h"
-#include "tests/calculators/pediatric_content_fixture.h"
+#include "tests/support/content/pediatric_content.h"
 
 namespace orvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/content/content_fixture.h"
+#include "tests/support/content/pdb_bytes.h"
 
 namespace orvane {
 namespace {

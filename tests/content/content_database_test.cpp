@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "content/record_cursor.h"
-#include "tests/content/content_fixture.h"
+#include "tests/support/content/pdb_bytes.h"
 
 namespace orvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/content/content_fixture.h"
+#include "tests/support/content/pdb_bytes.h"
 
 namespace orvane {
 namespace {

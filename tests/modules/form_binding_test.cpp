@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/modules/module_fixture.h"
+#include "tests/support/content/module_records.h"
 
 namespace orvane {
 namespace {

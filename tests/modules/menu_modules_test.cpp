@@ -13,7 +13,7 @@
 #include "modules/document_list.h"
 #include "modules/module_registry.h"
 #include "rendering/page_builder.h"
-#include "tests/modules/module_fixture.h"
+#include "tests/support/content/module_records.h"
 
 namespace orvane {
 namespace {

@@ -11,7 +11,7 @@
 #include "modules/form_binding.h"
 #include "modules/patient_context.h"
 #include "rendering/page_builder.h"
-#include "tests/modules/module_fixture.h"
+#include "tests/support/content/module_records.h"
 
 namespace orvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "modules/patient_inputs.h"
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/content_writer.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/modules/module_fixture.h"
+#include "tests/support/content/module_records.h"
 
 namespace orvane {
 namespace {

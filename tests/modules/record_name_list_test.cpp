@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/content_writer.h"
 
 namespace orvane {
 namespace {

@@ -2,7 +2,7 @@
 // the program (which Win32 mostly keeps silent).
 #include <gtest/gtest.h>
 
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/window_harness.h"
 
 namespace orvane::platform {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_metrics.h"
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/window_harness.h"
 
 namespace orvane::platform {
 namespace {

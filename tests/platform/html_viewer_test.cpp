@@ -2,7 +2,7 @@
 
 #include "platform/html_scan.h"
 #include "platform/html_viewer_messages.h"
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/window_harness.h"
 
 namespace orvane::platform {
 namespace {

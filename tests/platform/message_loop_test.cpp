@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/window_harness.h"
 
 namespace orvane::platform {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "platform/debug_output.h"
 #include "platform/executable_path.h"
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/window_harness.h"
 
 namespace orvane::platform {
 namespace {

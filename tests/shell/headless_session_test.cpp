@@ -12,7 +12,7 @@
 #include "modules/patient_checks.h"
 #include "modules/patient_inputs.h"
 #include "rendering/page_builder.h"
-#include "tests/modules/module_fixture.h"
+#include "tests/support/content/module_records.h"
 
 namespace orvane {
 namespace {

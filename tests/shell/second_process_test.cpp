@@ -59,7 +59,7 @@ bool waitForText(const std::string& path, const std::string& text, int seconds) 
 }
 
 TEST(SecondProcess, ExitsWith16WhileTheFirstShowsTheDisclaimer) {
-    const std::string dir = testing::makeTempDir();
+    const std::string dir = test_support::makeTempFolder("orvane-program");
     ASSERT_FALSE(dir.empty());
     const std::string program = std::string(ORVANE_BIN_DIR) + "/orvane";
     const std::string trace = dir + "/first.trace";
@@ -87,7 +87,7 @@ TEST(SecondProcess, ExitsWith16WhileTheFirstShowsTheDisclaimer) {
 }
 
 TEST(SecondProcess, AloneTheProgramEndsNormally) {
-    const std::string dir = testing::makeTempDir();
+    const std::string dir = test_support::makeTempFolder("orvane-program");
     const std::string program = std::string(ORVANE_BIN_DIR) + "/orvane";
     // Without input the disclaimer loop is ended by the quit message: exit code 0 and nothing
     // stored.

@@ -8,8 +8,6 @@
 // up to the home list, navigation, keys, and readers of what the screens show.
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -35,6 +33,7 @@
 #include "shell/shell_commands.h"
 #include "shell/trace.h"
 #include "suite/program_modules.h"
+#include "tests/support/temp_folder.h"
 
 namespace orvane::testing {
 
@@ -45,20 +44,13 @@ inline platform::DisplayConfig largeScreen() {
     return platform::DisplayConfig{480, 640};
 }
 
-inline std::string makeTempDir(const char* prefix = "orvane-program") {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
-    const char* made = ::mkdtemp(pattern.data());
-    return made != nullptr ? std::string(made) : std::string();
-}
-
 class ProgramHost {
   public:
     // Without files to leave out the sample content is read where the build put it; otherwise a
     // copy of it without those files.
     explicit ProgramHost(platform::DisplayConfig display = {},
                          const std::vector<std::string>& leaveOut = {})
-        : dir(makeTempDir()),
+        : dir(test_support::makeTempFolder("orvane-program")),
           ws(clock, display),
           driver(ws, &clock),
           waiter([this](platform::WindowSystem&, std::optional<int64_t> deadline) {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "content/content_catalogue.h"
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/content_writer.h"
 #include "tests/support/process_run.h"
 #include "tools/lib/page_text_checks.h"
 

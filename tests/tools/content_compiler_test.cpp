@@ -8,7 +8,7 @@
 
 #include "content/content_database.h"
 #include "content/record_cursor.h"
-#include "tests/content/content_fixture.h"
+#include "tests/support/content/pdb_bytes.h"
 
 namespace orvane::tools {
 namespace {

@@ -17,8 +17,8 @@
 #include <string>
 
 #include "calculators/growth_formulas.h"
-#include "tests/content/content_fixture.h"
 #include "tests/support/cdc_reference_file.h"
+#include "tests/support/content/pdb_bytes.h"
 
 namespace orvane::tools {
 namespace {

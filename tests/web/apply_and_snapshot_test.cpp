@@ -3,7 +3,7 @@
 
 #include "platform/common_controls.h"
 #include "platform/control_messages.h"
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/window_harness.h"
 #include "web/input_command.h"
 #include "web/snapshot_json.h"
 

@@ -56,6 +56,7 @@ function bitmapMarkup(c) {
   return `<image href="${href}" x="${l}" y="${t}" width="${r - l}" height="${b - t}" preserveAspectRatio="none" shape-rendering="auto"/>`;
 }
 
+/** @param {import('./snapshot.js').DrawCommand[]} commands */
 export function drawingMarkup(commands) {
   let out = '';
   for (const c of commands) {

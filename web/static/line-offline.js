@@ -6,7 +6,7 @@
 // directly and answered after the screen it led to is drawn, in the same task as the tap.
 // Preferences live in the browser's storage (localStorage); where that is refused the page says
 // so once and the program runs with its defaults. Pictures come from the program as blob URLs.
-import { showScreen } from './screen.js';
+// Screens go to the drawer connect() is given (screen.js's).
 import { showEnded, showNotice, showOverlay } from './overlay.js';
 
 // Names the program uses in its memory file system (wasm/offline_main.cpp).
@@ -31,6 +31,8 @@ let gone = false;
 let ended = false;
 let storageSaid = false;
 const images = new Map();
+// Draws a snapshot message ({version, ui}); set by connect().
+let showScreen = () => {};
 
 function storageRefused() {
   if (storageSaid) return;
@@ -161,7 +163,8 @@ function leave() {
   wake(-1);
 }
 
-export async function connect() {
+export async function connect(drawScreen) {
+  showScreen = drawScreen;
   // The screen drawn last, as the program handed it ({version, ui}); for tools that look at the
   // page from outside (the end-to-end tests read it as they read /api/snapshot of the server).
   window.orvaneScreen = () => (lastScreen ? { version, ui: JSON.parse(lastScreen) } : null);

@@ -1,9 +1,8 @@
 // The page's line to the program that `orvane serve` runs: the event stream brings every new
 // screen (snapshot), requests to come to the front (focus) and the program's end; input goes to
 // /api/input in the order it was made; pictures come from /api/bitmap and /api/image. The overlay
-// says when the program is not there. Screens go to screen.js to be drawn.
+// says when the program is not there. Screens go to the drawer connect() is given (screen.js's).
 import { page, elements } from './page-state.js';
-import { showScreen } from './screen.js';
 import { showEnded, showOverlay } from './overlay.js';
 
 // Page pictures are named relative to this address (the viewer's frame takes it as its base).
@@ -14,6 +13,8 @@ export function bitmapUrl(id) {
 }
 
 let queue = Promise.resolve();
+// Draws a snapshot message ({version, ui}); set by connect().
+let showScreen = () => {};
 
 // Sends one input; resolves with the program's answer ({outcome, version} or {error}).
 export function send(input) {
@@ -72,7 +73,8 @@ function comeToFront() {
   document.title = 'Orvane';
 }
 
-export function connect() {
+export function connect(drawScreen) {
+  showScreen = drawScreen;
   showOverlay('Connecting to Orvane…');
   const events = new EventSource('/api/events');
   let failures = 0;

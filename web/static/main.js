@@ -16,8 +16,8 @@
 //   viewer.js       the HTML viewer: the program's page in a sandboxed frame
 import { line } from './line.js';
 import { onKeyDown } from './input.js';
-import { startScreen } from './screen.js';
+import { showScreen, startScreen } from './screen.js';
 
 document.addEventListener('keydown', onKeyDown);
 startScreen();
-line.connect();
+line.connect(showScreen);

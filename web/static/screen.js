@@ -5,6 +5,7 @@ import { page, elements, systemFontPx } from './page-state.js';
 import { drawWindows, nodeOf } from './window-tree.js';
 
 // Draws a snapshot message ({version, ui}) unless a newer one is already drawn.
+/** @param {import('./snapshot.js').ScreenMessage} message */
 export function showScreen(message) {
   if (!message || typeof message.version !== 'number' || message.version <= page.version) return;
   page.version = message.version;
@@ -12,6 +13,7 @@ export function showScreen(message) {
   document.body.dataset.version = String(page.version);
 }
 
+/** @param {import('./snapshot.js').Ui} ui */
 function draw(ui) {
   if (ui.screen.w !== page.screenW || ui.screen.h !== page.screenH) {
     page.screenW = ui.screen.w;

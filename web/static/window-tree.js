@@ -18,10 +18,14 @@ import * as scrollbar from './controls/scrollbar.js';
 import * as monthcal from './controls/monthcal.js';
 import * as viewer from './viewer.js';
 
+/** @typedef {import('./snapshot.js').SnapshotWindow} SnapshotWindow */
+/** @typedef {import('./snapshot.js').WindowNode} WindowNode */
+
 // How each kind of control is drawn; 'drawn' controls show their own display list.
 const CONTROLS = { button, picture, check, edit, combobox, listbox, listview, scrollbar, monthcal, htmlviewer: viewer };
 
 // Window elements by handle.
+/** @type {Map<number, WindowNode>} */
 const nodes = new Map();
 let pass = 0;
 
@@ -43,12 +47,24 @@ function pageKind(w) {
   return CONTROLS[c.kind] ? c.kind : 'drawn';
 }
 
+/**
+ * A window's node with every field it will hold, not yet drawn.
+ * @param {SnapshotWindow} w
+ * @param {string} kind
+ * @returns {WindowNode}
+ */
 function makeNode(w, kind) {
   const el = document.createElement('div');
   el.className = 'win';
   el.dataset.h = String(w.h);
   el.dataset.cls = w.cls;
-  const node = { el, kind, h: w.h, w, drawKey: null, svg: null, ctl: null, ctlKey: null, ownInput: false };
+  const node = {
+    el, kind, h: w.h, w, seen: -1, originX: 0, originY: 0,
+    drawKey: null, svg: null, ctl: null, ctlKey: null, ownInput: false,
+    // The control modules' own state.
+    lastTop: null, programDate: null, view: null,
+    viewerSerial: 0, viewerReady: false, viewerText: '', viewerDocument: null, viewerAnchor: null, viewerLine: 0,
+  };
   el.addEventListener('pointerdown', (event) => onWindowPointer(node, event));
   return node;
 }
@@ -103,6 +119,7 @@ function sameWindow(a, b) {
   return Object.keys(a).length === Object.keys(b).length;
 }
 
+/** @param {SnapshotWindow} w */
 function drawWindow(w, parentEl, origin) {
   const kind = pageKind(w);
   let node = nodes.get(w.h);
@@ -112,7 +129,7 @@ function drawWindow(w, parentEl, origin) {
     nodes.set(w.h, node);
   }
   const el = node.el;
-  const unchanged = node.seen !== undefined && node.originX === origin.x && node.originY === origin.y &&
+  const unchanged = node.seen !== -1 && node.originX === origin.x && node.originY === origin.y &&
     sameWindow(node.w, w);
   node.w = w;
   node.seen = pass;
@@ -168,6 +185,7 @@ function placeChildren(el, wanted, ctl, svg) {
 }
 
 // Draws the top-level windows (top of the z-order first in the list) into the screen element.
+/** @param {SnapshotWindow[]} windows */
 export function drawWindows(windows, screenEl, origin) {
   pass++;
   const tops = [];

@@ -10,7 +10,7 @@
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/builders/atropine_block.h"
 #include "dosing/builders/equipment_table.h"
-#include "tests/dosing/airway/airway_content_fixture.h"
+#include "tests/support/content/airway_content.h"
 
 namespace orvane::airway {
 namespace {

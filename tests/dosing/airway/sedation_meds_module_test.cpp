@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "rendering/page_builder.h"
-#include "tests/dosing/airway/airway_content_fixture.h"
+#include "tests/support/content/airway_content.h"
 
 namespace orvane {
 namespace {

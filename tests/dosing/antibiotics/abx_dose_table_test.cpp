@@ -10,7 +10,7 @@
 
 #include "content/content_catalogue.h"
 #include "content/content_folder.h"
-#include "tests/dosing/antibiotics/abx_content_fixture.h"
+#include "tests/support/content/abx_navix_content.h"
 
 namespace orvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "rendering/page_builder.h"
-#include "tests/dosing/antibiotics/abx_content_fixture.h"
+#include "tests/support/content/abx_navix_content.h"
 
 namespace orvane {
 namespace {

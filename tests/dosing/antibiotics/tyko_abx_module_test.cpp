@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "model/input_field.h"
-#include "tests/dosing/antibiotics/antibiotics_content_fixture.h"
+#include "tests/support/content/tyko_abx_content.h"
 
 namespace orvane {
 namespace {

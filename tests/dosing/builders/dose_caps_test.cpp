@@ -19,7 +19,7 @@
 #include "dosing/builders/atropine_block.h"
 #include "dosing/resuscitation/code_pages.h"
 #include "dosing/toxicology/antidote_pages.h"
-#include "tests/dosing/airway/airway_content_fixture.h"
+#include "tests/support/content/airway_content.h"
 
 namespace orvane {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "dosing/infusions/adult_drips_module.h"
 #include "dosing/infusions/tyko_drips_module.h"
-#include "tests/dosing/infusions/infusion_fixture.h"
+#include "tests/support/content/infusion_content.h"
 #include "tests/support/dose_maximum_checks.h"
 
 namespace orvane {

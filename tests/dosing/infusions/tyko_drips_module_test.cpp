@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "rendering/page_builder.h"
-#include "tests/dosing/infusions/infusion_fixture.h"
+#include "tests/support/content/infusion_content.h"
 
 namespace orvane {
 namespace {

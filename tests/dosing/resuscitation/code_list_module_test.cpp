@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "rendering/page_builder.h"
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/content_writer.h"
 
 namespace orvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "rendering/page_builder.h"
-#include "tests/dosing/toxicology/toxicology_content_fixture.h"
+#include "tests/support/content/toxicology_content.h"
 
 namespace orvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "rendering/page_builder.h"
-#include "tests/dosing/weight_based/weight_based_content_fixture.h"
+#include "tests/support/content/weight_based_content.h"
 
 namespace orvane {
 namespace {

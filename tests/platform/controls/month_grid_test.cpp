@@ -6,7 +6,7 @@
 
 #include "platform/common_controls.h"
 #include "platform/text_metrics.h"
-#include "tests/platform/platform_test_support.h"
+#include "tests/support/window_harness.h"
 
 namespace orvane::platform {
 namespace {

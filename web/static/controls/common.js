@@ -1,7 +1,8 @@
 // What the control modules share: putting a control's element into its window's element, sizing
 // it to the client area, its font, and the tap that a simple control sends when clicked. Each
 // control module exports render(node, w, client) and may export faceHeight(w) when its face is
-// not its window's height.
+// not its window's height: node is the window's WindowNode, w its SnapshotWindow, whose ctl holds
+// the control's state (both described in ../snapshot.js).
 import { systemFontPx } from '../page-state.js';
 import { tapCentre } from '../input.js';
 

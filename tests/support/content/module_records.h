@@ -15,7 +15,7 @@
 #include "content/content_catalogue.h"
 #include "content/content_folder.h"
 #include "modules/patient_context.h"
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/content_writer.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::testing_modules {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/dosing/airway/airway_content_fixture.h"
+#include "tests/support/content/airway_content.h"
 
 namespace orvane::testing_toxicology {
 

@@ -19,7 +19,7 @@
 #include "modules/form_binding.h"
 #include "modules/module.h"
 #include "modules/patient_context.h"
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/content_writer.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::testing_calculators {

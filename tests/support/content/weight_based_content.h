@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "modules/patient_context.h"
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/content_writer.h"
 #include "tests/support/page_checks.h"
 
 namespace orvane::testing_weight_based {

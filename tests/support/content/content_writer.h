@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
 #include <cstring>
@@ -16,6 +15,7 @@
 #include "content/content_folder.h"
 #include "modules/patient_context.h"
 #include "suite/program_modules.h"
+#include "tests/support/temp_folder.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::test_support {
@@ -39,18 +39,9 @@ inline void putFloat(ByteVector& out, float value) {
 // per database number.
 class TempContentDir {
   public:
-    explicit TempContentDir(const std::string& prefix = "orvane-content") {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "no temporary directory for " << pattern;
-            return;
-        }
-        dir_ = pattern;
-    }
-    ~TempContentDir() {
-        std::error_code ignored;
-        if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
+    explicit TempContentDir(const std::string& prefix = "orvane-content") : folder_(prefix) {
+        if (folder_.path().empty()) ADD_FAILURE() << "no temporary directory for " << prefix;
+        dir_ = folder_.path();
     }
     TempContentDir(const TempContentDir&) = delete;
     TempContentDir& operator=(const TempContentDir&) = delete;
@@ -71,6 +62,7 @@ class TempContentDir {
     std::string path() const { return dir_.string(); }
 
   private:
+    TempFolder folder_;
     std::filesystem::path dir_;
 };
 
