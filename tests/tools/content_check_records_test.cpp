@@ -12,10 +12,10 @@
 #include "calculators/burn_area_formulas.h"
 #include "content/content_catalogue.h"
 #include "dosing/weight_based/otc_categories.h"
-#include "tests/calculators/calculator_fixture.h"
-#include "tests/dosing/antibiotics/abx_content_fixture.h"
-#include "tests/dosing/antibiotics/antibiotics_content_fixture.h"
-#include "tests/support/content_fixture.h"
+#include "tests/support/content/calculator_content.h"
+#include "tests/support/content/abx_navix_content.h"
+#include "tests/support/content/tyko_abx_content.h"
+#include "tests/support/content/content_writer.h"
 #include "tools/lib/check/check_records.h"
 
 namespace orvane {
