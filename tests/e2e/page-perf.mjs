@@ -52,7 +52,7 @@ let frontEnd = serveFrontEnd;
 // shown, then waits for the next frame.
 function pageProbe() {
   if (window !== window.top) return;
-  const probe = { armed: null, startup: null, firstScreen: null, compiled: null, wasmMemory: null };
+  const probe = { armed: null, startup: null, firstScreen: null, compiling: null, compiled: null, wasmMemory: null };
   window.orvaneProbe = probe;
   // The offline build's WebAssembly memory, caught as the program is instantiated (compiled).
   const keepMemory = (result) => {
@@ -63,7 +63,11 @@ function pageProbe() {
   };
   for (const name of ['instantiate', 'instantiateStreaming']) {
     const plain = WebAssembly[name];
-    if (plain) WebAssembly[name] = (...rest) => plain.apply(WebAssembly, rest).then(keepMemory);
+    if (!plain) continue;
+    WebAssembly[name] = (...rest) => {
+      if (probe.compiling === null) probe.compiling = performance.now();
+      return plain.apply(WebAssembly, rest).then(keepMemory);
+    };
   }
   probe.wasmBytes = () => (probe.wasmMemory ? probe.wasmMemory.buffer.byteLength : 0);
   // The JS heap as the page itself sees it (quantised by the browser, for comparison).
@@ -373,7 +377,7 @@ async function timedStart(page, stateDir) {
   const printed = performance.timeOrigin + performance.now();
   await page.goto(orvane.url);
   await page.waitForFunction(() => window.orvaneProbe.startup && window.orvaneProbe.startup.epoch, null, { timeout: 30000 });
-  const { home, homeFrame, first, compiled, loaded } = await page.evaluate(() => {
+  const { home, homeFrame, first, compiling, compiled, loaded } = await page.evaluate(() => {
     const probe = window.orvaneProbe;
     // When each of the program's files had arrived (the page's clock).
     const loaded = {};
@@ -381,9 +385,12 @@ async function timedStart(page, stateDir) {
       const name = entry.name.split('/').pop();
       if (/^orvane\.(js|wasm|data)$/.test(name)) loaded[name] = entry.responseEnd;
     }
-    return { home: probe.startup.epoch, homeFrame: probe.startup.frame, first: probe.firstScreen, compiled: probe.compiled, loaded };
+    return {
+      home: probe.startup.epoch, homeFrame: probe.startup.frame, first: probe.firstScreen,
+      compiling: probe.compiling, compiled: probe.compiled, loaded,
+    };
   });
-  return { orvane, total: home - started, printed: printed - started, first, compiled, home: homeFrame, loaded };
+  return { orvane, total: home - started, printed: printed - started, first, compiling, compiled, home: homeFrame, loaded };
 }
 
 // The page's memory now, after a garbage collection: the JS heap (all of the page's frames in its
@@ -429,7 +436,8 @@ async function measureFrontEnd() {
     const files = ['orvane.js', 'orvane.wasm', 'orvane.data'].filter((f) => starts.some((s) => s.loaded[f] !== undefined))
       .map((f) => `${f} ${median(starts.map((s) => s.loaded[f]))}`);
     console.log(`  medians in the page's clock: ${files.length ? `files arrived: ${files.join(', ')}; ` : ''}` +
-      `${starts.some((s) => s.compiled !== null) ? `program compiled ${median(starts.map((s) => s.compiled))}, ` : ''}` +
+      `${starts.some((s) => s.compiled !== null) ? `program compiling from ${median(starts.map((s) => s.compiling))} ` +
+        `to ${median(starts.map((s) => s.compiled))}, ` : ''}` +
       `first screen ${median(starts.map((s) => s.first))}, home list drawn ${median(starts.map((s) => s.home))} ` +
       `(${median(starts.map((s) => s.home - s.first))} after the first screen, of which the splash is 2000)`);
     console.log(`input kind     n  | to screen shown (ms)                          | to next frame drawn (ms)`);
