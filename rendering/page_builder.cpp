@@ -9,6 +9,7 @@ namespace orvane {
 
 PageBuilder& PageBuilder::start(bool reset) {
     if (reset) {
+        ++pagesStarted_;
         html_.clear();
         inputs_ = nullptr;
         weightInput = 0;

@@ -31,6 +31,9 @@ class PageBuilder {
 
     // Returns the builder; with reset the body is emptied and every field takes its reset value.
     PageBuilder& start(bool reset);
+    // How many pages were started with reset so far: tells the records one page build reads from
+    // those of the next.
+    uint32_t pagesStarted() const { return pagesStarted_; }
     // Called by every module after start; nothing is kept and nothing reads it back.
     void setTitle(std::string_view title, Request request, int32_t kind);
 
@@ -98,6 +101,7 @@ class PageBuilder {
     void appendRaw(std::string_view text) { html_.append(text); }
 
     SharedString html_;
+    uint32_t pagesStarted_ = 0;
     DynArray<InputField>* inputs_ = nullptr;
     MarkupConverter converter_;
     std::string converted_;

@@ -176,6 +176,27 @@ TEST_F(ContentCheckTest, FaultsInAStoredDocumentAreErrors) {
     }
 }
 
+// A failing page names the record it was built from exactly, also where the request's value is
+// not a record number: module 41 shows record 2 of the shared document file, module 63 record 3.
+TEST_F(ContentCheckTest, AFailingPageNamesItsRecordExactly) {
+    dir.write(31, {textRecord({"k", "Zero", "none"}), textRecord({"k", "One", "none"}),
+                   textRecord({"k", "Two", "Left: <SC id=77>"}),
+                   textRecord({"k", "Three", "Give nan mg"})});
+    const CheckReport report = check();
+    const struct {
+        const char* kind;
+        int32_t database;
+        int32_t record;
+    } cases[] = {{"raw-markup", 41, 2}, {"not-a-number", 63, 3}};
+    for (const auto& c : cases) {
+        const std::vector<Finding> list = found(report, "vemra6_00a.pdb", c.kind);
+        ASSERT_EQ(list.size(), 1u) << c.kind << "\n" << report.text(dir.path());
+        EXPECT_EQ(list[0].severity, Severity::kError);
+        EXPECT_EQ(list[0].database, c.database) << list[0].where;
+        EXPECT_EQ(list[0].record, c.record) << list[0].where;
+    }
+}
+
 TEST_F(ContentCheckTest, AnIndexEntryThatOpensNothingIsAnError) {
     ByteVector good = textRecord({"a", "Drips"});
     putText(good, std::to_string(makeRequest(3, 0)));

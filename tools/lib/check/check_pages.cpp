@@ -21,6 +21,7 @@
 #include "shell/headless_session.h"
 #include "suite/program_modules.h"
 #include "tools/lib/check/form_values.h"
+#include "tools/lib/check/record_trail.h"
 #include "tools/lib/page_text_checks.h"
 
 namespace orvane::content_check {
@@ -33,6 +34,8 @@ constexpr int32_t kChoiceDepth = 2;
 constexpr int32_t kLastModuleCode = 255;
 // At most this many different pages are built for one request at one weight.
 constexpr int32_t kMostPagesPerRequest = 400;
+// A failing page names at most this many records read besides the one it was built from.
+constexpr int32_t kOtherReadsNamed = 3;
 
 std::string requestText(Request request) {
     std::string text = std::to_string(moduleCode(request)) + ":" + std::to_string(value(request));
@@ -81,12 +84,15 @@ class Sweep {
     Sweep(const ContentCatalogue& catalogue, float weight, CheckReport& report,
           std::set<std::string>& pictures, ReachedRecords& reached)
         : catalogue_(catalogue),
-          context_(catalogue, programModules()),
+          trailCatalogue_(catalogue.folder(), trail_),
+          context_(trailCatalogue_, programModules()),
           session_(context_),
           weight_(weight),
           report_(report),
           pictures_(pictures),
-          reached_(reached) {}
+          reached_(reached) {
+        trail_.follow(context_.pageBuilder());
+    }
 
     void run() {
         setWeights();
@@ -117,6 +123,12 @@ class Sweep {
         session_.setCurrentWeight(child ? weight_mode::kChild : weight_mode::kAdult);
     }
 
+    // Opens the request as its screen would, the records read from here on being the opening's.
+    SessionResult openModule(Request request, int32_t view) {
+        trail_.startOpening();
+        return session_.open(request, view);
+    }
+
     std::string atWeight() const { return " at " + formatNumber(weight_, 1, false).str() + " kg"; }
 
     void enqueue(Request request, Origin origin) {
@@ -137,11 +149,51 @@ class Sweep {
         }
         origin.file = file;
         origin.database = code;
-        // A calculator's value is its number, not a record.
-        const int32_t v = value(request);
-        if (code != request_code::kCalculator && v >= 1 && v <= recordCount(code)) {
-            origin.record = v - 1;
+        // A calculator's long value is its number: it reads record number − 1 of its table.
+        const int32_t v = code == request_code::kCalculator ? longValue(request) : value(request);
+        if (v >= 1 && v <= recordCount(code)) origin.record = v - 1;
+        return origin;
+    }
+
+    // The record a page was built from, named exactly from the records read: the last one read
+    // from the module's own database while building, else since the module was opened (a module
+    // that reads its record when created or when a choice is made), else the record the request
+    // names, else the first record the build read. Other records the build read are listed.
+    Origin builtFrom(Request request, const std::string& where,
+                     const std::vector<RecordRead>& reads,
+                     const std::vector<RecordRead>& opening) const {
+        Origin origin = pageOrigin(request, where);
+        const auto lastOwn = [&](const std::vector<RecordRead>& list) -> const RecordRead* {
+            const RecordRead* own = nullptr;
+            for (const RecordRead& read : list) {
+                if (read.database == moduleCode(request)) own = &read;
+            }
+            return own;
+        };
+        const RecordRead* chosen = lastOwn(reads);
+        if (chosen == nullptr) chosen = lastOwn(opening);
+        if (chosen == nullptr && (origin.record != kNone || reads.empty())) return origin;
+        if (chosen == nullptr) chosen = &reads.front();
+        origin.file = fileNameFor(static_cast<uint32_t>(chosen->database));
+        origin.database = chosen->database;
+        origin.record = chosen->record;
+        origin.where = where;
+        std::set<std::pair<int32_t, int32_t>> others;
+        for (const RecordRead& read : reads) {
+            if (read.database != chosen->database || read.record != chosen->record)
+                others.insert({read.database, read.record});
         }
+        std::string also;
+        int32_t listed = 0;
+        for (const auto& [database, record] : others) {
+            if (listed++ == kOtherReadsNamed) {
+                also += ", ...";
+                break;
+            }
+            also += (also.empty() ? "" : ", ") + std::string("database ") +
+                    std::to_string(database) + " record " + std::to_string(record);
+        }
+        if (!also.empty()) origin.where += " (also read: " + also + ")";
         return origin;
     }
 
@@ -171,7 +223,7 @@ class Sweep {
 
     void visit(Request request, const Origin& origin) {
         ++report_.totals().links;
-        const SessionResult opened = session_.open(request, 0);
+        const SessionResult opened = openModule(request, 0);
         if (opened.status == SessionStatus::kNoModule) {
             report(origin, Severity::kError, "opens-nothing",
                    "request " + requestText(request) +
@@ -195,6 +247,7 @@ class Sweep {
         if (!opened.ok()) return;
         pagesBuilt_ = 0;
         pageHashes_.clear();
+        const std::vector<Request> choices = inspect(request, "page " + requestText(request));
 
         const std::vector<std::pair<std::string, Request>> entries = session_.list();
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -209,7 +262,6 @@ class Sweep {
             enqueue(target, std::move(from));
         }
 
-        const std::vector<Request> choices = inspect(request, "page " + requestText(request));
         explore(request, 0, {}, choices, 1);
         showViews(request);
         if (session_.screenKind() == ScreenKind::kCalculator) fillForms(request);
@@ -219,7 +271,7 @@ class Sweep {
     // each gives checked (a value its screen refuses gives the red message, not a page).
     void fillForms(Request request) {
         for (const FormPoint point : kFormPoints) {
-            if (!session_.open(request, 0).ok()) return;
+            if (!openModule(request, 0).ok()) return;
             bool accepted = true;
             for (int32_t n = 1; accepted && session_.handle() != nullptr; ++n) {
                 const InputField* field =
@@ -246,7 +298,7 @@ class Sweep {
         }
         for (std::size_t v = 1; v < views.size(); ++v) {
             const auto view = static_cast<int32_t>(v);
-            if (!session_.open(request, view).ok()) continue;
+            if (!openModule(request, view).ok()) continue;
             if (views[v] != 0 && !session_.send(views[v]).ok()) continue;
             const std::string where =
                 "page " + requestText(request) + " view " + std::to_string(view);
@@ -262,7 +314,7 @@ class Sweep {
         if (depth > kChoiceDepth) return;
         for (const Request choice : choices) {
             if (pagesBuilt_ >= kMostPagesPerRequest) return;
-            if (!session_.open(request, view).ok()) return;
+            if (!openModule(request, view).ok()) return;
             bool ok = true;
             for (const Request step : path) ok = ok && session_.send(step).ok();
             if (!ok || !session_.send(choice).ok()) continue;
@@ -280,14 +332,18 @@ class Sweep {
     // Checks the page the session shows now, once per different page; follows its links to other
     // modules and resolves its images. The in-page choices of a page not seen before, else none.
     std::vector<Request> inspect(Request request, const std::string& where) {
+        // Taken first: anything the check itself asks of the module reads records too.
+        const std::vector<RecordRead> reads = trail_.pageReads();
+        const std::vector<RecordRead> opening = trail_.openingReads();
         std::vector<Request> choices;
         const std::optional<std::string>& page = session_.page();
         if (!page || page->empty()) return choices;
         if (!pageHashes_.insert(std::hash<std::string>{}(*page)).second) return choices;
         ++pagesBuilt_;
         ++report_.totals().pages;
-        const Origin origin = pageOrigin(request, where + atWeight());
-        if (origin.record != kNone) reached_[origin.database].insert(origin.record);
+        const Origin named = pageOrigin(request, where + atWeight());
+        if (named.record != kNone) reached_[named.database].insert(named.record);
+        const Origin origin = builtFrom(request, where + atWeight(), reads, opening);
         // A dose page is built for a weight; on other pages a number below 0 is a result, not an
         // amount (a Z-score, a base deficit).
         const bool dosePage = context_.pageBuilder().weightInput != 0;
@@ -339,6 +395,8 @@ class Sweep {
     }
 
     const ContentCatalogue& catalogue_;
+    RecordTrail trail_;
+    TrailCatalogue trailCatalogue_;
     PatientContext context_;
     HeadlessSession session_;
     float weight_;
