@@ -66,13 +66,15 @@ function fitDevice() {
   if (phone) {
     const factor = window.innerWidth / page.screenW;
     device.style.transform = `scale(${factor})`;
-    device.style.marginBottom = `${(factor - 1) * device.offsetHeight}px`;
+    device.style.marginTop = '';
+    // Without its bezel the device is as tall as the handheld's screen.
+    device.style.marginBottom = `${(factor - 1) * page.screenH}px`;
     return;
   }
   const factor = Math.min(1, (window.innerWidth - margin) / w, (window.innerHeight - margin) / h);
   device.style.transform = factor < 1 ? `scale(${factor})` : '';
   // Scaled about its centre: half of the difference above, half below.
-  const shrink = factor < 1 ? `${((factor - 1) * device.offsetHeight) / 2}px` : '';
+  const shrink = factor < 1 ? `${((factor - 1) * h) / 2}px` : '';
   device.style.marginTop = shrink;
   device.style.marginBottom = shrink;
 }
