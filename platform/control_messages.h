@@ -81,6 +81,10 @@ inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 inline constexpr DWORD ES_READONLY = 0x0800;
 inline constexpr DWORD ES_WANTRETURN = 0x1000;
 inline constexpr DWORD ES_NUMBER = 0x2000;
+// This platform's own edit style, on a bit the standard edit styles leave free: the box takes a
+// decimal number (a weight, a calculator's value). Typing is not limited by it (the screens check
+// what was typed); a front end may offer a keyboard for numbers.
+inline constexpr DWORD ES_DECIMAL = 0x4000;
 inline constexpr UINT EM_GETSEL = 0x00B0;
 inline constexpr UINT EM_SETSEL = 0x00B1;
 inline constexpr UINT EM_GETLINECOUNT = 0x00BA;

@@ -219,8 +219,9 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
         ic.label =
             makeControl(app_, u"Static", label, shown | SS_RIGHT, x, y, 70 * s, lh, panel, 0);
         int32_t at = x + 70 * s + 2 * s;
-        ic.value = makeControl(app_, u"Edit", u"", shown | WS_BORDER | ES_AUTOHSCROLL, at, y, boxW,
-                               lh, panel, adult ? cmd::kAdultWeightBox : cmd::kCalcWeightBox);
+        ic.value =
+            makeControl(app_, u"Edit", u"", shown | WS_BORDER | ES_AUTOHSCROLL | ES_DECIMAL, at, y,
+                        boxW, lh, panel, adult ? cmd::kAdultWeightBox : cmd::kCalcWeightBox);
         at += boxW + 2 * s;
         ic.extra = makeControl(app_, u"ComboBox", u"", shown | CBS_DROPDOWNLIST | WS_VSCROLL, at, y,
                                70 * s, comboHeight(3), panel,
@@ -251,8 +252,8 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
         ic.label =
             makeControl(app_, u"Static", label, shown | SS_RIGHT, x, y, labelW, lh, panel, 0);
         int32_t at = x + labelW + 2 * s;
-        ic.value = makeControl(app_, u"Edit", u"", shown | WS_BORDER | ES_AUTOHSCROLL, at, y, boxW,
-                               lh, panel, head ? cmd::kHeadBox : cmd::kHeightBox);
+        ic.value = makeControl(app_, u"Edit", u"", shown | WS_BORDER | ES_AUTOHSCROLL | ES_DECIMAL,
+                               at, y, boxW, lh, panel, head ? cmd::kHeadBox : cmd::kHeightBox);
         at += boxW + 2 * s;
         ic.extra2 =
             makeControl(app_, u"ComboBox", u"", CBS_DROPDOWNLIST | WS_VSCROLL, at, y, eighthsW,
@@ -337,8 +338,9 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
     ic.label =
         makeControl(app_, u"Static", label, shown | SS_RIGHT, x, y + 2, d * s, lh - 2, panel, 0);
     const int32_t boxX = x + d * s + 2 * s;
-    ic.value = makeControl(app_, u"Edit", plainBoxText(f), shown | WS_BORDER | ES_AUTOHSCROLL, boxX,
-                           y, e * s, lh, panel, 0);
+    ic.value =
+        makeControl(app_, u"Edit", plainBoxText(f), shown | WS_BORDER | ES_AUTOHSCROLL | ES_DECIMAL,
+                    boxX, y, e * s, lh, panel, 0);
     if (!f.units.empty()) {
         ic.units = makeControl(app_, u"Static", controlText(f.units.view()), shown | SS_LEFT,
                                boxX + e * s + 4, y + 2, 50 * s, lh - 2, panel, 0);

@@ -332,8 +332,8 @@ void DocumentScreen::ShowWeightRow(int32_t level) {
     const HWND main = app_.mainWindow();
     if (level == 0) {
         const int32_t y = c.bottom + 1 - 3 * rh;
-        weightBox_ = makeControl(app_, u"Edit", u"", WS_BORDER | ES_AUTOHSCROLL, c.left + 44 * s, y,
-                                 35 * s, lh - 1, main, cmd::kWeightBox);
+        weightBox_ = makeControl(app_, u"Edit", u"", WS_BORDER | ES_AUTOHSCROLL | ES_DECIMAL,
+                                 c.left + 44 * s, y, 35 * s, lh - 1, main, cmd::kWeightBox);
         unitList_ = makeControl(app_, u"ComboBox", u"", CBS_DROPDOWNLIST | WS_VSCROLL,
                                 c.left + 82 * s, y, 70 * s, 3 * lh, main, cmd::kUnitList);
         for (const char16_t* name : {u"Pounds", u"Kilograms", u"Grams"}) {

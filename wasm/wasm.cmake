@@ -50,11 +50,16 @@ set(ORVANE_WASM_LINK_OPTIONS
     -sINVOKE_RUN=0
     -sENVIRONMENT=web,node
     -sFILESYSTEM=1
-    "-sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_orvane_render,_orvane_image]"
+    "-sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_orvane_render,_orvane_image,_orvane_check_content]"
     "-sEXPORTED_RUNTIME_METHODS=[callMain,FS,ccall,UTF8ToString]"
     "SHELL:--js-library ${CMAKE_SOURCE_DIR}/wasm/page_imports.js"
     "SHELL:--preload-file ${ORVANE_CONTENT_DIR}@/content"
     "SHELL:--preload-file ${ORVANE_BITMAP_DIR}@/bitmaps")
 target_link_options(orvane PRIVATE ${ORVANE_WASM_LINK_OPTIONS})
-set_target_properties(orvane PROPERTIES SUFFIX ".js" LINK_DEPENDS
-                                        ${CMAKE_SOURCE_DIR}/wasm/page_imports.js)
+# orvane.data is packed when the module is linked: every packed file is a dependency of the link,
+# so a changed content file or bitmap links again (and a file added or removed configures again).
+file(GLOB_RECURSE ORVANE_PACKED_FILES CONFIGURE_DEPENDS ${ORVANE_CONTENT_DIR}/*
+     ${ORVANE_BITMAP_DIR}/*)
+set_target_properties(
+  orvane PROPERTIES SUFFIX ".js" LINK_DEPENDS
+                    "${CMAKE_SOURCE_DIR}/wasm/page_imports.js;${ORVANE_PACKED_FILES}")

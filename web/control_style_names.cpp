@@ -15,12 +15,16 @@ struct NamedFlag {
     const char* name;
 };
 
+// clang-format off
 constexpr NamedFlag kNamedFlags[] = {
     {"button", BS_BITMAP, "bitmap"},
     {"edit", ES_MULTILINE, "multiline"},
+    {"edit", ES_NUMBER, "digits"},
+    {"edit", ES_DECIMAL, "decimal"},
     {"listview", LVS_NOSCROLL, "noscroll"},
     {"listview", LVS_NOCOLUMNHEADER, "nocolumnheader"},
 };
+// clang-format on
 
 }  // namespace
 

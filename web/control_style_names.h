@@ -1,8 +1,10 @@
 // The names under which the page learns how a control looks and behaves: a button's type
 // ("push", "checkbox", "radio", "ownerdraw") and the style flags the page draws by ("bitmap",
-// "multiline", "noscroll", "nocolumnheader"), so that the page never decodes the platform's style
-// bits itself. It names only what changes how a control is drawn in the page; styles the
-// platform handles alone (alignment, notification, scrolling of an edit) are left out.
+// "multiline", "noscroll", "nocolumnheader") or offers a keyboard by ("digits": an edit that takes
+// digits only, "decimal": an edit that takes a decimal number), so that the page never decodes
+// the platform's style bits itself. It names only what changes how a control is drawn or typed
+// into in the page; styles the platform handles alone (alignment, notification, scrolling of an
+// edit) are left out.
 #pragma once
 
 #include <string>

@@ -167,6 +167,11 @@ describe('the offline build on a phone', { skip: !built && 'build/web not built'
     await page.locator(`.win[data-h="${close.h}"] button`).tap();
     const home = await waitForUi(page, (u) => rowWith(u, 'Fluid Navix'), { what: 'the home list' });
     await noSidewaysScroll();
+    // The content bar follows right under the screen, with no gap the scaling leaves.
+    const screenBox = await page.locator('#screen').boundingBox();
+    const bar = await page.locator('#content-files').boundingBox();
+    const bottom = screenBox.y + screenBox.height;
+    assert.ok(bar.y >= bottom - 1 && bar.y <= bottom + 20, `the content bar (at ${bar.y}) lies under the screen (ending at ${bottom})`);
     await shot('02-home');
     await page.locator(`.win[data-h="${home.w.h}"] .row`).nth(home.index).tap();
     const menu = await waitForUi(page, (u) => rowWith(u, 'Tyko Bolus Fluids'), { what: 'the Fluid Navix menu' });

@@ -200,6 +200,8 @@ for (const frontEnd of frontEnds()) for (const screen of SCREENS) {
       const list = listViews(index)[0];
       const wanted = list.ctl.rows[Math.min(6, list.ctl.rows.length - 1)].cells[0].t;
       const prefix = wanted.slice(0, 4).toLowerCase();
+      // A box for words keeps the phone's normal keyboard.
+      assert.equal(await windowLocator(page, edit.h).locator('input').getAttribute('inputmode'), null);
       await windowLocator(page, edit.h).locator('input').click();
       await page.keyboard.type(prefix);
       const found = await waitForUi(page, (u) => {
@@ -248,6 +250,8 @@ for (const frontEnd of frontEnds()) for (const screen of SCREENS) {
       await chooseRow(page, menu);
       const doc = await screenThere(t, page, (u) => (weightBox(u) && viewerWith(u, /Bolus of 5 mL\/kg/) ? u : null),
         'the bolus page with its weight row');
+      // A phone offers its keyboard for decimal numbers in the weight box.
+      assert.equal(await windowLocator(page, weightBox(doc).h).locator('input').getAttribute('inputmode'), 'decimal');
       await typeInto(page, weightBox(doc), '12');
       const dosed = await waitForUi(page, (u) => viewerWith(u, /Bolus of 5 mL\/kg = 60(\.0)? mL/),
         { what: 'the boluses for 12 kg' });
@@ -297,6 +301,10 @@ for (const frontEnd of frontEnds()) for (const screen of SCREENS) {
       const calc = await screenThere(t, page, (u) => (edits(u).length >= 2 ? u : null), 'the burn fluid calculator with its inputs');
       await shot('12-burn-calculator');
       const [weight, burned, hours, given] = edits(calc).sort((a, b) => a.r[1] - b.r[1] || a.r[0] - b.r[0]);
+      // Every box of this calculator takes a decimal number.
+      for (const box of edits(calc)) {
+        assert.equal(await windowLocator(page, box.h).locator('input').getAttribute('inputmode'), 'decimal', `box ${box.id}`);
+      }
       // The weight in kilograms: a choice in the unit list.
       const units = findWindows(calc, (w) => w.ctl && w.ctl.kind === 'combobox' && w.ctl.items.includes('Kilograms'))[0];
       if (units) {

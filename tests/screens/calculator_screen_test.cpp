@@ -132,6 +132,19 @@ TEST_F(CalculatorScreenTest, APatientBoxThatIsNotANumberGetsItsMessage) {
     EXPECT_EQ(calc()->focusPosition(), 1);
 }
 
+// The boxes tell a front end what keyboard fits them: a number box and the weight take a decimal
+// number, the age digits only.
+TEST_F(CalculatorScreenTest, NumberBoxesSayWhatTheyTake) {
+    navigate(makeRequest(4, 16));
+    ASSERT_NE(calc(), nullptr);
+    const auto style = [&](int32_t input) {
+        return static_cast<DWORD>(ws.GetWindowLongPtr(box(input), GWL_STYLE));
+    };
+    EXPECT_NE(style(0) & ES_DECIMAL, 0u);
+    EXPECT_EQ(style(1) & (ES_DECIMAL | ES_NUMBER), ES_NUMBER);
+    EXPECT_NE(style(2) & ES_DECIMAL, 0u);
+}
+
 TEST_F(CalculatorScreenTest, TheKeypadTypesNoSecondDecimalPoint) {
     navigate(makeRequest(4, 12));
     typeInto(1, "2");

@@ -136,6 +136,8 @@ TEST_P(IndexTest, LayoutOfTheListScrollBarAndSearchRow) {
 
     const WindowSnapshot box = h.snap(screen.searchBox());
     EXPECT_EQ(box.id, 40320);
+    // A search box takes words: no number keyboard.
+    EXPECT_EQ(box.style & (ES_DECIMAL | ES_NUMBER), 0u);
     EXPECT_EQ(box.rect, (RECT{c.left + icon + 10 * s(), c.bottom - s() - rh,
                               c.right - w - icon - 30 * s(), c.bottom - s() - rh + lh}));
     const WindowSnapshot find = h.snap(screen.findButton());

@@ -48,6 +48,9 @@ TEST_F(WeightRowTest, AChildWeightTypedStaysWhenAnAdultPageIsOpenedAndLeft) {
     // Nobody typed a weight: the start weight (10 kg) is named and marked as such.
     EXPECT_EQ(rowTexts(), (std::vector<std::u16string>{u"Child", u"(default)"}));
     EXPECT_EQ(noteColour(), platform::RGB(255, 0, 0));
+    // The weight box takes a decimal number.
+    EXPECT_NE(ws.GetWindowLongPtr(doc()->weightBox(), platform::GWL_STYLE) & platform::ES_DECIMAL,
+              0);
     // 10 mL/kg of 10 kg: 100 mL.
     EXPECT_TRUE(bodyHas("Bolus of 10 mL/kg = 100 mL.")) << body();
 

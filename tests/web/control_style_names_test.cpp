@@ -43,7 +43,12 @@ TEST(ControlStyleNames, FlagsBelongToTheirKind) {
         {"button", BS_AUTOCHECKBOX | BS_BITMAP, {"bitmap"}},
         {"button", BS_RADIOBUTTON, {}},
         {"edit", ES_MULTILINE | ES_AUTOVSCROLL, {"multiline"}},
-        {"edit", ES_READONLY | ES_NUMBER, {}},
+        {"edit", ES_READONLY | ES_AUTOHSCROLL, {}},
+        // What keyboard fits: digits only, or a decimal number (a weight, a calculator value).
+        {"edit", ES_NUMBER | ES_AUTOHSCROLL, {"digits"}},
+        {"edit", ES_DECIMAL | ES_AUTOHSCROLL, {"decimal"}},
+        {"edit", ES_MULTILINE | ES_DECIMAL, {"multiline", "decimal"}},
+        {"static", ES_NUMBER | ES_DECIMAL, {}},
         {"listview",
          LVS_REPORT | LVS_NOSCROLL | LVS_NOCOLUMNHEADER,
          {"noscroll", "nocolumnheader"}},

@@ -56,18 +56,29 @@ function followFocus(ui) {
 // The device scaled down to fit a small browser window. A window narrower than the handheld with
 // its bezel (a phone held upright) shows the screen alone, scaled to the window's width, so that
 // nothing scrolls sideways.
+// A scaled device keeps its unscaled place in the page; its bottom margin makes up the
+// difference, so that what follows it (the offline page's content bar) lies right under the screen.
 function fitDevice() {
   const margin = 24;
   const w = page.screenW + 32;
   const h = page.screenH + 44;
   const phone = window.innerWidth < w + margin;
   document.body.classList.toggle('phone', phone);
+  const device = elements.device;
   if (phone) {
-    elements.device.style.transform = `scale(${window.innerWidth / page.screenW})`;
+    const factor = window.innerWidth / page.screenW;
+    device.style.transform = `scale(${factor})`;
+    device.style.marginTop = '';
+    // Without its bezel the device is as tall as the handheld's screen.
+    device.style.marginBottom = `${(factor - 1) * page.screenH}px`;
     return;
   }
   const factor = Math.min(1, (window.innerWidth - margin) / w, (window.innerHeight - margin) / h);
-  elements.device.style.transform = factor < 1 ? `scale(${factor})` : '';
+  device.style.transform = factor < 1 ? `scale(${factor})` : '';
+  // Scaled about its centre: half of the difference above, half below.
+  const shrink = factor < 1 ? `${((factor - 1) * h) / 2}px` : '';
+  device.style.marginTop = shrink;
+  device.style.marginBottom = shrink;
 }
 
 function tick() {

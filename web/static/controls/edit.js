@@ -6,6 +6,11 @@ import { applyFont, controlFont, ownsInput, sizeTo } from './common.js';
 
 // The longest pasted text sent as typed characters.
 const MAX_PASTE = 256;
+// The keyboard a box's style flag asks for (web/control_style_names.cpp names the flags).
+const KEYBOARDS = [
+  { flag: 'decimal', inputMode: 'decimal' },
+  { flag: 'digits', inputMode: 'numeric' },
+];
 
 function makeField(node, multi) {
   const edit = document.createElement(multi ? 'textarea' : 'input');
@@ -42,6 +47,10 @@ export function render(node, w, client) {
   applyFont(edit, controlFont(w));
   if (edit.value !== w.text) edit.value = w.text;
   edit.readOnly = !!w.ctl.readOnly;
+  // A phone shows the keyboard that fits what the box takes; text boxes keep the normal one.
+  const mode = KEYBOARDS.find((k) => w.ctl.flags.includes(k.flag));
+  if (mode) edit.inputMode = mode.inputMode;
+  else edit.removeAttribute('inputmode');
   edit.disabled = !w.enabled;
   edit.dataset.focused = w.focused ? '1' : '0';
   if (document.activeElement === edit) {
