@@ -43,7 +43,7 @@ using orvane::fuzzing::ActionKind;
 }
 
 // The shown windows of a class, in tree order.
-std::vector<HWND> shownOf(testing::ProgramHost& host, const char16_t* className) {
+std::vector<HWND> shownOf(test_support::ProgramHost& host, const char16_t* className) {
     std::vector<HWND> out;
     for (HWND hwnd : host.driver.findAll(className)) {
         if (host.ws.IsWindowVisible(hwnd)) out.push_back(hwnd);
@@ -56,7 +56,7 @@ std::optional<HWND> pick(const std::vector<HWND>& windows, uint8_t which) {
     return windows[which % windows.size()];
 }
 
-void apply(testing::ProgramHost& host, const web::InputCommand& command) {
+void apply(test_support::ProgramHost& host, const web::InputCommand& command) {
     web::applyInputCommand(host.driver, host.ws, command);
     host.pump();
 }
@@ -67,7 +67,7 @@ std::u16string widened(const std::string& bytes) {
     return out;
 }
 
-void navigationButton(testing::ProgramHost& host, uint32_t command) {
+void navigationButton(test_support::ProgramHost& host, uint32_t command) {
     const HWND button = host.app().navButton(command);
     if (button && host.ws.IsWindowVisible(button)) {
         host.driver.tapWindow(button);
@@ -77,7 +77,7 @@ void navigationButton(testing::ProgramHost& host, uint32_t command) {
     host.pump();
 }
 
-void perform(testing::ProgramHost& host, const Action& action, const DisplayConfig& display) {
+void perform(test_support::ProgramHost& host, const Action& action, const DisplayConfig& display) {
     web::InputCommand command;
     switch (action.kind) {
         case ActionKind::kTap:
@@ -175,7 +175,7 @@ void perform(testing::ProgramHost& host, const Action& action, const DisplayConf
 }
 
 // The screen the factory makes for the history's current entry.
-bool screenMatchesHistory(testing::ProgramHost& host) {
+bool screenMatchesHistory(test_support::ProgramHost& host) {
     Screen* screen = host.app().currentScreen();
     const std::unique_ptr<HistoryEntry> entry = host.app().history().currentEntry();
     if (screen == nullptr || !entry) return false;
@@ -198,7 +198,7 @@ bool screenMatchesHistory(testing::ProgramHost& host) {
     }
 }
 
-void checkAfter(testing::ProgramHost& host, size_t step) {
+void checkAfter(test_support::ProgramHost& host, size_t step) {
     const std::string at = " after action " + std::to_string(step);
     if (!screenMatchesHistory(host)) {
         const std::unique_ptr<HistoryEntry> entry = host.app().history().currentEntry();
@@ -231,9 +231,10 @@ void checkAfter(testing::ProgramHost& host, size_t step) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const uint8_t start = data[0];
-    const DisplayConfig display =
-        (start & fuzzing::kStartSmallScreen) != 0 ? testing::smallScreen() : testing::largeScreen();
-    testing::ProgramHost host(display);
+    const DisplayConfig display = (start & fuzzing::kStartSmallScreen) != 0
+                                      ? test_support::smallScreen()
+                                      : test_support::largeScreen();
+    test_support::ProgramHost host(display);
     host.makeSession();
     host.patient().setKeypadShown((start & fuzzing::kStartKeypad) != 0 ? 1 : 0);
     host.patient().sex().unit = (start & fuzzing::kStartFemale) != 0 ? unit::kFemale : unit::kMale;

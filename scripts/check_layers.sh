@@ -49,4 +49,18 @@ while IFS= read -r file; do
     done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
 done < <(git ls-files -co --exclude-standard -- '*.h' '*.cpp')
 if [ $status -ne 0 ]; then echo "layer check failed: a folder includes one above it" >&2; fi
+
+# Tests share fixtures only through tests/support: a test file includes test headers of
+# tests/support and of its own folder, never another area's.
+while IFS= read -r file; do
+    while IFS= read -r line; do
+        header=${line#*\"}
+        header=${header%%\"*}
+        [[ $header == tests/* && $header != tests/support/* ]] || continue
+        if [ "$(dirname "$header")" != "$(dirname "$file")" ]; then
+            echo "$file: includes $header (another test area's fixture; shared ones go to tests/support)" >&2
+            status=1
+        fi
+    done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"tests/' "$file" || true)
+done < <(git ls-files -co --exclude-standard -- 'tests/*.h' 'tests/*.cpp' 'fuzz/*.h' 'fuzz/*.cpp' 'bench/*.cpp')
 exit $status

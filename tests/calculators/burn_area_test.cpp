@@ -13,12 +13,12 @@ bool startsWith(const std::string& text, const std::string& prefix) {
     return text.starts_with(prefix);
 }
 
-using testing_pediatric::ContentDir;
-using testing_pediatric::Fixture;
-using testing_pediatric::kBurnBand1;
-using testing_pediatric::kBurnBand2;
-using testing_pediatric::pageText;
-using testing_pediatric::Session;
+using ContentDir = test_support::PediatricContentDir;
+using Fixture = test_support::PediatricFixture;
+using test_support::kBurnBand1;
+using test_support::kBurnBand2;
+using test_support::pageText;
+using Session = test_support::ContentSession;
 
 Request choose(int32_t k, int32_t list) {
     return makeRequest(33, k, list);

@@ -11,8 +11,8 @@
 namespace orvane {
 namespace {
 
-using testing_pediatric::Fixture;
-using testing_pediatric::pageText;
+using Fixture = test_support::PediatricFixture;
+using test_support::pageText;
 
 const std::string kMiddle =
     "These calculations provide a good starting point; however, clinical judgement and "

@@ -14,7 +14,7 @@
 #include "modules/calculator_module.h"
 #include "tests/support/content/calculator_content.h"
 
-namespace orvane::testing_calculators {
+namespace orvane::test_support {
 
 class OpenCalculator {
   public:
@@ -35,7 +35,7 @@ class OpenCalculator {
         module_->handleRequest(makeRequest(code, value, subCode));
     }
     PatientContext& context() { return session_.context; }
-    const ContentDir& dir() const { return dir_; }
+    const CalculatorContentDir& dir() const { return dir_; }
 
     // A plain input typed as the screen reads it: value, text with the field's decimals, entered.
     void set(int32_t i, float v) {
@@ -76,7 +76,7 @@ class OpenCalculator {
     }
 
   private:
-    static const ContentDir& prepare(ContentDir& dir) {
+    static const CalculatorContentDir& prepare(CalculatorContentDir& dir) {
         dir.writeCalculatorTable();
         dir.writePeakFlowTable(0.05, -0.001, 0.0002, 0.00015);
         dir.writePointsTable(fixturePoints());
@@ -95,9 +95,9 @@ class OpenCalculator {
         h.fraction = fraction;
     }
 
-    ContentDir dir_;
-    Session session_;
+    CalculatorContentDir dir_;
+    ContentSession session_;
     std::unique_ptr<Module> module_;
 };
 
-}  // namespace orvane::testing_calculators
+}  // namespace orvane::test_support

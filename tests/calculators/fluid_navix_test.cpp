@@ -14,8 +14,8 @@ bool startsWith(const std::string& text, const std::string& prefix) {
     return text.starts_with(prefix);
 }
 
-using testing_pediatric::Fixture;
-using testing_pediatric::pageText;
+using Fixture = test_support::PediatricFixture;
+using test_support::pageText;
 
 void childWeight(PatientContext& context, float value, int16_t unit) {
     context.childWeight().value = value;

@@ -16,7 +16,7 @@
 namespace orvane {
 namespace {
 
-using testing_calculators::OpenCalculator;
+using test_support::OpenCalculator;
 
 struct ResultCase {
     const char* name;
@@ -566,9 +566,9 @@ TEST(FormTest, FixedLabelsAndUnits) {
 TEST(FactoryTest, EveryFormulaNumberAndNoOther) {
     const std::vector<int32_t> formula = {1,  2,  3,  5,  6,  7,  9,  11, 12, 13, 14, 15, 16, 19,
                                           20, 21, 22, 23, 24, 26, 28, 30, 33, 34, 35, 36, 37};
-    testing_calculators::ContentDir dir;
+    test_support::CalculatorContentDir dir;
     dir.writeCalculatorTable();
-    testing_calculators::Session session(dir.path());
+    test_support::ContentSession session(dir.path());
     for (int32_t n = 0; n <= 41; ++n) {
         const bool isFormula = std::find(formula.begin(), formula.end(), n) != formula.end();
         auto module = createFormulaCalculator(makeRequest(4, n), session.context);

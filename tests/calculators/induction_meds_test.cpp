@@ -10,10 +10,10 @@
 namespace orvane {
 namespace {
 
-using testing_pediatric::ContentDir;
-using testing_pediatric::Fixture;
-using testing_pediatric::pageText;
-using testing_pediatric::Session;
+using ContentDir = test_support::PediatricContentDir;
+using Fixture = test_support::PediatricFixture;
+using test_support::pageText;
+using Session = test_support::ContentSession;
 
 TEST(InductionMedsTest, ListsTheDrugs) {
     Fixture f;

@@ -13,8 +13,8 @@
 namespace orvane {
 namespace {
 
-using testing_pediatric::Fixture;
-using testing_pediatric::pageText;
+using Fixture = test_support::PediatricFixture;
+using test_support::pageText;
 
 class InfusionCalcTest : public ::testing::Test {
   protected:

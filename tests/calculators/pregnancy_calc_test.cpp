@@ -11,8 +11,8 @@
 namespace orvane {
 namespace {
 
-using testing_pediatric::Fixture;
-using testing_pediatric::pageText;
+using Fixture = test_support::PediatricFixture;
+using test_support::pageText;
 
 class PregnancyCalcTest : public ::testing::Test {
   protected:

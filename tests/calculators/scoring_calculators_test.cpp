@@ -13,7 +13,7 @@
 namespace orvane {
 namespace {
 
-using testing_calculators::OpenCalculator;
+using test_support::OpenCalculator;
 
 bool contains(const std::string& page, const std::string& text) {
     return page.find(text) != std::string::npos;
@@ -259,8 +259,8 @@ TEST(ScoringFactoryTest, EveryScoringNumberAndNoOther) {
 }
 
 TEST(ScoringAvailabilityTest, NoCalculatorTableNoModuleContent) {
-    testing_calculators::ContentDir empty;
-    testing_calculators::Session session(empty.path());
+    test_support::CalculatorContentDir empty;
+    test_support::ContentSession session(empty.path());
     auto apgar = createScoringCalculator(makeRequest(4, 4), session.context);
     EXPECT_FALSE(apgar->isAvailable());
     // No scoring table: only the headings.

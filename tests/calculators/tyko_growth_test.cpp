@@ -16,8 +16,8 @@ bool startsWith(const std::string& text, const std::string& prefix) {
     return text.starts_with(prefix);
 }
 
-using testing_pediatric::Fixture;
-using testing_pediatric::pageText;
+using Fixture = test_support::PediatricFixture;
+using test_support::pageText;
 
 class TykoGrowthTest : public ::testing::Test {
   protected:

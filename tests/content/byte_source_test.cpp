@@ -11,7 +11,7 @@
 namespace orvane {
 namespace {
 
-using namespace testing_content;
+using namespace test_support;
 
 constexpr size_t kFileSize = 70000;
 

@@ -8,7 +8,7 @@
 namespace orvane {
 namespace {
 
-using namespace testing_content;
+using namespace test_support;
 
 std::unique_ptr<ContentDatabase> databaseOf(const ByteVector& bytes) {
     return std::make_unique<ContentDatabase>(std::make_unique<PdbFile>(memory(bytes)));

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 namespace orvane {
 namespace {
 
@@ -129,10 +131,9 @@ class InstalledContentTest : public ::testing::Test {
         std::filesystem::remove_all(root_, ignored);
     }
     static std::filesystem::path makeRoot() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "orvane-installed-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-        return pattern;
+        const std::string made = test_support::makeTempFolder("orvane-installed");
+        if (made.empty()) throw std::runtime_error("no temporary folder");
+        return made;
     }
     static void touch(const std::filesystem::path& file) { std::ofstream(file).put('x'); }
     std::string found() const { return ContentFolder::forExecutable(program_.string()).folder(); }

@@ -7,7 +7,7 @@
 namespace orvane {
 namespace {
 
-using namespace testing_content;
+using namespace test_support;
 
 constexpr uint32_t kTableEnd1 = 72 + 6 + 8;  // header, one list header, one entry
 
@@ -295,7 +295,7 @@ TEST(PdbFileTest, ShortWindowRefillReportsTheRecordShort) {
 namespace orvane {
 namespace {
 
-using namespace testing_content;
+using namespace test_support;
 
 // Offsets 3 bytes apart from the end of the table, the last record 8 bytes long; with
 // descendAt != 0 the offset of that record is one below the one before it.

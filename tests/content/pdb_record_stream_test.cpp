@@ -7,7 +7,7 @@
 namespace orvane {
 namespace {
 
-using namespace testing_content;
+using namespace test_support;
 
 // Records of the given lengths, each byte depending on the record and its position, so that a
 // byte copied from the wrong place shows.

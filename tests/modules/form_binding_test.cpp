@@ -8,8 +8,8 @@
 namespace orvane {
 namespace {
 
-using testing_modules::ContentDir;
-using testing_modules::Session;
+using ContentDir = test_support::ModuleContentDir;
+using Session = test_support::ContentSession;
 
 InputField input(int32_t kind) {
     return InputField(makeRequest(kind, 0), "x", "", 5.0f, 0.0f, 500.0f, 2);

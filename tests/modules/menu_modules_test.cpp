@@ -18,10 +18,10 @@
 namespace orvane {
 namespace {
 
-using testing_modules::ContentDir;
-using testing_modules::Field;
-using testing_modules::record;
-using testing_modules::Session;
+using ContentDir = test_support::ModuleContentDir;
+using test_support::Field;
+using test_support::record;
+using Session = test_support::ContentSession;
 
 std::vector<std::string> labels(const InputField& list) {
     std::vector<std::string> out;
@@ -360,7 +360,7 @@ TEST(ClinicalConsultMissingTest, WithoutTheTopicTableItIsNotAvailable) {
 // ---- The sample content ----
 
 TEST(SampleContentTest, TheMenusReadTheSampleDatabases) {
-    Session session(testing_modules::sampleContentDir());
+    Session session(test_support::sampleContentDir());
     CalculatorsMenu menu(session.context, makeRequest(59, 0));
     InputField* calculators = menu.choiceList(makeRequest(59, 0));
     ASSERT_EQ(calculators->entries.count(), 40);

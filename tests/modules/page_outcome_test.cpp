@@ -16,8 +16,8 @@
 namespace orvane {
 namespace {
 
-using testing_modules::ContentDir;
-using testing_modules::Session;
+using ContentDir = test_support::ModuleContentDir;
+using Session = test_support::ContentSession;
 
 // A module whose availability and page weight are given; its page is "doses" (or none).
 class StandInPage final : public Module {

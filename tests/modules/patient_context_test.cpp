@@ -13,8 +13,8 @@
 namespace orvane {
 namespace {
 
-using testing_modules::ContentDir;
-using testing_modules::Session;
+using ContentDir = test_support::ModuleContentDir;
+using Session = test_support::ContentSession;
 
 // A module that records its creating request and counts the live ones.
 class ProbeModule : public Module {

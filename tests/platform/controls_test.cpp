@@ -7,7 +7,7 @@
 namespace orvane::platform {
 namespace {
 
-using testing::Harness;
+using Harness = test_support::WindowHarness;
 
 LPARAM text(const char16_t* s) {
     return reinterpret_cast<LPARAM>(s);

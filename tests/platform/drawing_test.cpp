@@ -6,7 +6,7 @@
 namespace orvane::platform {
 namespace {
 
-using testing::Harness;
+using Harness = test_support::WindowHarness;
 
 // Reference width: the advances added up and scaled once, to nearest (halves up).
 int referenceWidth(std::u16string_view text, int emOrCell, bool cell, bool bold) {

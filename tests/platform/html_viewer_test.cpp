@@ -7,7 +7,7 @@
 namespace orvane::platform {
 namespace {
 
-using testing::Harness;
+using Harness = test_support::WindowHarness;
 
 void setPage(Harness& h, HWND viewer, const char* page) {
     h.ws.SendMessage(viewer, DTM_CLEAR, 0, 0);

@@ -5,7 +5,7 @@
 namespace orvane::platform {
 namespace {
 
-using testing::Harness;
+using Harness = test_support::WindowHarness;
 
 HWND makeList(Harness& h, int items) {
     HWND list = h.child(kListViewClass,

@@ -5,7 +5,7 @@
 namespace orvane::platform {
 namespace {
 
-using testing::Harness;
+using Harness = test_support::WindowHarness;
 
 constexpr UINT kMsgA = WM_APP + 1;
 constexpr UINT kMsgB = WM_APP + 2;

@@ -5,7 +5,7 @@
 namespace orvane::platform {
 namespace {
 
-using testing::Harness;
+using Harness = test_support::WindowHarness;
 
 std::vector<std::pair<uint32_t, UINT>> paintsAndTimers(const Harness& h) {
     std::vector<std::pair<uint32_t, UINT>> out;

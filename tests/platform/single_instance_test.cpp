@@ -38,7 +38,7 @@ TEST(SingleInstanceTest, SecondProcessAsksTheFirstToComeToTheFront) {
         (fs::temp_directory_path() / ("orvane-si-" + std::to_string(::getpid()))).string();
     fs::remove_all(dir);
     {
-        testing::Harness h;
+        test_support::WindowHarness h;
         SingleInstance first(dir + "/nested", "orvane");
         ASSERT_EQ(first.acquire(), SingleInstance::Result::Acquired);
         int fronts = 0;

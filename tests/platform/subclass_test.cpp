@@ -5,7 +5,7 @@
 namespace orvane::platform {
 namespace {
 
-using testing::Harness;
+using Harness = test_support::WindowHarness;
 
 TEST(Subclass, ReplacedProcedureSeesMessagesFirstAndCanCallThePrevious) {
     // Declared before the harness: the procedures use them until the windows are destroyed.

@@ -7,7 +7,7 @@
 namespace orvane {
 namespace {
 
-using AntibioticsScreenTest = testing::DocumentPageTest;
+using AntibioticsScreenTest = test_support::DocumentPageTest;
 
 TEST_F(AntibioticsScreenTest, CategoryWithDosesHasTheWeightRow) {
     navigate(makeRequest(1, 4));

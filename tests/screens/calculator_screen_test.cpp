@@ -20,7 +20,7 @@ namespace {
 
 using namespace platform;
 namespace cmd = calculator_command;
-using testing::StartedProgram;
+using test_support::StartedProgram;
 
 class CalculatorScreenTest : public ::testing::Test, public StartedProgram {
   protected:

@@ -12,7 +12,7 @@
 #include "screens/document_screen.h"
 #include "tests/support/program_harness.h"
 
-namespace orvane::testing {
+namespace orvane::test_support {
 
 class DocumentPageTest : public ::testing::Test, public StartedProgram {
   protected:
@@ -26,4 +26,4 @@ class DocumentPageTest : public ::testing::Test, public StartedProgram {
     }
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test_support

@@ -19,7 +19,7 @@ namespace {
 
 using namespace platform;
 namespace cmd = document_command;
-using testing::StartedProgram;
+using test_support::StartedProgram;
 
 // A module with a results menu of `views` entries ("View 0", ...), whose page names the view and
 // carries a link to (50, 1) and one to another module. Its page asks for the weight `weightInput`.
@@ -436,7 +436,7 @@ struct DocumentScale {
 };
 
 class DocumentLayoutTest : public ::testing::TestWithParam<DocumentScale>,
-                           public testing::StartedProgram {
+                           public test_support::StartedProgram {
   protected:
     DocumentLayoutTest() : StartedProgram(GetParam().width, GetParam().height) {}
 };

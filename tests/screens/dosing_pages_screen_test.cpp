@@ -8,7 +8,7 @@
 namespace orvane {
 namespace {
 
-using DosingPagesScreenTest = testing::DocumentPageTest;
+using DosingPagesScreenTest = test_support::DocumentPageTest;
 
 TEST_F(DosingPagesScreenTest, DiazepamPageHasTheWeightRow) {
     navigate(makeRequest(6, 4));

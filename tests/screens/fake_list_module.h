@@ -9,7 +9,7 @@
 
 #include "modules/module.h"
 
-namespace orvane::testing {
+namespace orvane::test_support {
 
 // A list module: labels with requests (code, index + 1); lazy lists hand out one entry per
 // request (33, i); the indices in `broken` cannot be read (an answer without an entry).
@@ -61,4 +61,4 @@ class FakeListModule final : public Module {
     InputField field_;
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test_support

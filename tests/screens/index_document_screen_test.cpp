@@ -18,8 +18,8 @@ namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::FakeListModule;
-using testing::ProgramHarness;
+using test_support::FakeListModule;
+using test_support::ProgramHarness;
 
 // The sample A-Z index, record by record.
 const std::vector<std::u16string> kIndex = {
@@ -524,7 +524,8 @@ TEST_P(IndexTest, TheKeyboardToggleShortensTheList) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScales, IndexTest,
-                         ::testing::Values(testing::smallScreen(), testing::largeScreen()));
+                         ::testing::Values(test_support::smallScreen(),
+                                           test_support::largeScreen()));
 
 // ---- Lists without search, remembered positions, unreadable and missing content ----
 
@@ -650,7 +651,8 @@ TEST_P(ListTest, AnEntryThatCannotBeReadIsAnEmptyRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScales, ListTest,
-                         ::testing::Values(testing::smallScreen(), testing::largeScreen()));
+                         ::testing::Values(test_support::smallScreen(),
+                                           test_support::largeScreen()));
 
 // ---- Missing content ----
 
@@ -703,7 +705,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(MissingCase{"orvane_index.pdb", makeRequest(53, 0)},
                                          MissingCase{"vemra6_06a.pdb", makeRequest(59, 0)},
                                          MissingCase{"vemra6_08a.pdb", makeRequest(5, 0)}),
-                       ::testing::Values(testing::smallScreen(), testing::largeScreen())));
+                       ::testing::Values(test_support::smallScreen(),
+                                         test_support::largeScreen())));
 
 }  // namespace
 }  // namespace orvane

@@ -13,8 +13,8 @@ namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::FakeListModule;
-using testing::ProgramHarness;
+using test_support::FakeListModule;
+using test_support::ProgramHarness;
 
 // The registry's labels in order: the home list's contents.
 const std::vector<std::u16string> kModules = {
@@ -273,7 +273,8 @@ TEST_P(ModuleListTest, MissingContentIsSaidUnderTheLists) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScales, ModuleListTest,
-                         ::testing::Values(testing::smallScreen(), testing::largeScreen()));
+                         ::testing::Values(test_support::smallScreen(),
+                                           test_support::largeScreen()));
 
 // ---- With a registry of other sizes, and short screens ----
 
@@ -295,7 +296,7 @@ class SmallRegistryTest : public ::testing::Test {
     }
     ModuleListScreen& home() { return *h.screen<ModuleListScreen>(); }
 
-    ProgramHarness h{testing::smallScreen()};
+    ProgramHarness h{test_support::smallScreen()};
 };
 
 TEST_F(SmallRegistryTest, SevenEntriesGiveFourAndThree) {

@@ -12,7 +12,7 @@
 namespace orvane {
 namespace {
 
-using testing::StartedProgram;
+using test_support::StartedProgram;
 
 class ToxicologyScreensTest : public ::testing::Test, public StartedProgram {
   protected:

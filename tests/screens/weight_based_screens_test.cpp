@@ -13,7 +13,7 @@
 namespace orvane {
 namespace {
 
-using testing::ProgramHarness;
+using test_support::ProgramHarness;
 
 class WeightBasedScreensTest : public ::testing::Test {
   protected:
@@ -60,7 +60,7 @@ TEST_F(WeightBasedScreensTest, AnOtcMedicineFromItsCategory) {
         << body();
 }
 
-using FeverScreenTest = testing::DocumentPageTest;
+using FeverScreenTest = test_support::DocumentPageTest;
 
 // The chosen medicine stays chosen while the weight changes: the sample ibuprofen is 10 mg/kg
 // (at most 400 mg) in a liquid of 20 mg/mL, the acetaminophen 15 mg/kg.

@@ -14,7 +14,7 @@
 namespace orvane {
 namespace {
 
-using testing::DocumentPageTest;
+using test_support::DocumentPageTest;
 
 // Fluid Navix's bolus page doses by the child weight; Adult Drips' drip 2 by the adult weight.
 const Request kChildBolusPage = makeRequest(7, 3);

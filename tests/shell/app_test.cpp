@@ -10,7 +10,7 @@ namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ProgramHarness;
+using test_support::ProgramHarness;
 
 DisplayConfig screenOf(int width, int height) {
     DisplayConfig d;

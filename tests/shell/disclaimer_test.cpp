@@ -12,7 +12,7 @@ namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ProgramHarness;
+using test_support::ProgramHarness;
 
 class DisclaimerTest : public ::testing::Test {
   protected:

@@ -17,9 +17,9 @@
 namespace orvane {
 namespace {
 
-using testing_modules::ContentDir;
-using testing_modules::record;
-using testing_modules::Session;
+using ContentDir = test_support::ModuleContentDir;
+using test_support::record;
+using Session = test_support::ContentSession;
 
 // Form: age, calculator weight, pO2 (0 to 760), a two-entry list, a check box. Result: age + the
 // weight in kilograms + pO2, written only when every input passes.

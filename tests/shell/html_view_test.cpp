@@ -10,7 +10,7 @@ namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ProgramHarness;
+using test_support::ProgramHarness;
 
 // The frame, written out here independently of the program's constant.
 const std::string kHeader =

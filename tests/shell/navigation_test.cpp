@@ -15,7 +15,7 @@ namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ProgramHarness;
+using test_support::ProgramHarness;
 
 // The class a screen stands for: a placeholder's kind, else the screen's own class name.
 std::string kindOf(const Screen* screen) {

@@ -146,7 +146,7 @@ class PreferencesStoreTest : public ::testing::Test {
     }
     Registry& registry() { return *h.registry; }
 
-    testing::ProgramHarness h;
+    test_support::ProgramHarness h;
 };
 
 TEST_F(PreferencesStoreTest, MissingKeyGivesTheDefaults) {

@@ -15,7 +15,7 @@ namespace orvane {
 namespace {
 
 using namespace platform;
-using testing::ProgramHarness;
+using test_support::ProgramHarness;
 
 DisclaimerScreen* disclaimerOf(ProgramHarness& h) {
     return dynamic_cast<DisclaimerScreen*>(h.app().currentScreen());

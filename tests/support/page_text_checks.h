@@ -20,6 +20,11 @@ using page_text::isLetter;
 using page_text::showsNegativeAmount;
 using page_text::showsZeroAmount;
 
+// The page a module built, or "(none)" when it gave none.
+inline std::string pageText(const char* page) {
+    return page ? std::string(page) : std::string("(none)");
+}
+
 inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }

@@ -10,7 +10,7 @@
 
 #include "tests/support/program_host.h"
 
-namespace orvane::testing {
+namespace orvane::test_support {
 
 class ProgramHarness : public ProgramHost {
   public:
@@ -50,4 +50,4 @@ class StartedProgram : public ProgramHarness {
     }
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test_support

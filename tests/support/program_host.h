@@ -35,7 +35,7 @@
 #include "suite/program_modules.h"
 #include "tests/support/temp_folder.h"
 
-namespace orvane::testing {
+namespace orvane::test_support {
 
 inline platform::DisplayConfig smallScreen() {
     return platform::DisplayConfig{240, 320};
@@ -50,7 +50,7 @@ class ProgramHost {
     // copy of it without those files.
     explicit ProgramHost(platform::DisplayConfig display = {},
                          const std::vector<std::string>& leaveOut = {})
-        : dir(test_support::makeTempFolder("orvane-program")),
+        : dir(makeTempFolder("orvane-program")),
           ws(clock, display),
           driver(ws, &clock),
           waiter([this](platform::WindowSystem&, std::optional<int64_t> deadline) {
@@ -258,4 +258,4 @@ class ProgramHost {
     std::map<int32_t, std::function<std::unique_ptr<Module>(Request)>> extra_;
 };
 
-}  // namespace orvane::testing
+}  // namespace orvane::test_support

@@ -13,7 +13,7 @@
 namespace orvane::tools {
 namespace {
 
-using testing_content::freshFolder;
+using test_support::freshFolder;
 
 std::string source(const std::string& records) {
     return R"({"file": "t.pdb", "name": "test", "records": )" + records + "}";
@@ -180,11 +180,11 @@ TEST(ContentCompilerTest, WrittenFileFollowsTheLayout) {
 TEST(BuildContentTest, WritesEveryFileAndNoTemporaries) {
     const std::string src = freshFolder("build_ok_src");
     const std::string out = freshFolder("build_ok_out") + "/nested";
-    testing_content::writeFile(src + "/a.json", [] {
+    test_support::writeFile(src + "/a.json", [] {
         const std::string s = R"({"file": "a.pdb", "records": [["x"]]})";
         return ByteVector(s.begin(), s.end());
     }());
-    testing_content::writeFile(src + "/b.json", [] {
+    test_support::writeFile(src + "/b.json", [] {
         const std::string s = R"({"file": "b.pdb", "records": [[{"byte": 1}], [{"byte": 2}]]})";
         return ByteVector(s.begin(), s.end());
     }());
@@ -202,8 +202,8 @@ TEST(BuildContentTest, AnErrorWritesNothing) {
     const std::string out = freshFolder("build_bad_out");
     const std::string good = R"({"file": "a.pdb", "records": [["x"]]})";
     const std::string bad = R"({"file": "b.pdb", "records": [["x", {"byte": 300}]]})";
-    testing_content::writeFile(src + "/a.json", ByteVector(good.begin(), good.end()));
-    testing_content::writeFile(src + "/b.json", ByteVector(bad.begin(), bad.end()));
+    test_support::writeFile(src + "/a.json", ByteVector(good.begin(), good.end()));
+    test_support::writeFile(src + "/b.json", ByteVector(bad.begin(), bad.end()));
     std::string errors;
     EXPECT_FALSE(buildContent(src, out, errors));
     EXPECT_NE(errors.find("b.json: record 0 field 1: byte"), std::string::npos) << errors;
@@ -214,8 +214,8 @@ TEST(BuildContentTest, TwoSourcesForOneFileAreRefused) {
     const std::string src = freshFolder("build_dup_src");
     const std::string out = freshFolder("build_dup_out");
     const std::string s = R"({"file": "a.pdb", "records": [["x"]]})";
-    testing_content::writeFile(src + "/a.json", ByteVector(s.begin(), s.end()));
-    testing_content::writeFile(src + "/b.json", ByteVector(s.begin(), s.end()));
+    test_support::writeFile(src + "/a.json", ByteVector(s.begin(), s.end()));
+    test_support::writeFile(src + "/b.json", ByteVector(s.begin(), s.end()));
     std::string errors;
     EXPECT_FALSE(buildContent(src, out, errors));
     EXPECT_NE(errors.find("also made by"), std::string::npos) << errors;

@@ -261,7 +261,7 @@ TEST(GrowthReferenceTest, OneDatabaseOf144RecordsAndTheBuildsContentIsIt) {
 
 // A copy of the reference folder in a fresh folder, then the change.
 std::string referenceCopy(const std::string& name) {
-    const std::string dir = testing_content::freshFolder(name);
+    const std::string dir = test_support::freshFolder(name);
     std::filesystem::copy(cdcReferenceFolder(), dir);
     return dir;
 }

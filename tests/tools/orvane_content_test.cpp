@@ -11,7 +11,7 @@
 namespace orvane {
 namespace {
 
-using testing_content::freshFolder;
+using test_support::freshFolder;
 
 struct ToolRun {
     int status;
@@ -34,7 +34,7 @@ ToolRun runTool(const std::string& arguments) {
 }
 
 void writeText(const std::string& path, const std::string& text) {
-    testing_content::writeFile(path, testing_content::ByteVector(text.begin(), text.end()));
+    test_support::writeFile(path, test_support::ByteVector(text.begin(), text.end()));
 }
 
 TEST(OrvaneContentTest, BuildsAndDumpsWithAFieldLayout) {
@@ -128,7 +128,7 @@ TEST(OrvaneContentTest, BadUseExitsOne) {
 
 TEST(OrvaneContentTest, DumpOfADamagedFileExitsOne) {
     const std::string dir = freshFolder("tool_damaged");
-    testing_content::writeFile(dir + "/d.pdb", testing_content::rawPdb({{{0, 2}}, {94, 500}, 120}));
+    test_support::writeFile(dir + "/d.pdb", test_support::rawPdb({{{0, 2}}, {94, 500}, 120}));
     const ToolRun dump = runTool("dump '" + dir + "/d.pdb'");
     EXPECT_EQ(dump.status, 1);
     EXPECT_NE(dump.output.find("not a readable content file"), std::string::npos);

@@ -12,7 +12,7 @@ namespace {
 
 using namespace platform;
 using nlohmann::json;
-using platform::testing::Harness;
+using Harness = test_support::WindowHarness;
 
 LPARAM text(const char16_t* s) {
     return reinterpret_cast<LPARAM>(s);

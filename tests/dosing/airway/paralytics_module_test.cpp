@@ -10,11 +10,11 @@
 namespace orvane {
 namespace {
 
-using testing_airway::contains;
-using testing_airway::ContentDir;
-using testing_airway::pageText;
-using testing_airway::Session;
-using testing_airway::setWeight;
+using test_support::contains;
+using ContentDir = test_support::AirwayContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::setAdultWeight;
 
 struct Fixture {
     explicit Fixture(int extra = 0) : session((dir.writeParalytics(extra), dir.path())) {}
@@ -47,7 +47,7 @@ TEST(ParalyticsModuleTest, ListsAndStartsWithNoDrug) {
 
 TEST(ParalyticsModuleTest, InformationThenDosing) {
     Fixture f;
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     ParalyticsModule module(f.context(), makeRequest(37, 1));
     EXPECT_EQ(module.caption().str(), "Atracurium");
     EXPECT_EQ(module.choiceList(makeRequest(37, 0))->unit, 0);
@@ -61,7 +61,7 @@ TEST(ParalyticsModuleTest, InformationThenDosing) {
     // 0.1 mg/kg × 20 kg = 2 mg, under the 4 mg maximum.
     EXPECT_EQ(pageText(module.buildPage(0)), "Dose <B>2</B>&nbsp;mg");
     EXPECT_EQ(f.context().pageBuilder().weightInput, 3);
-    setWeight(f.context(), 50);  // 5 mg is above the maximum
+    setAdultWeight(f.context(), 50);  // 5 mg is above the maximum
     EXPECT_EQ(pageText(module.buildPage(0)), "Dose <B>4</B>&nbsp;mg [Max dose]");
 
     // Another drug keeps the section; 70 and (37, 0) go back to the information.
@@ -79,7 +79,7 @@ TEST(ParalyticsModuleTest, InformationThenDosing) {
 
 TEST(ParalyticsModuleTest, SuccinylcholineDosingPage) {
     Fixture f;
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     ParalyticsModule module(f.context(), makeRequest(37, 7));
     module.handleRequest(makeRequest(50, 1));
     const std::string page = pageText(module.buildPage(0));

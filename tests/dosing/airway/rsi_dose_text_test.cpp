@@ -15,9 +15,9 @@
 namespace orvane::airway {
 namespace {
 
-using testing_airway::contains;
-using testing_airway::ContentDir;
-using testing_airway::Session;
+using test_support::contains;
+using ContentDir = test_support::AirwayContentDir;
+using Session = test_support::ContentSession;
 
 struct Fixture {
     Fixture() : session((dir.writeParalytics(), dir.path())) {}

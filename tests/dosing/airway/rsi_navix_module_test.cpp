@@ -13,11 +13,11 @@
 namespace orvane {
 namespace {
 
-using testing_airway::contains;
-using testing_airway::ContentDir;
-using testing_airway::pageText;
-using testing_airway::Session;
-using testing_airway::setWeight;
+using test_support::contains;
+using ContentDir = test_support::AirwayContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::setAdultWeight;
 
 struct Fixture {
     Fixture() : session((dir.writeParalytics(), dir.path())) {}
@@ -69,7 +69,7 @@ const std::vector<std::string> kParalytics = {
 
 TEST(RsiNavixModuleTest, ViewsAndTheEmptySelectionsPage) {
     Fixture f;
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     RsiNavixModule module(f.context(), makeRequest(22, 0));
     EXPECT_TRUE(module.isAvailable());
     EXPECT_EQ(module.title().str(), "RSI Navix");
@@ -125,7 +125,7 @@ TEST(RsiNavixModuleTest, ResultPageForTheCurrentWeight) {
     RsiNavixModule module(f.context(), makeRequest(22, 0));
     module.handleRequest(makeRequest(50, 1));
     // Nothing chosen: the single space.
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     EXPECT_EQ(pageText(module.buildPage(1)), " ");
     // Only "No Adjunct": the space and the equipment table (blue band at 20 kg).
     module.handleRequest(choose(1, 1));
@@ -136,7 +136,7 @@ TEST(RsiNavixModuleTest, ResultPageForTheCurrentWeight) {
     // 1 mg/mL; 13.3 → 13.5 (halves) and 53.2 → 53 mcg, in 0.27 and 1.06 mL of 50 mcg/mL.
     module.handleRequest(choose(2, 5));
     module.handleRequest(choose(3, 2));
-    setWeight(f.context(), 13.3f);
+    setAdultWeight(f.context(), 13.3f);
     page = pageText(module.buildPage(1));
     EXPECT_TRUE(contains(page,
                          " <B>Midazolam:</B><BR>0.1-0.2 mg/kg = 1.3-2.7 mg.<BR>[1.3 - 2.7 "
@@ -147,7 +147,7 @@ TEST(RsiNavixModuleTest, ResultPageForTheCurrentWeight) {
     // Ketamine with the atropine adjunct: the adjunct's range and no block of its own.
     module.handleRequest(choose(1, 2));
     module.handleRequest(choose(2, 3));
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     page = pageText(module.buildPage(1));
     EXPECT_TRUE(contains(page, "<B>Atropine:</B><BR>0.01-0.02 mg/kg = 0.2-0.4 mg.")) << page;
     EXPECT_FALSE(contains(page, "Atropine to blunt")) << page;
@@ -158,7 +158,7 @@ TEST(RsiNavixModuleTest, ResultPageForTheCurrentWeight) {
 
 TEST(RsiNavixModuleTest, ValuesOutsideTheListsAreIgnored) {
     Fixture f;
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     RsiNavixModule module(f.context(), makeRequest(22, 0));
     module.handleRequest(choose(1, 3));
     module.handleRequest(choose(4, 9));

@@ -10,11 +10,11 @@
 namespace orvane {
 namespace {
 
-using testing_airway::contains;
-using testing_airway::ContentDir;
-using testing_airway::pageText;
-using testing_airway::Session;
-using testing_airway::setWeight;
+using test_support::contains;
+using ContentDir = test_support::AirwayContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::setAdultWeight;
 
 struct Fixture {
     Fixture() : session((dir.writeSedatives(), dir.path())) {}
@@ -41,7 +41,7 @@ TEST(SedationMedsModuleTest, ListsAndStartsWithNoDrug) {
 
 TEST(SedationMedsModuleTest, CreatingWithADrugDrawsItsPageButKeepsTheCaption) {
     Fixture f;
-    setWeight(f.context(), 30);
+    setAdultWeight(f.context(), 30);
     SedationMedsModule module(f.context(), makeRequest(23, 1));
     EXPECT_EQ(module.caption().str(), "Select a Sedative");
     EXPECT_EQ(module.choiceList(makeRequest(23, 0))->unit, 0);
@@ -54,7 +54,7 @@ TEST(SedationMedsModuleTest, CreatingWithADrugDrawsItsPageButKeepsTheCaption) {
 
 TEST(SedationMedsModuleTest, PagesByCode) {
     Fixture f;
-    setWeight(f.context(), 40);
+    setAdultWeight(f.context(), 40);
     SedationMedsModule module(f.context(), makeRequest(23, 0));
     module.handleRequest(makeRequest(23, 4));
     EXPECT_EQ(module.caption().str(), "Midazolam Oral");
@@ -64,7 +64,7 @@ TEST(SedationMedsModuleTest, PagesByCode) {
     module.handleRequest(makeRequest(23, 5));
     // 0.1 mg/kg × 40 = 4 mg, the document's maximum.
     EXPECT_EQ(pageText(module.buildPage(0)), "Dose <B>4</B>&nbsp;mg [Max dose]");
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     EXPECT_EQ(pageText(module.buildPage(0)), "Dose <B>2</B>&nbsp;mg");
 
     // A code is compared as a whole text.
@@ -85,7 +85,7 @@ TEST(SedationMedsModuleTest, ValuesOutsideTheListAreIgnored) {
     SedationMedsModule fresh(f.context(), makeRequest(23, 8));
     EXPECT_EQ(fresh.buildPage(0), nullptr);
 
-    setWeight(f.context(), 10);
+    setAdultWeight(f.context(), 10);
     SedationMedsModule module(f.context(), makeRequest(23, 0));
     module.handleRequest(makeRequest(23, 3));
     const std::string before = pageText(module.buildPage(0));

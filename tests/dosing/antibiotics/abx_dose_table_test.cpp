@@ -15,9 +15,9 @@
 namespace orvane {
 namespace {
 
-using testing_abx_navix::Antibiotic;
-using testing_abx_navix::ContentDir;
-using testing_abx_navix::doseRecord;
+using test_support::Antibiotic;
+using ContentDir = test_support::AbxNavixContentDir;
+using test_support::doseRecord;
 
 std::vector<AbxDoseEntry> readBack(const tools::ByteVector& record) {
     ContentDir dir;

@@ -12,10 +12,10 @@
 namespace orvane {
 namespace {
 
-using testing_abx_navix::ContentDir;
-using testing_abx_navix::pageText;
-using testing_abx_navix::Session;
-using testing_abx_navix::setWeight;
+using ContentDir = test_support::AbxNavixContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::setAdultWeight;
 
 struct Fixture {
     Fixture() : session((dir.writeGuide(), dir.path())) {}
@@ -46,7 +46,7 @@ TEST(AbxNavixModuleTest, CategoryList) {
 
 TEST(AbxNavixModuleTest, CategoryPageWithTheDoseBlock) {
     Fixture f;
-    setWeight(f.context(), 40);
+    setAdultWeight(f.context(), 40);
     AbxNavixModule module(f.context(), makeRequest(1, 1));
     EXPECT_EQ(module.caption().str(), "Pneumonia");
     // 30 × 40 / 3 = 400 up to 1500 / 3 = 500 (the high end, 665 in fives, is capped).
@@ -59,7 +59,7 @@ TEST(AbxNavixModuleTest, CategoryPageWithTheDoseBlock) {
     EXPECT_EQ(module.choiceList(makeRequest(1, 0))->unit, 0);
 
     // At 10 kg: 100000 × 10 / 4 = 250000 units; 2.5 × 10 = 25 mg.
-    setWeight(f.context(), 10);
+    setAdultWeight(f.context(), 10);
     module.handleRequest(makeRequest(1, 3));
     EXPECT_EQ(module.caption().str(), "Meningitis");
     const std::string meningitis = pageText(module.buildPage(0));
@@ -84,7 +84,7 @@ TEST(AbxNavixModuleTest, CategoryWithoutDosesHasNoWeightRow) {
 
 TEST(AbxNavixModuleTest, ValuesOutsideTheListAreIgnored) {
     Fixture f;
-    setWeight(f.context(), 40);
+    setAdultWeight(f.context(), 40);
     AbxNavixModule fresh(f.context(), makeRequest(1, 5));
     EXPECT_EQ(fresh.buildPage(0), nullptr);
     EXPECT_EQ(fresh.caption().str(), "Select Category");

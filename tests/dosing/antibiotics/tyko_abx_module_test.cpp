@@ -11,14 +11,14 @@
 namespace orvane {
 namespace {
 
-using testing_tyko_abx::contains;
-using testing_tyko_abx::ContentDir;
-using testing_tyko_abx::pageText;
-using testing_tyko_abx::Session;
-using testing_tyko_abx::setChildWeight;
+using test_support::contains;
+using ContentDir = test_support::TykoAbxContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::fillChildWeight;
 
 struct Fixture {
-    Fixture() : session(dir.path()) { setChildWeight(context(), 13.3f); }
+    Fixture() : session(dir.path()) { fillChildWeight(context(), 13.3f); }
     ContentDir dir;
     Session session;
     PatientContext& context() { return session.context; }
@@ -104,7 +104,7 @@ TEST(TykoAbxModuleTest, DoseAndFrequency) {
 
 TEST(TykoAbxModuleTest, NeonatalProtocolWarningAndFrequencyChoice) {
     Fixture f;
-    setChildWeight(f.context(), 2.1f);
+    fillChildWeight(f.context(), 2.1f);
     // Created by a link to drug 3 (below 55): the pediatric category, then the drug.
     TykoAbxModule module(f.context(), makeRequest(9, 3));
     EXPECT_EQ(module.caption().str(), "Genta 1200-2000 g");
@@ -118,7 +118,7 @@ TEST(TykoAbxModuleTest, NeonatalProtocolWarningAndFrequencyChoice) {
 
 TEST(TykoAbxModuleTest, LoadingRegimen) {
     Fixture f;
-    setChildWeight(f.context(), 45.0f);
+    fillChildWeight(f.context(), 45.0f);
     TykoAbxModule module(f.context(), makeRequest(9, 2));
     module.handleRequest(dose(2));  // 10 then 4 mg/kg/d
     const std::string page = pageText(module.buildPage(0));

@@ -24,7 +24,7 @@
 namespace orvane {
 namespace {
 
-using testing_airway::contains;
+using test_support::contains;
 
 std::string codePage(int32_t number, float weight) {
     SharedString out;
@@ -40,9 +40,9 @@ std::string built(Page page, float weight) {
 }
 
 std::string rsiText(airway::RsiChoices choices, float weight) {
-    testing_airway::ContentDir dir;
+    test_support::AirwayContentDir dir;
     dir.writeParalytics();
-    testing_airway::Session session(dir.path());
+    test_support::ContentSession session(dir.path());
     ParalyticsModule paralytics(session.context, makeRequest(37, 0));
     SharedString out;
     airway::appendRsiDoseText(out, choices, weight, paralytics);

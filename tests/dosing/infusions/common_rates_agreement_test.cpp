@@ -17,7 +17,7 @@
 namespace orvane {
 namespace {
 
-using testing_infusion::Session;
+using Session = test_support::ContentSession;
 
 constexpr const char* kDripLine = "Directions on Infusing Drip:<BR>";
 constexpr const char* kCommonRates = "Common Rates:<BR>";
@@ -64,7 +64,7 @@ void checkEveryDrug(int32_t code, int32_t weightMode, int& compared) {
     const int32_t drugs = probe.choiceList(makeRequest(code, 0))->entries.count();
     ASSERT_GT(drugs, 0);
     for (const float kg : {0.5f, 3.0f, 13.3f, 70.0f, 150.0f}) {
-        testing_infusion::setWeight(context, weightMode, kg);
+        test_support::setWeight(context, weightMode, kg);
         for (int32_t d = 1; d <= drugs; ++d) {
             M module(context, makeRequest(code, d));
             const infusion::InfusionRecord& record = module.record();

@@ -16,7 +16,7 @@
 namespace orvane {
 namespace {
 
-using testing_infusion::Session;
+using Session = test_support::ContentSession;
 
 // A number standing alone as 0 before a unit, a minus sign in front of a number (not a range
 // such as 20-30), or a value that is not a number.
@@ -48,7 +48,7 @@ void sweep(int32_t code, int32_t weightMode) {
     const int32_t drugs = probe.choiceList(makeRequest(code, 0))->entries.count();
     ASSERT_GT(drugs, 0);
     for (const float kg : {3.0f, 13.3f, 100.0f, 150.0f}) {
-        testing_infusion::setWeight(context, weightMode, kg);
+        test_support::setWeight(context, weightMode, kg);
         for (int32_t d = 1; d <= drugs; ++d) {
             M module(context, makeRequest(code, d));
             const std::string what = std::to_string(code) + ":" + std::to_string(d) + " at " +

@@ -15,7 +15,10 @@
 namespace orvane {
 namespace {
 
-using namespace testing_infusion;
+using namespace test_support;
+using ContentDir = InfusionContentDir;
+using Drug = InfusionDrug;
+using Session = ContentSession;
 using infusion::kInfuse;
 using infusion::kMix;
 using infusion::kSelections;

@@ -13,14 +13,8 @@
 namespace orvane {
 namespace {
 
-using test_support::putText;
+using test_support::textRecord;
 using tools::ByteVector;
-
-ByteVector record(std::initializer_list<std::string> texts) {
-    ByteVector r;
-    for (const std::string& text : texts) putText(r, text);
-    return r;
-}
 
 // `count` records "Name n" with the document "Doc n" (n from 1); record `damaged` (when not 0)
 // ends in the middle of its name.
@@ -31,7 +25,7 @@ void writeCodeTable(const test_support::TempContentDir& dir, int count, int dama
         if (n == damaged) {
             records.push_back(ByteVector{'K', 0, 'N', 'a'});
         } else {
-            records.push_back(record({"K" + number, "Name " + number, "Doc " + number, "x"}));
+            records.push_back(textRecord({"K" + number, "Name " + number, "Doc " + number, "x"}));
         }
     }
     dir.write(CodeListModule::kAclsCode, records);

@@ -14,11 +14,11 @@
 namespace orvane {
 namespace {
 
-using testing_airway::contains;
-using testing_airway::pageText;
-using testing_airway::record;
-using testing_airway::Session;
-using testing_airway::setWeight;
+using test_support::contains;
+using test_support::pageText;
+using test_support::textRecord;
+using Session = test_support::ContentSession;
+using test_support::setAdultWeight;
 using tools::ByteVector;
 
 // The emergency list's records, by drug number from 1.
@@ -29,7 +29,7 @@ constexpr int32_t kDocument = 9;
 constexpr int32_t kNotACode = 10;
 constexpr int32_t kDamaged = 11;
 
-class Content : public testing_airway::ContentDir {
+class Content : public test_support::AirwayContentDir {
   public:
     Content() {
         // Paralytic record k: "Page k" with a 0.1 mg/kg dose (at most 4 mg) to fill.
@@ -37,15 +37,16 @@ class Content : public testing_airway::ContentDir {
         for (int k = 0; k < 8; ++k) {
             const std::string page = "Page " + std::to_string(k);
             paralytics.push_back(
-                record({"key", testing_airway::kParalytics[k], "", "Info " + std::to_string(k),
-                        page + " <$dose=0.1 max=4 units=mg>"}));
+                textRecord({"key", test_support::kParalytics[k], "", "Info " + std::to_string(k),
+                            page + " <$dose=0.1 max=4 units=mg>"}));
         }
         write(ParalyticsModule::kCode, paralytics);
 
         std::vector<ByteVector> drugs;
         for (const char* code : kCodes) {
-            drugs.push_back(record({code, std::string("Drug ") + code, "not shown",
-                                    std::string("Doc ") + code + " <$dose=0.2 max=8 units=mg>"}));
+            drugs.push_back(
+                textRecord({code, std::string("Drug ") + code, "not shown",
+                            std::string("Doc ") + code + " <$dose=0.2 max=8 units=mg>"}));
         }
         drugs.push_back(ByteVector{'S', '3'});  // ends inside its code
         write(EmergMedsModule::kCode, drugs);
@@ -78,7 +79,7 @@ TEST(EmergMedsModuleTest, ListsAndStartsWithNoDrug) {
 
 TEST(EmergMedsModuleTest, EachParalyticCodeDrawsItsPage) {
     Fixture f;
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     const struct {
         int32_t drug;
         const char* page;
@@ -100,7 +101,7 @@ TEST(EmergMedsModuleTest, EachParalyticCodeDrawsItsPage) {
 
 TEST(EmergMedsModuleTest, SuccinylcholineWithBothOptions) {
     Fixture f;
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     EmergMedsModule module(f.context(), makeRequest(6, 6));
     const std::string page = pageText(module.buildPage(0));
     // 1 mg/kg × 20 = 20 mg in 1 mL and 2 mg/kg = 40 mg in 2 mL of 20 mg/mL; the atropine block
@@ -138,7 +139,7 @@ TEST(EmergMedsModuleTest, DiazepamAroundFiveKilogramsAndTheNote) {
          true},
     };
     for (const auto& c : cases) {
-        setWeight(f.context(), c.weight);
+        setAdultWeight(f.context(), c.weight);
         const std::string page = pageText(module.buildPage(0));
         EXPECT_EQ(page.rfind(c.start, 0), 0u) << c.weight << "\n" << page;
         EXPECT_EQ(contains(page, "<B>Note:</B> if child < 5 yrs of age, Max dose 5 mg."), c.note)
@@ -151,9 +152,9 @@ TEST(EmergMedsModuleTest, OtherCodesShowTheirFilledDocument) {
     Fixture f;
     EmergMedsModule module(f.context(), makeRequest(6, kDocument));
     // 0.2 mg/kg × 20 = 4 mg; × 50 = 10 mg, above the 8 mg maximum.
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     EXPECT_EQ(pageText(module.buildPage(0)), "Doc E10 <B>4</B>&nbsp;mg");
-    setWeight(f.context(), 50);
+    setAdultWeight(f.context(), 50);
     EXPECT_EQ(pageText(module.buildPage(0)), "Doc E10 <B>8</B>&nbsp;mg [Max dose]");
     // A code that only begins like a paralytic's is a document drug.
     module.handleRequest(makeRequest(6, kNotACode));
@@ -165,7 +166,7 @@ TEST(EmergMedsModuleTest, OtherCodesShowTheirFilledDocument) {
 
 TEST(EmergMedsModuleTest, ValuesOutsideTheListAreIgnored) {
     Fixture f;
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     EmergMedsModule fresh(f.context(), makeRequest(6, kDamaged + 1));
     EXPECT_EQ(fresh.buildPage(0), nullptr);
     EXPECT_EQ(fresh.caption().str(), "Select Drug :");
@@ -184,7 +185,7 @@ TEST(EmergMedsModuleTest, ValuesOutsideTheListAreIgnored) {
 }
 
 TEST(EmergMedsModuleTest, MissingTables) {
-    testing_airway::ContentDir empty;
+    test_support::AirwayContentDir empty;
     Session session(empty.path());
     EmergMedsModule module(session.context, makeRequest(6, 1));
     EXPECT_TRUE(module.isAvailable());

@@ -14,11 +14,11 @@
 namespace orvane {
 namespace {
 
-using testing_airway::contains;
-using testing_airway::ContentDir;
-using testing_airway::pageText;
-using testing_airway::record;
-using testing_airway::Session;
+using test_support::contains;
+using ContentDir = test_support::AirwayContentDir;
+using test_support::pageText;
+using test_support::textRecord;
+using Session = test_support::ContentSession;
 
 // A code table of `count` records named "Page N"; pages 15, 16, 21 and 36 have a trailing text
 // "<BR>Tail N".
@@ -26,8 +26,8 @@ void writeCodeTable(const ContentDir& dir, int count) {
     std::vector<tools::ByteVector> records;
     for (int n = 1; n <= count; ++n) {
         const bool tail = n == 15 || n == 16 || n == 21 || n == 36;
-        records.push_back(record({"C" + std::to_string(n), "Page " + std::to_string(n), "",
-                                  tail ? "<BR>Tail " + std::to_string(n) : ""}));
+        records.push_back(textRecord({"C" + std::to_string(n), "Page " + std::to_string(n), "",
+                                      tail ? "<BR>Tail " + std::to_string(n) : ""}));
     }
     dir.write(TykoCodeModule::kCode, records);
 }

@@ -9,9 +9,9 @@
 namespace orvane {
 namespace {
 
-using testing_toxicology::ContentDir;
-using testing_toxicology::pageText;
-using testing_toxicology::Session;
+using ContentDir = test_support::ToxicologyContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
 
 struct Fixture {
     Fixture() : session((dir.writeReferences(), dir.path())) {}

@@ -10,11 +10,11 @@
 namespace orvane {
 namespace {
 
-using testing_toxicology::contains;
-using testing_toxicology::ContentDir;
-using testing_toxicology::pageText;
-using testing_toxicology::Session;
-using testing_toxicology::setWeight;
+using test_support::contains;
+using ContentDir = test_support::ToxicologyContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::setAdultWeight;
 
 struct Fixture {
     Fixture() : session((dir.writeIngestions(), dir.writeAntidotes(), dir.path())) {}
@@ -90,7 +90,7 @@ TEST(ToxicologyModuleTest, IngestionListStartsAtValueTwo) {
     EXPECT_EQ(module.choiceList(makeRequest(24, 0))->unit, 1);  // item − 2
     EXPECT_EQ(f.context().listPosition(), 1);
     // Shown as stored: the dose template is not filled.
-    setWeight(f.context(), 20);
+    setAdultWeight(f.context(), 20);
     const std::string page = pageText(module.buildPage(0));
     EXPECT_TRUE(page.starts_with("Iron ")) << page;
     EXPECT_FALSE(contains(page, "<B>2</B>")) << page;
@@ -103,7 +103,7 @@ TEST(ToxicologyModuleTest, IngestionListStartsAtValueTwo) {
 
 TEST(ToxicologyModuleTest, AntidoteListAndPages) {
     Fixture f;
-    setWeight(f.context(), 10);
+    setAdultWeight(f.context(), 10);
     ToxicologyModule module(f.context(), makeRequest(46, 0));
     // Made without an antidote: the top page; the antidote section without one: no page.
     EXPECT_TRUE(contains(pageText(module.buildPage(0)), "poison"));
@@ -128,7 +128,7 @@ TEST(ToxicologyModuleTest, AntidoteListAndPages) {
     // A document antidote: 0.1 mg/kg × 10 = 1 mg; × 30 = 3 mg, capped at 2 mg.
     module.handleRequest(makeRequest(46, 4));
     EXPECT_EQ(pageText(module.buildPage(0)), "Dose <B>1</B>&nbsp;mg");
-    setWeight(f.context(), 30);
+    setAdultWeight(f.context(), 30);
     EXPECT_EQ(pageText(module.buildPage(0)), "Dose <B>2</B>&nbsp;mg [Max dose]");
 
     // A code is compared as a whole text; a record with only a fixed code still computes.
@@ -159,7 +159,7 @@ TEST(ToxicologyModuleTest, RequestsMoveBetweenSections) {
 
 TEST(ToxicologyModuleTest, ValuesOutsideTheListsAreIgnored) {
     Fixture f;
-    setWeight(f.context(), 10);
+    setAdultWeight(f.context(), 10);
     // At creation: an item past the table opens the top page.
     for (Request request : {makeRequest(24, 5), makeRequest(46, 7), makeRequest(46, 0xFFFF)}) {
         ToxicologyModule fresh(f.context(), request);

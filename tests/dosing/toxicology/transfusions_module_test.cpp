@@ -11,10 +11,10 @@
 namespace orvane {
 namespace {
 
-using testing_toxicology::ContentDir;
-using testing_toxicology::pageText;
-using testing_toxicology::Session;
-using testing_toxicology::setWeight;
+using ContentDir = test_support::ToxicologyContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::setAdultWeight;
 
 struct Fixture {
     Fixture() : session((dir.writeTransfusions(), dir.path())) {}
@@ -89,7 +89,7 @@ TEST(TransfusionsModuleTest, CalculatorView) {
     };
     for (const CalculatorCase& c : cases) {
         Fixture f;
-        setWeight(f.context(), c.weight);
+        setAdultWeight(f.context(), c.weight);
         TransfusionsModule module(f.context(), makeRequest(26, c.category));
         module.handleRequest(makeRequest(50, TransfusionsModule::kCalculator));
         EXPECT_EQ(pageText(module.buildPage(0)), c.page) << c.weight << " " << c.category;

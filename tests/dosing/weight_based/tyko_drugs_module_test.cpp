@@ -11,16 +11,16 @@
 namespace orvane {
 namespace {
 
-using testing_weight_based::contains;
-using testing_weight_based::ContentDir;
-using testing_weight_based::pageText;
-using testing_weight_based::Session;
-using testing_weight_based::setChildWeight;
+using test_support::contains;
+using ContentDir = test_support::WeightBasedContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::fillChildWeight;
 
 constexpr int32_t kDrugCount = 4;
 
 struct Fixture {
-    Fixture() : session((dir.writeDrugs(), dir.path())) { setChildWeight(context(), 13.3f); }
+    Fixture() : session((dir.writeDrugs(), dir.path())) { fillChildWeight(context(), 13.3f); }
     ContentDir dir;
     Session session;
     PatientContext& context() { return session.context; }
@@ -91,7 +91,7 @@ TEST(TykoDrugsModuleTest, TheChosenEntryDosesTheOptionItShows) {
 
 TEST(TykoDrugsModuleTest, SteppedDoseAndFrequency) {
     Fixture f;
-    setChildWeight(f.context(), 20.0f);
+    fillChildWeight(f.context(), 20.0f);
     TykoDrugsModule module(f.context(), makeRequest(12, 3));
     const std::string list = pageText(module.buildPage(0));
     EXPECT_TRUE(contains(list, "<U>40&nbsp;mg/kg/d</U>")) << list;
@@ -107,7 +107,7 @@ TEST(TykoDrugsModuleTest, SteppedDoseAndFrequency) {
         << page;
     EXPECT_TRUE(contains(page, "Route: IV/IM<BR><BR>Calculated Result<BR>300&nbsp;mg.")) << page;
     // 40 × 60 = 2400 above 2000: 2000 ÷ 2 = 1000, marked.
-    setChildWeight(f.context(), 60.0f);
+    fillChildWeight(f.context(), 60.0f);
     module.handleRequest(dose(4));
     EXPECT_TRUE(contains(pageText(module.buildPage(0)), "1000&nbsp;mg (Max dose)."));
     // A frequency outside the list is ignored; clearing the dose keeps the frequency.
@@ -120,7 +120,7 @@ TEST(TykoDrugsModuleTest, SteppedDoseAndFrequency) {
 
 TEST(TykoDrugsModuleTest, DiazepamWarning) {
     Fixture f;
-    setChildWeight(f.context(), 20.0f);
+    fillChildWeight(f.context(), 20.0f);
     TykoDrugsModule module(f.context(), makeRequest(12, 4));
     module.handleRequest(dose(1));
     EXPECT_TRUE(contains(pageText(module.buildPage(0)), "6&nbsp;mg.<BR><BR>WARNING:"));
@@ -157,16 +157,15 @@ TEST(TykoDrugsModuleTest, ResuscitationEntries) {
 
 TEST(TykoDrugsModuleTest, AnUnknownFrequencyCodeShowsOnlyTheNotes) {
     ContentDir dir;
-    dir.write(
-        12, {testing_weight_based::drugRecord({"Odd",
-                                               "Odd",
-                                               12,
-                                               {{10.0f, "0", ""}, {20.0f, "", ""}, {10.0f, "", ""}},
-                                               0.0f,
-                                               0.0f,
-                                               "Odd notes."})});
+    dir.write(12, {test_support::drugRecord({"Odd",
+                                             "Odd",
+                                             12,
+                                             {{10.0f, "0", ""}, {20.0f, "", ""}, {10.0f, "", ""}},
+                                             0.0f,
+                                             0.0f,
+                                             "Odd notes."})});
     Session session(dir.path());
-    setChildWeight(session.context, 10.0f);
+    fillChildWeight(session.context, 10.0f);
     TykoDrugsModule module(session.context, makeRequest(12, 1));
     module.handleRequest(dose(2));
     module.handleRequest(frequency(1));

@@ -10,13 +10,13 @@
 namespace orvane {
 namespace {
 
-using testing_weight_based::ContentDir;
-using testing_weight_based::pageText;
-using testing_weight_based::Session;
-using testing_weight_based::setChildWeight;
+using ContentDir = test_support::WeightBasedContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
+using test_support::fillChildWeight;
 
 struct Fixture {
-    Fixture() : session((dir.writeFever(), dir.path())) { setChildWeight(context(), 20.0f); }
+    Fixture() : session((dir.writeFever(), dir.path())) { fillChildWeight(context(), 20.0f); }
     ContentDir dir;
     Session session;
     PatientContext& context() { return session.context; }
@@ -44,7 +44,7 @@ TEST(TykoFeverModuleTest, ListAndPages) {
     EXPECT_EQ(module.choiceList(makeRequest(13, 0))->label.str(), "Ibuprofen");
     // 10 mg/kg × 20 = 200 mg; × 100 = 1000, capped at 400.
     EXPECT_EQ(pageText(module.buildPage(0)), "I <B>200</B>&nbsp;mg");
-    setChildWeight(f.context(), 100.0f);
+    fillChildWeight(f.context(), 100.0f);
     EXPECT_EQ(pageText(module.buildPage(0)), "I <B>400</B>&nbsp;mg [Max dose]");
 }
 
@@ -70,11 +70,11 @@ TEST(TykoFeverModuleTest, TheChosenMedicineIsKeptForTheRun) {
         TykoFeverModule module(f.context(), makeRequest(13, 0));
         module.handleRequest(makeRequest(13, 2));
         for (const float kg : {3.0f, 13.3f, 70.0f}) {
-            setChildWeight(f.context(), kg);
+            fillChildWeight(f.context(), kg);
             EXPECT_EQ(pageText(module.buildPage(0)).rfind("I <B>", 0), 0u) << kg;
         }
     }
-    setChildWeight(f.context(), 20.0f);
+    fillChildWeight(f.context(), 20.0f);
     TykoFeverModule again(f.context(), makeRequest(13, 0));
     EXPECT_EQ(pageText(again.buildPage(0)), "I <B>200</B>&nbsp;mg");
     EXPECT_EQ(again.choiceList(makeRequest(80, 0))->unit, 1);

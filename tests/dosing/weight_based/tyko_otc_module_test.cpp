@@ -11,10 +11,10 @@
 namespace orvane {
 namespace {
 
-using testing_weight_based::contains;
-using testing_weight_based::ContentDir;
-using testing_weight_based::pageText;
-using testing_weight_based::Session;
+using test_support::contains;
+using ContentDir = test_support::WeightBasedContentDir;
+using test_support::pageText;
+using Session = test_support::ContentSession;
 
 struct Fixture {
     Fixture() : session((dir.writeOtc(89), dir.path())) {}

@@ -93,7 +93,7 @@ TEST(MonthGrid, PointsOutsideTheDaysGiveNoDay) {
 }
 
 TEST(MonthCal, TheSixthWeekIsTappableOnTheLargeScreen) {
-    testing::Harness h(DisplayConfig{480, 640});
+    test_support::WindowHarness h(DisplayConfig{480, 640});
     HWND cal = h.ws.CreateWindowEx(0, kMonthCalClass, u"", WS_CHILD | WS_VISIBLE, 0, 2, 480, 162,
                                    h.host, 1301);
     SYSTEMTIME d;

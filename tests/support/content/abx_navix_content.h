@@ -9,11 +9,11 @@
 
 #include "modules/patient_context.h"
 #include "tests/support/content/content_writer.h"
+#include "tests/support/page_text_checks.h"
+#include "tests/support/patient_weight.h"
 
-namespace orvane::testing_abx_navix {
+namespace orvane::test_support {
 
-using test_support::putFloat;
-using test_support::putText;
 using tools::ByteVector;
 
 struct Antibiotic {
@@ -53,9 +53,9 @@ inline ByteVector categoryRecord(const std::string& name, const std::string& tex
     return r;
 }
 
-class ContentDir : public test_support::TempContentDir {
+class AbxNavixContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-antibiotics") {}
+    AbxNavixContentDir() : TempContentDir("orvane-antibiotics") {}
 
     // Four categories: "Pneumonia" with dose record 1, "Notes" without one, "Meningitis" with
     // dose record 2, and "Stale" naming a record past the table.
@@ -70,17 +70,4 @@ class ContentDir : public test_support::TempContentDir {
     }
 };
 
-using Session = test_support::ContentSession;
-
-// The current weight: the adult weight field set to kg, made the current one.
-inline void setWeight(PatientContext& context, float kg) {
-    context.adultWeight().value = kg;
-    context.adultWeight().unit = unit::kKilograms;
-    context.setCurrentWeight(1);
-}
-
-inline std::string pageText(const char* page) {
-    return page ? std::string(page) : std::string("(none)");
-}
-
-}  // namespace orvane::testing_abx_navix
+}  // namespace orvane::test_support

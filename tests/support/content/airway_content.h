@@ -9,10 +9,10 @@
 #include "modules/patient_context.h"
 #include "tests/support/content/content_writer.h"
 #include "tests/support/page_checks.h"
+#include "tests/support/patient_weight.h"
 
-namespace orvane::testing_airway {
+namespace orvane::test_support {
 
-using test_support::putText;
 using tools::ByteVector;
 
 inline constexpr const char* kParalytics[] = {
@@ -20,26 +20,20 @@ inline constexpr const char* kParalytics[] = {
     "Pancuronium", "Rocuronium",    "Succinylcholine", "Vecuronium",
 };
 
-inline ByteVector record(std::initializer_list<std::string> texts) {
-    ByteVector r;
-    for (const std::string& text : texts) putText(r, text);
-    return r;
-}
-
-class ContentDir : public test_support::TempContentDir {
+class AirwayContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-airway") {}
+    AirwayContentDir() : TempContentDir("orvane-airway") {}
 
     // Eight paralytics in the table's order, and `extra` more after them. Each has the
     // information "Info of NAME"; the dosing document of the first is 0.1 mg/kg at most 4 mg.
     void writeParalytics(int extra = 0) const {
         std::vector<ByteVector> records;
         for (const char* name : kParalytics) {
-            records.push_back(record({"code", name, "", std::string("Info of ") + name,
-                                      "Dose <$dose=0.1 max=4 units=mg>"}));
+            records.push_back(textRecord({"code", name, "", std::string("Info of ") + name,
+                                          "Dose <$dose=0.1 max=4 units=mg>"}));
         }
         for (int i = 0; i < extra; ++i) {
-            records.push_back(record({"X", "Extra", "", "Info of Extra", "Extra dose"}));
+            records.push_back(textRecord({"X", "Extra", "", "Info of Extra", "Extra dose"}));
         }
         write(37, records);
     }
@@ -47,7 +41,7 @@ class ContentDir : public test_support::TempContentDir {
     // A table whose second record ends in the middle of its name (no NUL, no later texts).
     void writeDamagedParalytics() const {
         std::vector<ByteVector> records;
-        records.push_back(record({"A30", "Atracurium", "", "Info", "Dose"}));
+        records.push_back(textRecord({"A30", "Atracurium", "", "Info", "Dose"}));
         records.push_back(ByteVector{'C', '1', '0', 0, 'C', 'i', 's'});
         write(37, records);
     }
@@ -56,30 +50,15 @@ class ContentDir : public test_support::TempContentDir {
     // record that holds nothing but its code.
     void writeSedatives() const {
         std::vector<ByteVector> records;
-        records.push_back(record({"F20", "Flumazenil", "", "not shown"}));
-        records.push_back(record({"K20", "Ketamine IM", "", "not shown"}));
-        records.push_back(record({"K25", "Ketamine IV", "", "not shown"}));
-        records.push_back(record({"M35", "Midazolam Oral", "", "not shown"}));
-        records.push_back(record({"D10", "Drug Doc", "", "Dose <$dose=0.1 max=4 units=mg>"}));
-        records.push_back(record({"F20X", "Not Fixed", "", "Own document"}));
-        records.push_back(record({"K20"}));
+        records.push_back(textRecord({"F20", "Flumazenil", "", "not shown"}));
+        records.push_back(textRecord({"K20", "Ketamine IM", "", "not shown"}));
+        records.push_back(textRecord({"K25", "Ketamine IV", "", "not shown"}));
+        records.push_back(textRecord({"M35", "Midazolam Oral", "", "not shown"}));
+        records.push_back(textRecord({"D10", "Drug Doc", "", "Dose <$dose=0.1 max=4 units=mg>"}));
+        records.push_back(textRecord({"F20X", "Not Fixed", "", "Own document"}));
+        records.push_back(textRecord({"K20"}));
         write(23, records);
     }
 };
 
-using Session = test_support::ContentSession;
-
-// The current weight: the adult weight field set to kg, made the current one.
-inline void setWeight(PatientContext& context, float kg) {
-    context.adultWeight().value = kg;
-    context.adultWeight().unit = unit::kKilograms;
-    context.setCurrentWeight(1);
-}
-
-inline std::string pageText(const char* page) {
-    return page ? std::string(page) : std::string("(none)");
-}
-
-using test_support::contains;
-
-}  // namespace orvane::testing_airway
+}  // namespace orvane::test_support

@@ -22,12 +22,9 @@
 #include "tests/support/content/content_writer.h"
 #include "tools/lib/pdb_writer.h"
 
-namespace orvane::testing_calculators {
+namespace orvane::test_support {
 
 using tools::ByteVector;
-
-using test_support::putFloat;
-using test_support::putText;
 
 // The template every calculator record gets: "T" then each result and input tag once, separated
 // by '|' so that a filled page reads "T|r1|r2...|i1|i2...".
@@ -104,9 +101,9 @@ inline std::vector<PointsRow> fixturePoints() {
 }
 
 // The fixture's folder with writers of its tables.
-class ContentDir : public test_support::TempContentDir {
+class CalculatorContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-calc") {}
+    CalculatorContentDir() : TempContentDir("orvane-calc") {}
 
     // Forty calculator records: "id", "Calc n", "", and the all-tags template.
     void writeCalculatorTable() const {
@@ -143,6 +140,4 @@ class ContentDir : public test_support::TempContentDir {
     }
 };
 
-using Session = test_support::ContentSession;
-
-}  // namespace orvane::testing_calculators
+}  // namespace orvane::test_support

@@ -1,6 +1,8 @@
 // Test support for content: a content folder in a fresh temporary directory, filled with small
 // Palm database files written by the content builder's writer, the field writers records are
-// made of, and a patient context over such a folder. Knows no module's records.
+// made of, the two record shapes many tables share (texts only; an index entry naming a request),
+// and a patient context over such a folder. Knows no module's records. The content of each area's
+// tests is written by the other files of this folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -65,6 +68,22 @@ class TempContentDir {
     TempFolder folder_;
     std::filesystem::path dir_;
 };
+
+// A record of texts, each with its NUL.
+inline ByteVector textRecord(std::initializer_list<std::string> texts) {
+    ByteVector r;
+    for (const std::string& text : texts) putText(r, text);
+    return r;
+}
+
+// An index record: its key, the name listed and the target request as number text.
+inline ByteVector indexRecord(const std::string& name, Request target) {
+    ByteVector r;
+    putText(r, "key");
+    putText(r, name);
+    putText(r, std::to_string(static_cast<int32_t>(target)));
+    return r;
+}
 
 // A patient context over a content folder (the folder must outlive it).
 struct ContentSession {

@@ -11,31 +11,30 @@
 #include "modules/patient_context.h"
 #include "tests/support/content/content_writer.h"
 #include "tests/support/page_checks.h"
+#include "tests/support/patient_weight.h"
 
-namespace orvane::testing_infusion {
+namespace orvane::test_support {
 
-using test_support::putFloat;
-using test_support::putText;
 using tools::ByteVector;
 
-struct Rate {
+struct InfusionRate {
     float value;
     std::string text;
     std::string note;
 };
 
-struct Conc {
+struct InfusionConc {
     float value;
     std::string text;
     std::string mixing;
 };
 
-struct Drug {
+struct InfusionDrug {
     std::string code;
     std::string name;
     std::string unit = "mcg";
-    std::vector<Conc> concs;
-    std::vector<Rate> rates;
+    std::vector<InfusionConc> concs;
+    std::vector<InfusionRate> rates;
     float low = 0.0f;
     float high = 0.0f;
     float step = 0.0f;
@@ -58,29 +57,32 @@ void putPadded(ByteVector& out, const std::vector<T>& items, size_t slots, F put
     for (size_t i = 0; i < slots; ++i) put(out, i < items.size() ? &items[i] : nullptr);
 }
 
-inline void putRatesAndCustom(ByteVector& r, const Drug& d) {
+inline void putRatesAndCustom(ByteVector& r, const InfusionDrug& d) {
     putLong(r, static_cast<uint32_t>(d.rates.size()));
     putFloat(r, d.low);
     putFloat(r, d.high);
     putFloat(r, d.step);
     putText(r, d.customUnit);
-    putPadded(r, d.rates, 7, [](ByteVector& o, const Rate* x) { putFloat(o, x ? x->value : 0); });
-    putPadded(r, d.rates, 7, [](ByteVector& o, const Rate* x) { putText(o, x ? x->text : ""); });
-    putPadded(r, d.rates, 7, [](ByteVector& o, const Rate* x) { putText(o, x ? x->note : ""); });
+    putPadded(r, d.rates, 7,
+              [](ByteVector& o, const InfusionRate* x) { putFloat(o, x ? x->value : 0); });
+    putPadded(r, d.rates, 7,
+              [](ByteVector& o, const InfusionRate* x) { putText(o, x ? x->text : ""); });
+    putPadded(r, d.rates, 7,
+              [](ByteVector& o, const InfusionRate* x) { putText(o, x ? x->note : ""); });
 }
 
-inline void putConcs(ByteVector& r, const Drug& d, size_t slots) {
+inline void putConcs(ByteVector& r, const InfusionDrug& d, size_t slots) {
     const uint32_t count = d.storedConcCount >= 0 ? static_cast<uint32_t>(d.storedConcCount)
                                                   : static_cast<uint32_t>(d.concs.size());
     putLong(r, count);
     putPadded(r, d.concs, slots,
-              [](ByteVector& o, const Conc* x) { putFloat(o, x ? x->value : 0); });
+              [](ByteVector& o, const InfusionConc* x) { putFloat(o, x ? x->value : 0); });
     putPadded(r, d.concs, slots,
-              [](ByteVector& o, const Conc* x) { putText(o, x ? x->text : ""); });
+              [](ByteVector& o, const InfusionConc* x) { putText(o, x ? x->text : ""); });
 }
 
 // The child layout (database 11).
-inline ByteVector childRecord(const Drug& d) {
+inline ByteVector childRecord(const InfusionDrug& d) {
     ByteVector r;
     putText(r, d.code);
     putText(r, d.name);
@@ -92,13 +94,14 @@ inline ByteVector childRecord(const Drug& d) {
     putText(r, d.info2);
     putText(r, d.compat);
     putText(r, d.bolus);
-    putPadded(r, d.concs, 6, [](ByteVector& o, const Conc* x) { putText(o, x ? x->mixing : ""); });
+    putPadded(r, d.concs, 6,
+              [](ByteVector& o, const InfusionConc* x) { putText(o, x ? x->mixing : ""); });
     r.push_back(0);
     return r;
 }
 
 // The adult layout (database 3).
-inline ByteVector adultRecord(const Drug& d) {
+inline ByteVector adultRecord(const InfusionDrug& d) {
     ByteVector r;
     putText(r, d.code);
     putText(r, d.name);
@@ -110,57 +113,33 @@ inline ByteVector adultRecord(const Drug& d) {
     putText(r, d.info2);
     putText(r, d.compat);
     putText(r, d.bolus);
-    putPadded(r, d.concs, 5, [](ByteVector& o, const Conc* x) { putText(o, x ? x->mixing : ""); });
+    putPadded(r, d.concs, 5,
+              [](ByteVector& o, const InfusionConc* x) { putText(o, x ? x->mixing : ""); });
     r.push_back(d.rateTextKind);
     return r;
 }
 
-class ContentDir : public test_support::TempContentDir {
+class InfusionContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-infusion") {}
+    InfusionContentDir() : TempContentDir("orvane-infusion") {}
 
-    void writeChild(const std::vector<Drug>& drugs) const {
+    void writeChild(const std::vector<InfusionDrug>& drugs) const {
         std::vector<ByteVector> records;
-        for (const Drug& d : drugs) records.push_back(childRecord(d));
+        for (const InfusionDrug& d : drugs) records.push_back(childRecord(d));
         write(11, records);
     }
-    void writeAdult(const std::vector<Drug>& drugs) const {
+    void writeAdult(const std::vector<InfusionDrug>& drugs) const {
         std::vector<ByteVector> records;
-        for (const Drug& d : drugs) records.push_back(adultRecord(d));
+        for (const InfusionDrug& d : drugs) records.push_back(adultRecord(d));
         write(3, records);
     }
 };
 
-using Session = test_support::ContentSession;
-
-// Sets the weight of one mode (adult or child) to `kg` and makes that weight the current one.
-inline void setWeight(PatientContext& context, int32_t weightMode, float kg) {
-    InputField& weight =
-        weightMode == weight_mode::kAdult ? context.adultWeight() : context.childWeight();
-    weight.value = kg;
-    weight.unit = unit::kKilograms;
-    context.setCurrentWeight(weightMode);
-}
-
-inline void setChildWeight(PatientContext& context, float kg) {
-    setWeight(context, weight_mode::kChild, kg);
-}
-
-inline void setAdultWeight(PatientContext& context, float kg) {
-    setWeight(context, weight_mode::kAdult, kg);
-}
-
-inline std::string pageText(const char* page) {
-    return page ? std::string(page) : std::string("(none)");
-}
-
-using test_support::contains;
-
 // A drug with two concentrations and three standard rates per kg per minute.
-inline Drug rateDrug(const std::string& code,
-                     std::vector<Conc> concs = {{1600, "1600 mcg/mL", "Mix A"},
-                                                {3200, "3200 mcg/mL", "Mix B"}}) {
-    Drug d;
+inline InfusionDrug rateDrug(const std::string& code,
+                             std::vector<InfusionConc> concs = {{1600, "1600 mcg/mL", "Mix A"},
+                                                                {3200, "3200 mcg/mL", "Mix B"}}) {
+    InfusionDrug d;
     d.code = code;
     d.name = "Drug " + code;
     d.concs = std::move(concs);
@@ -173,4 +152,4 @@ inline Drug rateDrug(const std::string& code,
     return d;
 }
 
-}  // namespace orvane::testing_infusion
+}  // namespace orvane::test_support

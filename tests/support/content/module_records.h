@@ -1,5 +1,5 @@
-// Test fixtures for the module framework: a temporary content folder holding small Palm database
-// files written with the content builder's writer, and a patient context over it.
+// Test content for the module framework and the headless session: records of texts and number
+// texts, a temporary content folder for them, and where the compiled sample content lies.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@
 #include "tests/support/content/content_writer.h"
 #include "tools/lib/pdb_writer.h"
 
-namespace orvane::testing_modules {
+namespace orvane::test_support {
 
 using tools::ByteVector;
 
@@ -43,17 +43,14 @@ inline ByteVector record(const std::vector<Field>& fields) {
 }
 
 // A content folder in a fresh temporary directory; files are added per database number.
-class ContentDir : public test_support::TempContentDir {
+class ModuleContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-modules") {}
+    ModuleContentDir() : TempContentDir("orvane-modules") {}
 };
-
-// A patient context over a content folder (the folder must outlive it).
-using Session = test_support::ContentSession;
 
 // The compiled sample content next to the program.
 inline std::string sampleContentDir() {
     return ORVANE_BIN_DIR;
 }
 
-}  // namespace orvane::testing_modules
+}  // namespace orvane::test_support

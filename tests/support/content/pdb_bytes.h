@@ -1,5 +1,6 @@
-// Test fixtures for the content store: raw Palm database bytes laid out by hand (including damaged
-// ones), temporary files, and byte sources that count or cut short their reads.
+// Test content for the content store and the content tools: raw Palm database bytes laid out by
+// hand (including damaged ones), a named scratch folder and files written into it, and byte
+// sources that count or cut short their reads.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 #include "content/byte_source.h"
 #include "tools/lib/pdb_writer.h"
 
-namespace orvane::testing_content {
+namespace orvane::test_support {
 
 using tools::ByteVector;
 
@@ -94,4 +95,4 @@ class CountingSource final : public ByteSource {
     int* reads_;
 };
 
-}  // namespace orvane::testing_content
+}  // namespace orvane::test_support

@@ -17,14 +17,12 @@
 #include "content/content_folder.h"
 #include "modules/patient_context.h"
 #include "tests/support/content/content_writer.h"
+#include "tests/support/page_text_checks.h"
 #include "tools/lib/pdb_writer.h"
 
-namespace orvane::testing_pediatric {
+namespace orvane::test_support {
 
 using tools::ByteVector;
-
-using test_support::putFloat;
-using test_support::putText;
 
 // Burn surfaces of age bands 1 and 2: head/neck, chest/abdomen, back, shoulder to elbow, elbow to
 // wrist, hand, buttock, genitalia, hip to knee, knee to ankle, ankle/top of foot, heel+sole.
@@ -41,9 +39,9 @@ inline constexpr GrowthRow kGirls = {{1, 10, 0.1f}, {1, 80, 0.05f}, {1, 45, 0.04
 inline constexpr GrowthRow kBoys = {{1, 12, 0.1f}, {1, 84, 0.05f}, {1, 46, 0.04f}, {1, 16, 0.1f}};
 
 // The fixture's folder with writers of its tables.
-class ContentDir : public test_support::TempContentDir {
+class PediatricContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-pediatric") {}
+    PediatricContentDir() : TempContentDir("orvane-pediatric") {}
 
     // Everything the modules read.
     void writeAll() const {
@@ -112,19 +110,12 @@ class ContentDir : public test_support::TempContentDir {
     }
 };
 
-using Session = test_support::ContentSession;
-
 // A folder with all the test content and a session over it.
-struct Fixture {
-    Fixture() : session((dir.writeAll(), dir.path())) {}
-    ContentDir dir;
-    Session session;
+struct PediatricFixture {
+    PediatricFixture() : session((dir.writeAll(), dir.path())) {}
+    PediatricContentDir dir;
+    ContentSession session;
     PatientContext& context() { return session.context; }
 };
 
-// The page text, or "(none)" when the module gave none.
-inline std::string pageText(const char* page) {
-    return page ? std::string(page) : std::string("(none)");
-}
-
-}  // namespace orvane::testing_pediatric
+}  // namespace orvane::test_support

@@ -6,28 +6,23 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/content/airway_content.h"
+#include "tests/support/content/content_writer.h"
+#include "tests/support/page_checks.h"
+#include "tests/support/patient_weight.h"
 
-namespace orvane::testing_toxicology {
+namespace orvane::test_support {
 
-using testing_airway::contains;
-using testing_airway::pageText;
-using testing_airway::record;
-using testing_airway::Session;
-using testing_airway::setWeight;
-using tools::ByteVector;
-
-class ContentDir : public test_support::TempContentDir {
+class ToxicologyContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-toxicology") {}
+    ToxicologyContentDir() : TempContentDir("orvane-toxicology") {}
 
     // Record 0 the poison-control page, then two ingestions; the second holds a dose template
     // that must stay as stored, and the last record is cut short in its name.
     void writeIngestions() const {
         std::vector<ByteVector> records;
-        records.push_back(record({"P00", "Poison Control", "", "Call the centre."}));
-        records.push_back(record({"A10", "Acetaminophen", "", "Acetaminophen text."}));
-        records.push_back(record({"I10", "Iron", "", "Iron <$dose=0.1 max=4 units=mg>"}));
+        records.push_back(textRecord({"P00", "Poison Control", "", "Call the centre."}));
+        records.push_back(textRecord({"A10", "Acetaminophen", "", "Acetaminophen text."}));
+        records.push_back(textRecord({"I10", "Iron", "", "Iron <$dose=0.1 max=4 units=mg>"}));
         records.push_back(ByteVector{'X', '1', '0', 0, 'C', 'u', 't'});
         write(24, records);
     }
@@ -36,12 +31,12 @@ class ContentDir : public test_support::TempContentDir {
     // a record that holds nothing but a fixed code.
     void writeAntidotes() const {
         std::vector<ByteVector> records;
-        records.push_back(record({"S20", "Succinylcholine", "", "not shown"}));
-        records.push_back(record({"D80", "Dopamine", "", "not shown"}));
-        records.push_back(record({"E20", "Epinephrine", "", "not shown"}));
-        records.push_back(record({"N10", "Naloxone", "", "Dose <$dose=0.1 max=2 units=mg>"}));
-        records.push_back(record({"D800", "Not Fixed", "", "Own document"}));
-        records.push_back(record({"E20"}));
+        records.push_back(textRecord({"S20", "Succinylcholine", "", "not shown"}));
+        records.push_back(textRecord({"D80", "Dopamine", "", "not shown"}));
+        records.push_back(textRecord({"E20", "Epinephrine", "", "not shown"}));
+        records.push_back(textRecord({"N10", "Naloxone", "", "Dose <$dose=0.1 max=2 units=mg>"}));
+        records.push_back(textRecord({"D800", "Not Fixed", "", "Own document"}));
+        records.push_back(textRecord({"E20"}));
         write(46, records);
     }
 
@@ -52,10 +47,10 @@ class ContentDir : public test_support::TempContentDir {
         for (int i = 1; i <= 10; ++i) {
             const std::string name = "Category " + std::to_string(i);
             records.push_back(
-                record({i == 2 ? "D20" : "C" + std::to_string(i), name, "",
-                        "Information of " + name, "Indications of " + name, "Dosing of " + name,
-                        "Precautions of " + name, "Monitoring of " + name, "References of " + name,
-                        "Give <$dose=10 max=300 units=mL>"}));
+                textRecord({i == 2 ? "D20" : "C" + std::to_string(i), name, "",
+                            "Information of " + name, "Indications of " + name, "Dosing of " + name,
+                            "Precautions of " + name, "Monitoring of " + name,
+                            "References of " + name, "Give <$dose=10 max=300 units=mL>"}));
         }
         write(26, records);
     }
@@ -64,10 +59,10 @@ class ContentDir : public test_support::TempContentDir {
     void writeReferences() const {
         std::vector<ByteVector> records;
         for (const char* name : {"ACLS", "Paralytics", "Toxicology"}) {
-            records.push_back(record({"key", name, std::string("Sources of ") + name}));
+            records.push_back(textRecord({"key", name, std::string("Sources of ") + name}));
         }
         write(49, records);
     }
 };
 
-}  // namespace orvane::testing_toxicology
+}  // namespace orvane::test_support

@@ -10,12 +10,11 @@
 #include "modules/patient_context.h"
 #include "tests/support/content/content_writer.h"
 #include "tests/support/page_checks.h"
+#include "tests/support/patient_weight.h"
 #include "tools/lib/pdb_writer.h"
 
-namespace orvane::testing_tyko_abx {
+namespace orvane::test_support {
 
-using test_support::putFloat;
-using test_support::putText;
 using tools::ByteVector;
 
 struct IvDrug {
@@ -39,14 +38,6 @@ inline ByteVector ivRecord(const IvDrug& d) {
     return r;
 }
 
-inline ByteVector indexRecord(const std::string& name, Request target) {
-    ByteVector r;
-    putText(r, "key");
-    putText(r, name);
-    putText(r, std::to_string(static_cast<int32_t>(target)));
-    return r;
-}
-
 // Drug 1: 50 to 100 by 25 mg/kg/d q8h, at most 6000 a day; drug 2: J500; drug 3: a neonatal
 // protocol 15 drug, 4 mg/kg q24h or q48h.
 inline const std::vector<IvDrug>& sampleIvDrugs() {
@@ -60,9 +51,9 @@ inline const std::vector<IvDrug>& sampleIvDrugs() {
 
 inline constexpr int32_t kIndexRecords = 127 + 98 + 84;
 
-class ContentDir : public test_support::TempContentDir {
+class TykoAbxContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-antibiotics") {
+    TykoAbxContentDir() : TempContentDir("orvane-antibiotics") {
         std::vector<ByteVector> table;
         for (const IvDrug& d : sampleIvDrugs()) table.push_back(ivRecord(d));
         write(9, table);
@@ -84,17 +75,4 @@ class ContentDir : public test_support::TempContentDir {
     }
 };
 
-using Session = test_support::ContentSession;
-
-inline void setChildWeight(PatientContext& context, float kg) {
-    context.childWeight().value = kg;
-    context.childWeight().unit = unit::kKilograms;
-}
-
-inline std::string pageText(const char* page) {
-    return page ? std::string(page) : std::string("(none)");
-}
-
-using test_support::contains;
-
-}  // namespace orvane::testing_tyko_abx
+}  // namespace orvane::test_support

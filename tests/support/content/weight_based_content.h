@@ -10,30 +10,29 @@
 #include "modules/patient_context.h"
 #include "tests/support/content/content_writer.h"
 #include "tests/support/page_checks.h"
+#include "tests/support/patient_weight.h"
 
-namespace orvane::testing_weight_based {
+namespace orvane::test_support {
 
-using test_support::putFloat;
-using test_support::putText;
 using tools::ByteVector;
 
-struct Option {
+struct DoseOption {
     float perKg;
     std::string text;
     std::string interval;
 };
 
-struct Drug {
+struct WeightBasedDrug {
     std::string name;
     std::string secondName;
     uint8_t kind;
-    std::vector<Option> options;  // up to four; the rest are 0
+    std::vector<DoseOption> options;  // up to four; the rest are 0
     float concentration;
     float maximum;
     std::string notes;
 };
 
-inline ByteVector drugRecord(const Drug& d) {
+inline ByteVector drugRecord(const WeightBasedDrug& d) {
     ByteVector r;
     putText(r, d.name);
     putText(r, d.secondName);
@@ -41,7 +40,7 @@ inline ByteVector drugRecord(const Drug& d) {
     r.push_back(d.kind);
     putText(r, "mg");
     for (size_t j = 0; j < 4; ++j) {
-        const Option o = j < d.options.size() ? d.options[j] : Option{0.0f, "", ""};
+        const DoseOption o = j < d.options.size() ? d.options[j] : DoseOption{0.0f, "", ""};
         putFloat(r, o.perKg);
         putText(r, o.text);
         putText(r, o.interval);
@@ -54,26 +53,10 @@ inline ByteVector drugRecord(const Drug& d) {
     return r;
 }
 
-inline ByteVector indexRecord(const std::string& name, Request target) {
-    ByteVector r;
-    putText(r, "key");
-    putText(r, name);
-    const std::string number = std::to_string(static_cast<int32_t>(target));
-    r.insert(r.end(), number.begin(), number.end());
-    r.push_back(0);
-    return r;
-}
-
-inline ByteVector texts(std::initializer_list<std::string> fields) {
-    ByteVector r;
-    for (const std::string& text : fields) putText(r, text);
-    return r;
-}
-
 // Drug 1: one option; drug 2: options 50, 0, 100 (the middle one unused); drug 3: a stepped
 // range of 10 to 40 by 10 per day, frequency code "2"; drug 4: intravenous diazepam.
-inline const std::vector<Drug>& sampleDrugs() {
-    static const std::vector<Drug> drugs = {
+inline const std::vector<WeightBasedDrug>& sampleDrugs() {
+    static const std::vector<WeightBasedDrug> drugs = {
         {"One Option", "One", 4, {{1.0f, "1", "6"}}, 0.0f, 0.0f, "One notes."},
         {"Skipper",
          "Skip",
@@ -100,15 +83,15 @@ inline const std::vector<Drug>& sampleDrugs() {
     return drugs;
 }
 
-class ContentDir : public test_support::TempContentDir {
+class WeightBasedContentDir : public TempContentDir {
   public:
-    ContentDir() : TempContentDir("orvane-weight-based") {}
+    WeightBasedContentDir() : TempContentDir("orvane-weight-based") {}
 
     // The drugs above, and an index listing them under other names in reverse order followed
     // by the first resuscitation drug.
     void writeDrugs() const {
         std::vector<ByteVector> table;
-        for (const Drug& d : sampleDrugs()) table.push_back(drugRecord(d));
+        for (const WeightBasedDrug& d : sampleDrugs()) table.push_back(drugRecord(d));
         write(12, table);
         std::vector<ByteVector> index;
         for (int32_t n = static_cast<int32_t>(sampleDrugs().size()); n >= 1; --n) {
@@ -121,8 +104,8 @@ class ContentDir : public test_support::TempContentDir {
     // Two fever medicines whose documents hold one dose template each: 15 mg/kg at most 1000 mg,
     // and 10 mg/kg at most 400 mg.
     void writeFever() const {
-        write(13, {texts({"F1", "Acetaminophen", "", "A <$dose=15 max=1000 units=mg>"}),
-                   texts({"F2", "Ibuprofen", "", "I <$dose=10 max=400 units=mg>"})});
+        write(13, {textRecord({"F1", "Acetaminophen", "", "A <$dose=15 max=1000 units=mg>"}),
+                   textRecord({"F2", "Ibuprofen", "", "I <$dose=10 max=400 units=mg>"})});
     }
 
     // `count` OTC records named "Medicine m" (m counted from 1) whose paragraphs are "P1 of m",
@@ -131,25 +114,11 @@ class ContentDir : public test_support::TempContentDir {
         std::vector<ByteVector> records;
         for (int32_t m = 1; m <= count; ++m) {
             const std::string n = std::to_string(m);
-            records.push_back(texts(
+            records.push_back(textRecord(
                 {"K" + n, "Medicine " + n, "P1 of " + n, "", " joined", "P4", "", "", "", ""}));
         }
         write(17, records);
     }
 };
 
-using Session = test_support::ContentSession;
-
-// The child weight in kg.
-inline void setChildWeight(PatientContext& context, float kg) {
-    context.childWeight().value = kg;
-    context.childWeight().unit = unit::kKilograms;
-}
-
-inline std::string pageText(const char* page) {
-    return page ? std::string(page) : std::string("(none)");
-}
-
-using test_support::contains;
-
-}  // namespace orvane::testing_weight_based
+}  // namespace orvane::test_support
