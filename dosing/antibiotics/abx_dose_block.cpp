@@ -96,8 +96,14 @@ std::string storedText(float x) {
 std::string frequencyText(const AbxDoseEntry& entry, bool penicillin) {
     const AbxFrequencyWords* words = abxFrequencyWords(entry.route, entry.dosesPerDay);
     std::string text = words != nullptr ? words->word : "";
-    text += " (" + storedText(entry.low);
-    if (entry.high != 0.0f) text += "-" + storedText(entry.high);
+    // Appended piece by piece: a text built as "-" + text inserts at the front of a temporary,
+    // which GCC 12's optimiser misreads as an overlapping copy (-Wrestrict).
+    text += " (";
+    text += storedText(entry.low);
+    if (entry.high != 0.0f) {
+        text += '-';
+        text += storedText(entry.high);
+    }
     text += penicillin ? kUnitsWord : " mg";
     text += entry.perDay() ? "/kg/d" : "/kg/dose";
     if (words != nullptr) text += words->division;
@@ -145,7 +151,8 @@ std::string abxDoseLine(const AbxDoseEntry& entry, float weight) {
     if (capped) {
         // One space before the note, whether or not a frequency left one.
         if (!line.ends_with(' ')) line += ' ';
-        line += "[max " + storedText(entry.maximum);
+        line += "[max ";
+        line += storedText(entry.maximum);
         line += penicillin ? kUnitsWord : entry.perDay() ? " mg/day" : " mg/dose";
         line += "]";
     }
