@@ -21,7 +21,7 @@ void InductionMeds::choose(int32_t drug) {
 
 const char* InductionMeds::buildPage(int32_t /*view*/) {
     PageBuilder& builder = context_.pageBuilder().start(true);
-    builder.setTitle("", makeRequest(39, 0), 0);
+    builder.setTitle("", makeRequest(kCode, 0), 0);
     if (chosen_ <= 0) return nullptr;
     const float w = context_.weightKg(weight_mode::kCurrent);
     for (SharedString& text : record_) text = SharedString();

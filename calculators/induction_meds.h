@@ -14,6 +14,8 @@ class PatientContext;
 
 class InductionMeds : public Module {
   public:
+    static constexpr int32_t kCode = 39;
+
     // Opens database 39 (kept open) and lists its drugs; the chosen drug is the request's value.
     InductionMeds(PatientContext& context, Request request);
 

@@ -177,7 +177,8 @@ void DocumentScreen::OnKeyDown(WPARAM key) {
             if (hasResultsMenu()) app_.StepPage(1);
             break;
         case VK_RETURN:
-            if (module_ != nullptr) module_->handleRequest(makeRequest(74, 0));
+            if (module_ != nullptr)
+                module_->handleRequest(makeRequest(request_code::kPreviousView, 0));
             ws.PostMessage(main, WM_COMMAND, command::kBack, 0);
             break;
         default:

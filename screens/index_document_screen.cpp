@@ -257,7 +257,7 @@ IndexDocumentScreen::Entry IndexDocumentScreen::ReadEntry(int32_t i) {
     if (lazy_) {
         // One entry at a time from the module. An answer without an entry (a damaged or missing
         // record) gives an empty row rather than ending the program.
-        const InputField* one = module_->choiceList(makeRequest(33, i, 1));
+        const InputField* one = module_->choiceList(makeRequest(request_code::kSamePage, i, 1));
         if (one == nullptr || one->entries.count() == 0) return entry;
         const MenuItem& item = one->entries[0];
         entry.label = item.label();
@@ -509,7 +509,7 @@ void IndexDocumentScreen::Choose(int32_t e) {
     // An entry that could not be read has nothing to open.
     if (!entry.valid) return;
     app_.patientContext().setListPosition(e);
-    module_->handleRequest(makeRequest(70, e));
+    module_->handleRequest(makeRequest(request_code::kInput, e));
     Navigate(entry.request);
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "modules/document_list.h"
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "platform/control_messages.h"
@@ -14,11 +15,11 @@ using namespace platform;
 Request DisclaimerScreen::requestFor(int32_t kind) {
     switch (kind) {
         case 0:
-            return makeRequest(31, 0);
+            return makeRequest(DocumentList::kSecondDocumentCode, 0);
         case 1:
-            return makeRequest(63, 0);
+            return makeRequest(DocumentList::kFourthDocumentCode, 0);
         case 2:
-            return makeRequest(43, 0);
+            return makeRequest(DocumentList::kFirstDocumentCode, 0);
         default:
             return 0;
     }

@@ -495,7 +495,7 @@ void PPCOrvaneApp::RunCommand(uint32_t cmd) {
             h.showCurrent();
             break;
         case command::kAtoZ: {
-            const RequestEntry entry(makeRequest(53, 0));
+            const RequestEntry entry(makeRequest(request_code::kAzIndex, 0));
             h.push(entry);
             h.showCurrent();
             break;
