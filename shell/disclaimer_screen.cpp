@@ -6,6 +6,7 @@
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "platform/control_messages.h"
+#include "platform/typed_controls.h"
 #include "shell/ppc_orvane_app.h"
 
 namespace orvane {
@@ -104,8 +105,7 @@ LRESULT DisclaimerScreen::WindowProc(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         if (id == kDontShowCommand) {
-            dontShow_ = app_.windows().SendMessage(checkBox_, BM_GETCHECK, 0, 0) ==
-                        static_cast<LRESULT>(BST_CHECKED);
+            dontShow_ = Button(app_.windows(), checkBox_).checked();
             return 0;
         }
     }
