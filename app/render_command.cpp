@@ -258,7 +258,8 @@ bool parseArguments(int argc, char** argv, Options& options, std::string& error)
                 Action{ActionKind::kSend,
                        0,
                        {},
-                       makeRequest(33, static_cast<int32_t>(k), static_cast<int32_t>(sub))});
+                       makeRequest(request_code::kSamePage, static_cast<int32_t>(k),
+                                   static_cast<int32_t>(sub))});
         } else if (arg == "--send") {
             if (!takeValue(value)) return false;
             Request request = 0;

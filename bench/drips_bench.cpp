@@ -40,10 +40,10 @@ void buildEverySection(benchmark::State& state, int32_t code, int32_t weightMode
     for (auto _ : state) {
         for (int32_t d = 1; d <= drugs; ++d) {
             module.handleRequest(makeRequest(code, d));
-            module.handleRequest(makeRequest(33, 1, 2));
-            module.handleRequest(makeRequest(33, 1, 3));
+            module.handleRequest(makeRequest(request_code::kSamePage, 1, 2));
+            module.handleRequest(makeRequest(request_code::kSamePage, 1, 3));
             for (int32_t s = 0; s < kSections; ++s) {
-                module.handleRequest(makeRequest(50, s));
+                module.handleRequest(makeRequest(request_code::kInPage, s));
                 benchmark::DoNotOptimize(module.buildPage(0));
                 ++pages;
             }

@@ -1,5 +1,6 @@
 #include "calculators/burn_area.h"
 
+#include "calculators/fluid_navix.h"
 #include "content/record_cursor.h"
 #include "foundation/number_format.h"
 #include "modules/patient_context.h"
@@ -18,10 +19,10 @@ bool readBurnSurfaces(RecordHandle record, float (&surfaces)[kBurnSurfaceCount])
 BurnArea::BurnArea(PatientContext& context, Request request)
     : context_(context), request_(request), table_(context.openDatabase(kTableCode)) {
     for (int32_t k = 1; k <= kBurnAgeCount; ++k) {
-        ages_.addEntry(burnAgeLabel(k), makeRequest(33, k, 1));
+        ages_.addEntry(burnAgeLabel(k), makeRequest(request_code::kSamePage, k, 1));
     }
     for (int32_t r = 1; r <= kBurnRegionCount; ++r) {
-        regions_.addEntry(burnRegionLabel(r), makeRequest(33, r, 2));
+        regions_.addEntry(burnRegionLabel(r), makeRequest(request_code::kSamePage, r, 2));
     }
 }
 
@@ -41,16 +42,17 @@ void BurnArea::chooseAge(int32_t age) {
 
 void BurnArea::rebuildExtentList() {
     extentList_.clearEntries();
-    extentList_.addEntry("0 %", makeRequest(33, 1, 3));
+    extentList_.addEntry("0 %", makeRequest(request_code::kSamePage, 1, 3));
     for (int32_t k = 0; k < kBurnExtentBands; ++k) {
-        extentList_.addEntry(burnExtentEntryText(k, region_), makeRequest(33, k + 2, 3));
+        extentList_.addEntry(burnExtentEntryText(k, region_),
+                             makeRequest(request_code::kSamePage, k + 2, 3));
     }
 }
 
 const char* BurnArea::buildPage(int32_t view) {
     view_ = view;
     PageBuilder& builder = context_.pageBuilder().start(true);
-    builder.setTitle("", makeRequest(7, 0), 0);
+    builder.setTitle("", makeRequest(FluidNavix::kCode, 0), 0);
     if (age_ == 0) {
         builder.appendHeading("Select Age : ", true);
         for (const MenuItem& item : ages_.entries) {
@@ -69,17 +71,18 @@ const char* BurnArea::buildPage(int32_t view) {
     caption_ = "Calculated % BSA Burned = ";
     caption_.append(formatNumber(total * 100.0f, 1, false));
     builder.appendHeading("Age : ", false);
-    builder.appendLink(makeRequest(33, 0, 1), burnAgeLabel(age_), true, false, true);
+    builder.appendLink(makeRequest(request_code::kSamePage, 0, 1), burnAgeLabel(age_), true, false,
+                       true);
     builder.appendHeading("Extent of 2<SUP>nd</SUP>/3<SUP>rd</SUP> degree burns to:", true);
     for (int32_t r = 1; r <= kBurnRegionCount; ++r) {
         SharedString label = burnRegionLabel(r);
         label.append("&nbsp;:&nbsp;&nbsp;");
         builder.appendText(label);
-        builder.appendLink(makeRequest(33, r, 2), burnExtentText(extents_[r - 1]), true, true,
-                           true);
+        builder.appendLink(makeRequest(request_code::kSamePage, r, 2),
+                           burnExtentText(extents_[r - 1]), true, true, true);
     }
     builder.appendLineBreaks(1);
-    builder.appendLink(makeRequest(33, 0, 2), "Reset All", false, true, true);
+    builder.appendLink(makeRequest(request_code::kSamePage, 0, 2), "Reset All", false, true, true);
     return builder.finish();
 }
 

@@ -40,7 +40,7 @@ InputField choiceInput(int32_t kind, const char* label, float value, float min, 
     InputField field(makeRequest(kind, 0, subCode), label, "", value, min, max, kDecimals);
     int32_t k = 1;
     for (const char* entry : entries) {
-        field.addEntry(entry, makeRequest(33, k, subCode));
+        field.addEntry(entry, makeRequest(request_code::kSamePage, k, subCode));
         ++k;
     }
     return field;

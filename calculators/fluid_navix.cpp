@@ -18,10 +18,10 @@ SharedString volume(float x) {
 
 FluidNavix::FluidNavix(PatientContext& context, Request request)
     : context_(context), request_(request), mode_(value(request)) {
-    list_.addEntry("Fluids for Burns", makeRequest(4, 40));
-    list_.addEntry("Calculator for % BSA Burned", makeRequest(4, 8));
-    list_.addEntry("Tyko Bolus Fluids", makeRequest(7, 3));
-    list_.addEntry("Tyko Maintenance Fluids", makeRequest(7, 4));
+    list_.addEntry("Fluids for Burns", makeRequest(request_code::kCalculator, 40));
+    list_.addEntry("Calculator for % BSA Burned", makeRequest(request_code::kCalculator, 8));
+    list_.addEntry("Tyko Bolus Fluids", makeRequest(kCode, 3));
+    list_.addEntry("Tyko Maintenance Fluids", makeRequest(kCode, 4));
 }
 
 const char* FluidNavix::buildPage(int32_t /*view*/) {

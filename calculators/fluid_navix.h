@@ -11,6 +11,8 @@ class PatientContext;
 
 class FluidNavix : public Module {
   public:
+    static constexpr int32_t kCode = 7;
+
     // The mode starts as the creating request's value (0 menu, 3 boluses, 4 maintenance).
     FluidNavix(PatientContext& context, Request request);
 

@@ -12,7 +12,7 @@ namespace {
 constexpr float kMax = 100000000.0f;
 
 InputField numberField(const char* label, const char* units, int16_t width, int16_t fieldWidth) {
-    InputField field(makeRequest(70, 0), label, units, -1.0f, 0.0f, kMax, 3);
+    InputField field(makeRequest(input_kind::kNumber, 0), label, units, -1.0f, 0.0f, kMax, 3);
     field.width = width;
     field.fieldWidth = fieldWidth;
     return field;
@@ -31,15 +31,16 @@ void selectIndex(InputField& list, int16_t index) {
 
 InfusionCalc::InfusionCalc(PatientContext& context, Request request)
     : CalculatorModule(context, request, 1) {
-    listA_.addEntry("I know amt of drug and fluid", makeRequest(33, 1, 1));
-    listA_.addEntry("I know the concentration", makeRequest(33, 2, 1));
-    listB_.addEntry("I know the desired drug dose", makeRequest(33, 1, 2));
-    listB_.addEntry("I know current infusion mL/hr", makeRequest(33, 2, 2));
+    listA_.addEntry("I know amt of drug and fluid", makeRequest(request_code::kSamePage, 1, 1));
+    listA_.addEntry("I know the concentration", makeRequest(request_code::kSamePage, 2, 1));
+    listB_.addEntry("I know the desired drug dose", makeRequest(request_code::kSamePage, 1, 2));
+    listB_.addEntry("I know current infusion mL/hr", makeRequest(request_code::kSamePage, 2, 2));
 }
 
 void InfusionCalc::buildInputs() {
     inputs_.resize(0);
-    InputField weight(makeRequest(71, 0), "Weight", "", -1.0f, 0.1f, 999.0f, 2);
+    InputField weight(makeRequest(input_kind::kCalcWeight, 0), "Weight", "", -1.0f, 0.1f, 999.0f,
+                      2);
     inputs_.append(weight);
 
     const bool amount = knownA_ == 1;
@@ -47,11 +48,12 @@ void InfusionCalc::buildInputs() {
     first.endsRow = 0;
     inputs_.append(first);
 
-    InputField drugUnits(makeRequest(52, 0), "", "", 0.0f, -1.0f, -1.0f, 2);
+    InputField drugUnits(makeRequest(input_kind::kChoiceList, 0), "", "", 0.0f, -1.0f, -1.0f, 2);
     const InfusionKnown known =
         amount ? InfusionKnown::kAmountAndVolume : InfusionKnown::kConcentration;
     for (int32_t i = 0; i < kInfusionDrugUnitCount; ++i) {
-        drugUnits.addEntry(infusionDrugUnitLabel(known, i), makeRequest(33, i + 1, amount ? 4 : 3));
+        drugUnits.addEntry(infusionDrugUnitLabel(known, i),
+                           makeRequest(request_code::kSamePage, i + 1, amount ? 4 : 3));
     }
     drugUnits.width = amount ? 60 : 70;
     drugUnits.fieldWidth = amount ? 60 : 70;
@@ -65,7 +67,8 @@ void InfusionCalc::buildInputs() {
         inputs_.append(numberField("Rate of Infusion", "mL/hr", 180, 65));
     }
 
-    InputField dosing(makeRequest(86, 0), "Dosing Units", "", 0.0f, -1.0f, -1.0f, 2);
+    InputField dosing(makeRequest(input_kind::kChoiceListAlt, 0), "Dosing Units", "", 0.0f, -1.0f,
+                      -1.0f, 2);
     dosing.width = 200;
     dosing.fieldWidth = 100;
     dosingField_ = static_cast<int16_t>(inputs_.count());
@@ -81,7 +84,8 @@ void InfusionCalc::setDosingEntries(bool unitsSet) {
     dosing.clearEntries();
     const int32_t count = unitsSet ? kInfusionUnitsDosingCount : kInfusionMassDosingCount;
     for (int32_t i = 0; i < count; ++i) {
-        dosing.addEntry(infusionDosingLabel(unitsSet, i), makeRequest(33, i + 1, 8));
+        dosing.addEntry(infusionDosingLabel(unitsSet, i),
+                        makeRequest(request_code::kSamePage, i + 1, 8));
     }
     // A choice the new list does not have goes back to its first entry, never to an index
     // without a label or a formula.
@@ -122,8 +126,8 @@ bool InfusionCalc::handleRequest(Request request) {
 void InfusionCalc::chooseKnownItemsPage(PageBuilder& builder) {
     builder.appendHeading("Solution Concentration Data :", true);
     if (knownA_ > 0) {
-        builder.appendLink(makeRequest(33, 0, 1), listA_.entries[knownA_ - 1].label(), true, false,
-                           false, "drug");
+        builder.appendLink(makeRequest(request_code::kSamePage, 0, 1),
+                           listA_.entries[knownA_ - 1].label(), true, false, false, "drug");
     } else {
         for (const MenuItem& item : listA_.entries) {
             builder.appendLink(item.request(), item.label(), true, false, false, "drug");
@@ -132,8 +136,8 @@ void InfusionCalc::chooseKnownItemsPage(PageBuilder& builder) {
     if (knownB_ > 0) {
         if (knownA_ == 0) builder.appendLineBreaks(1);
         builder.appendHeading("Select known item :", true);
-        builder.appendLink(makeRequest(33, 0, 2), listB_.entries[knownB_ - 1].label(), true, false,
-                           false, "drug");
+        builder.appendLink(makeRequest(request_code::kSamePage, 0, 2),
+                           listB_.entries[knownB_ - 1].label(), true, false, false, "drug");
     } else {
         builder.appendLineBreaks(1);
         builder.appendHeading("Select known item :", true);
@@ -182,7 +186,7 @@ bool InfusionCalc::computeResult(SharedString& text) {
 const char* InfusionCalc::buildPage(int32_t view) {
     view_ = static_cast<int16_t>(view);
     PageBuilder& builder = context_.pageBuilder().start(true);
-    builder.setTitle("", makeRequest(27, 0), 0);
+    builder.setTitle("", makeRequest(kCode, 0), 0);
     if (knownA_ == 0 || knownB_ == 0) {
         caption_ = "Select Known Items:";
         builder.showImage = 0;

@@ -11,6 +11,8 @@ namespace orvane {
 
 class InfusionCalc : public CalculatorModule {
   public:
+    static constexpr int32_t kCode = 27;
+
     InfusionCalc(PatientContext& context, Request request);
 
     SharedString title() const override { return SharedString("Infusion Calc"); }

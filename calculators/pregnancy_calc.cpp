@@ -31,7 +31,7 @@ InputField numberList(Request kind, const char* label, int32_t last, int32_t sub
     field.kind = kind;
     for (int32_t n = 0; n <= last; ++n) {
         field.addEntry(formatNumber(static_cast<float>(n), 0, false),
-                       makeRequest(33, n + 1, subCode));
+                       makeRequest(request_code::kSamePage, n + 1, subCode));
     }
     field.text = SharedString();
     field.unit = -1;  // nothing chosen
@@ -59,19 +59,19 @@ void chooseNumber(InputField& list, int32_t n) {
 
 PregnancyCalc::PregnancyCalc(PatientContext& context, Request request)
     : CalculatorModule(context, request, 1) {
-    modes_.addEntry("1st day LMP", makeRequest(33, 1, 1));
-    modes_.addEntry("Weeks Pregnant", makeRequest(33, 2, 1));
-    modes_.addEntry("Due Date", makeRequest(33, 3, 1));
+    modes_.addEntry("1st day LMP", makeRequest(request_code::kSamePage, 1, 1));
+    modes_.addEntry("Weeks Pregnant", makeRequest(request_code::kSamePage, 2, 1));
+    modes_.addEntry("Due Date", makeRequest(request_code::kSamePage, 3, 1));
     resetInputs();
 }
 
 void PregnancyCalc::resetInputs() {
     const CivilDate today = context_.today();
     inputs_.resize(0);
-    inputs_.append(dateInput(makeRequest(84, 1), "1st day LMP:", today));
-    inputs_.append(numberList(makeRequest(52, 1), "Weeks Pregnant:", 44, 2));
-    inputs_.append(numberList(makeRequest(86, 1), "Days:", 6, 3));
-    inputs_.append(dateInput(makeRequest(84, 2), "Due Date:", today));
+    inputs_.append(dateInput(makeRequest(input_kind::kDate, 1), "1st day LMP:", today));
+    inputs_.append(numberList(makeRequest(input_kind::kChoiceList, 1), "Weeks Pregnant:", 44, 2));
+    inputs_.append(numberList(makeRequest(input_kind::kChoiceListAlt, 1), "Days:", 6, 3));
+    inputs_.append(dateInput(makeRequest(input_kind::kDate, 2), "Due Date:", today));
     mode_ = 0;
     lmpPicked_ = false;
     duePicked_ = false;

@@ -49,10 +49,10 @@ TykoGrowth::TykoGrowth(PatientContext& context, Request request)
     title_ = "TykoGrowth";
     caption_ = "Select Child's Age:";
     for (int32_t n = 1; n <= kGrowthBandCount; ++n) {
-        ages_.addEntry(growthBandLabel(n), makeRequest(14, n));
+        ages_.addEntry(growthBandLabel(n), makeRequest(kCode, n));
     }
-    views_.addEntry("Selections", makeRequest(50, 0));
-    views_.addEntry("Result", makeRequest(50, 1));
+    views_.addEntry("Selections", makeRequest(request_code::kInPage, 0));
+    views_.addEntry("Result", makeRequest(request_code::kInPage, 1));
     context_.calcWeight().value = 0.0f;
     context_.height().value = 0.0f;
     context_.headCircumference().value = 0.0f;
@@ -78,14 +78,18 @@ void TykoGrowth::chooseBand(int32_t band) {
 void TykoGrowth::resetInputs() {
     inputs_.resize(0);
     // The sex input follows the patient's sex: 0 male, 1 female.
-    InputField sex(makeRequest(77, 2, 1), "Male", "", 0.0f, -1.0f, -1.0f, 1);
+    InputField sex(makeRequest(input_kind::kSex, 2, 1), "Male", "", 0.0f, -1.0f, -1.0f, 1);
     inputs_.append(sex);
-    inputs_.append(InputField(makeRequest(71, 0), "Weight:", "", 0.0f, 0.5f, 150.0f, 1));
+    inputs_.append(
+        InputField(makeRequest(input_kind::kCalcWeight, 0), "Weight:", "", 0.0f, 0.5f, 150.0f, 1));
     if (band_ >= 1 && band_ <= kGrowthLastInfantBand) {
-        inputs_.append(InputField(makeRequest(78, 0), "Length:", "", 0.0f, 1.0f, 500.0f, 1));
-        inputs_.append(InputField(makeRequest(79, 0), "Head Circ:", "", 0.0f, 1.0f, 63.0f, 1));
+        inputs_.append(InputField(makeRequest(input_kind::kHeightNoDefault, 0), "Length:", "", 0.0f,
+                                  1.0f, 500.0f, 1));
+        inputs_.append(InputField(makeRequest(input_kind::kHeadCircumference, 0), "Head Circ:", "",
+                                  0.0f, 1.0f, 63.0f, 1));
     } else if (band_ > kGrowthLastInfantBand) {
-        inputs_.append(InputField(makeRequest(73, 0), "Height:", "", 0.0f, 1.0f, 500.0f, 1));
+        inputs_.append(
+            InputField(makeRequest(input_kind::kHeight, 0), "Height:", "", 0.0f, 1.0f, 500.0f, 1));
     }
 }
 

@@ -26,6 +26,8 @@ GrowthReference readGrowthReference(RecordHandle record);
 
 class TykoGrowth : public CalculatorModule {
   public:
+    static constexpr int32_t kCode = 14;
+
     // Opens database 14 and keeps it open; empties weight, height and head circumference. A
     // request value of 1 to 72 chooses that band.
     TykoGrowth(PatientContext& context, Request request);

@@ -32,7 +32,7 @@ InputField* AzIndex::choiceList(Request request) {
         list_.lazyList = 1;
         list_.unit = static_cast<int16_t>(selected_);
         list_.label = caption();
-        list_.kind = makeRequest(53, 0);
+        list_.kind = makeRequest(request_code::kAzIndex, 0);
         return &list_;
     }
     if (code == 33) {

@@ -32,7 +32,7 @@ InputField* CalculatorModule::choiceList(Request request) {
     }
     if (code == 80) {
         resultsMenu_.clearEntries();
-        resultsMenu_.addEntry("Result", makeRequest(50, 0));
+        resultsMenu_.addEntry("Result", makeRequest(request_code::kInPage, 0));
         resultsMenu_.label = "";
         return &resultsMenu_;
     }

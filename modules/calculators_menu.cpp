@@ -14,7 +14,7 @@ CalculatorsMenu::CalculatorsMenu(PatientContext& context, Request request)
         RecordCursor cursor(table->getRecord(i));
         cursor.readText();
         SharedString name = cursor.readText();
-        list_.addEntry(std::move(name), makeRequest(4, i + 1));
+        list_.addEntry(std::move(name), makeRequest(request_code::kCalculator, i + 1));
     }
 }
 

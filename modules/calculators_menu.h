@@ -11,6 +11,8 @@ class PatientContext;
 
 class CalculatorsMenu : public Module {
   public:
+    static constexpr int32_t kCode = 59;
+
     // Reads the entries from database 4 and closes it again.
     CalculatorsMenu(PatientContext& context, Request request);
 

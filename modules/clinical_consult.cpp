@@ -51,7 +51,7 @@ ClinicalConsult::ClinicalConsult(PatientContext& context, Request request)
         SharedString name = cursor.readText();
         cursor.readText();
         SharedString key = cursor.readText();
-        categoryList_.addEntry(std::move(name), makeRequest(48, i + 1, 1));
+        categoryList_.addEntry(std::move(name), makeRequest(kCategoryCode, i + 1, 1));
         categoryKeys_.append(std::move(key));
     }
     handleRequest(request);
@@ -73,7 +73,7 @@ void ClinicalConsult::rebuildTopics(const SharedString& key) {
         const SharedString keys = cursor.readText();
         SharedString title = cursor.readText();
         if (listsKey(keys.view(), key.view())) {
-            topicList_.addEntry(std::move(title), makeRequest(5, i + 1));
+            topicList_.addEntry(std::move(title), makeRequest(kCode, i + 1));
         }
     }
 }
@@ -104,7 +104,8 @@ InputField* ClinicalConsult::choiceList(Request request) {
         resultsMenu_.clearEntries();
         for (int32_t k = 1; k <= 6; ++k) {
             if (present_[k - 1]) {
-                resultsMenu_.addEntry(sectionLabel(topicTexts_[0], k), makeRequest(50, k));
+                resultsMenu_.addEntry(sectionLabel(topicTexts_[0], k),
+                                      makeRequest(request_code::kInPage, k));
             }
         }
         resultsMenu_.label = title_;
@@ -170,7 +171,7 @@ bool ClinicalConsult::handleRequest(Request request) {
 
 const char* ClinicalConsult::buildPage(int32_t /*view*/) {
     PageBuilder& builder = context_.pageBuilder().start(true);
-    builder.setTitle("", makeRequest(5, 0), 0);
+    builder.setTitle("", makeRequest(kCode, 0), 0);
     if (topic_ == 0) return nullptr;
     if (view_ == 0) {
         readTopic();

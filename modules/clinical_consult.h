@@ -15,6 +15,9 @@ class PatientContext;
 
 class ClinicalConsult : public Module {
   public:
+    static constexpr int32_t kCode = 5;           // a topic, its sections the views
+    static constexpr int32_t kCategoryCode = 48;  // the categories and their topics
+
     // Reads every category and then handles the creating request.
     ClinicalConsult(PatientContext& context, Request request);
 

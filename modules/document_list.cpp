@@ -10,13 +10,13 @@ namespace orvane {
 
 int32_t DocumentList::recordFor(int32_t code) {
     switch (code) {
-        case 43:
+        case kFirstDocumentCode:
             return 0;
-        case 31:
+        case kSecondDocumentCode:
             return 1;
-        case 41:
+        case kThirdDocumentCode:
             return 2;
-        case 63:
+        case kFourthDocumentCode:
             return 3;
         default:
             return -1;

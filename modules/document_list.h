@@ -10,6 +10,12 @@ class PatientContext;
 
 class DocumentList : public Module {
   public:
+    // The four documents, each a request code of its own (and the number of its database).
+    static constexpr int32_t kFirstDocumentCode = 43;   // record 0
+    static constexpr int32_t kSecondDocumentCode = 31;  // record 1
+    static constexpr int32_t kThirdDocumentCode = 41;   // record 2
+    static constexpr int32_t kFourthDocumentCode = 63;  // record 3
+
     // The record shown for a module code: 43 → 0, 31 → 1, 41 → 2, 63 → 3; −1 for any other.
     static int32_t recordFor(int32_t code);
 

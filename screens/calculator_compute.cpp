@@ -117,8 +117,8 @@ void CalculatorScreen::ClearAll() {
         head_->fraction = 0;
     }
     if (age_ != nullptr) age_->value = 0.0f;
-    const int16_t wasBusy = busy_;
-    busy_ = 1;
+    const bool wasBusy = busy_;
+    busy_ = true;
     for (int32_t i = 0; i < inputCount(); ++i) {
         const int32_t kind = kindOf(i);
         if (kind == input_kind::kSex || kind == input_kind::kDate ||
@@ -159,7 +159,7 @@ void CalculatorScreen::OpenCalendar(int32_t input) {
     date.wYear = static_cast<WORD>(f->fraction);
     date.wMonth = static_cast<WORD>(f->decimals);
     date.wDay = static_cast<WORD>(f->unit);
-    app_.windows().SendMessage(calendar_, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&date));
+    MonthCalendar(app_.windows(), calendar_).select(date);
     showControl(app_, container_, true);
 }
 

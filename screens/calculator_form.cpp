@@ -349,8 +349,8 @@ void CalculatorScreen::BuildInput(int32_t i, int32_t x, int32_t y, int32_t cellR
 
 void CalculatorScreen::FillPatientControls() {
     WindowSystem& ws = app_.windows();
-    const int16_t wasBusy = busy_;
-    busy_ = 1;
+    const bool wasBusy = busy_;
+    busy_ = true;
     const auto fill = [&](int32_t index, const InputField* bound, bool roundAge) {
         if (index < 0 || bound == nullptr || index >= inputCount()) return;
         const InputControls& ic = controls_[static_cast<size_t>(index)];
@@ -387,8 +387,8 @@ void CalculatorScreen::FillPatientControls() {
 void CalculatorScreen::FillControls(bool skipFocused) {
     if (form_ == nullptr) return;
     WindowSystem& ws = app_.windows();
-    const int16_t wasBusy = busy_;
-    busy_ = 1;
+    const bool wasBusy = busy_;
+    busy_ = true;
     for (int32_t i = 0; i < inputCount() && i < form_->count(); ++i) {
         if (isBound(i)) continue;
         const InputField& f = form_->at(i);

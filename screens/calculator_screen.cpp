@@ -148,8 +148,8 @@ void CalculatorScreen::ShowView(int32_t viewIndex, bool /*apply*/) {
 
     if (firstBuild_) {
         if (hasForm) {
-            const int16_t wasBusy = busy_;
-            busy_ = 1;
+            const bool wasBusy = busy_;
+            busy_ = true;
             BuildForm();
             busy_ = wasBusy;
             if (!builder_->showInputs) ShowKeypad(-1);

@@ -147,7 +147,8 @@ bool CalculatorScreen::OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             if (kind == input_kind::kSex) {
                 OnSexBox(control == ic.value);
             } else if (kind == input_kind::kDate) {
-                if (module_ != nullptr) module_->handleRequest(makeRequest(70, input));
+                if (module_ != nullptr)
+                    module_->handleRequest(makeRequest(request_code::kInput, input));
                 OpenCalendar(input);
             } else if (kind == input_kind::kCheckBox) {
                 ReadInput(input);
@@ -169,7 +170,8 @@ void CalculatorScreen::OnControlFocused(HWND control) {
 void CalculatorScreen::OnTextChanged() {
     if (builder_ != nullptr && builder_->selectionMode == 2) {
         if (ReadInput(focusPosition_)) {
-            if (module_ != nullptr) module_->handleRequest(makeRequest(70, focusPosition_));
+            if (module_ != nullptr)
+                module_->handleRequest(makeRequest(request_code::kInput, focusPosition_));
             FillControls(true);
             // A red message left by an earlier text that was not a number gives way to the page.
             if (!lastError_.empty()) {
@@ -230,7 +232,7 @@ void CalculatorScreen::OnChoiceList(int32_t input) {
     const int32_t choice = ComboBox(app_.windows(), list).selected();
     f->unit = static_cast<int16_t>(choice);
     f->value = static_cast<float>(choice);
-    if (module_ != nullptr) module_->handleRequest(makeRequest(70, input));
+    if (module_ != nullptr) module_->handleRequest(makeRequest(request_code::kInput, input));
     if (builder_ != nullptr && builder_->selectionMode == 2) {
         FillControls(false);
         ShowView(currentView_, true);
@@ -263,7 +265,8 @@ void CalculatorScreen::OnDayPicked(LPARAM lParam) {
             f->decimals = change->stSelStart.wMonth;
             f->fraction = static_cast<int16_t>(change->stSelStart.wYear);
             // The module hears of the stored date before the page is built again.
-            if (module_ != nullptr) module_->handleRequest(makeRequest(70, input));
+            if (module_ != nullptr)
+                module_->handleRequest(makeRequest(request_code::kInput, input));
         }
     }
     CloseCalendar();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/typed_controls.h"
 #include "shell/ppc_orvane_app.h"
 
 namespace orvane {
@@ -164,8 +165,7 @@ void CaptionPopup::Open(const std::u16string& text, int32_t x, int32_t y, uint32
     }
 
     // One line: 18 × scale plus 5; several: 18 × scale per line less 2.
-    const int32_t lines =
-        state->edit ? static_cast<int32_t>(ws.SendMessage(state->edit, EM_GETLINECOUNT, 0, 0)) : 1;
+    const int32_t lines = state->edit ? TypingBox(ws, state->edit).lineCount() : 1;
     const int32_t height = lines * app_.scale() * 18 + (lines <= 1 ? 5 : -2);
     ws.SetWindowPos(state->popup, HWND_TOP, x, y, width, height, SWP_SHOWWINDOW);
     ws.GetClientRect(state->popup, &inner);

@@ -123,7 +123,7 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
     WindowSystem& ws = app_.windows();
     PatientContext& patient = app_.patientContext();
     builder_ = &patient.pageBuilder().start(true);
-    busy_ = 1;
+    busy_ = true;
     ++buildCount_;
 
     if (hasResultsMenu() && apply && module_ != nullptr) {
@@ -233,7 +233,7 @@ void DocumentScreen::ShowView(int32_t viewIndex, bool apply) {
     // A module that built no page leaves the viewer as it is.
     if (outcome.body) HTMLScreen::view().SetPage(*outcome.body, true);
     firstBuild_ = false;
-    busy_ = 0;
+    busy_ = false;
 }
 
 void DocumentScreen::ShowMessagePage(const SharedString& text) {

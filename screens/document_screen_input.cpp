@@ -27,9 +27,8 @@ constexpr COLORREF kBackground = RGB(245, 245, 245);
 constexpr COLORREF kStartWeightColour = RGB(255, 0, 0);
 
 void fill(WindowSystem& ws, HDC dc, const RECT& rect, COLORREF colour) {
-    const HBRUSH brush = ws.CreateSolidBrush(colour);
-    ws.FillRect(dc, rect, brush);
-    ws.DeleteObject(brush);
+    const OwnedObject<HBRUSH> brush(ws, ws.CreateSolidBrush(colour));
+    ws.FillRect(dc, rect, brush.get());
 }
 
 }  // namespace
@@ -101,9 +100,9 @@ bool DocumentScreen::OnCommand(WPARAM wParam, LPARAM lParam) {
         } else if (k == 12) {
             if (!busy_) TypeIntoWeightBox(u'\b');
         } else {
-            busy_ = 1;
+            busy_ = true;
             ws.SetWindowText(weightBox_, u"");
-            busy_ = 0;
+            busy_ = false;
             ReadWeight();
         }
         return true;
@@ -177,7 +176,8 @@ void DocumentScreen::OnKeyDown(WPARAM key) {
             if (hasResultsMenu()) app_.StepPage(1);
             break;
         case VK_RETURN:
-            if (module_ != nullptr) module_->handleRequest(makeRequest(74, 0));
+            if (module_ != nullptr)
+                module_->handleRequest(makeRequest(request_code::kPreviousView, 0));
             ws.PostMessage(main, WM_COMMAND, command::kBack, 0);
             break;
         default:

@@ -6,6 +6,7 @@
 
 #include "foundation/windows1252.h"
 #include "platform/text_metrics.h"
+#include "platform/typed_controls.h"
 #include "rendering/page_builder.h"
 #include "rendering/plain_text.h"
 #include "screens/caption_popup.h"
@@ -29,11 +30,15 @@ constexpr COLORREF kCaptionBack = RGB(245, 245, 245);
 constexpr COLORREF kIndexEntryColor = RGB(0, 0, 143);
 constexpr COLORREF kListEntryColor = RGB(0, 0, 43);
 
+// The list's columns: the entry's text, and the marker of a text too long for its row.
+constexpr int32_t kTextColumn = 0;
+constexpr int32_t kMarkerColumn = 1;
+
 }  // namespace
 
 IndexDocumentScreen::IndexDocumentScreen(PPCOrvaneApp& app, Request request)
     : Screen(app), request_(request), moduleCode_(moduleCode(request)) {
-    search_ = app_.patientContext().modules().hasSearchRow(moduleCode_) ? 1 : 0;
+    search_ = app_.patientContext().modules().hasSearchRow(moduleCode_);
     const RECT& c = app_.contentRect();
     scale_ = static_cast<int16_t>(c.width() < 360 ? 1 : 2);
     iconSize_ = static_cast<int16_t>(scale_ == 1 ? 16 : 32);
@@ -43,10 +48,7 @@ IndexDocumentScreen::IndexDocumentScreen(PPCOrvaneApp& app, Request request)
     markerWidth_ = 20 * scale_;
     app_.ShowNavButtons(0);
     ShowControls(0);
-    if (list_) {
-        rowsPerPage_ =
-            static_cast<int32_t>(app_.windows().SendMessage(list_, LVM_GETCOUNTPERPAGE, 0, 0));
-    }
+    if (list_) rowsPerPage_ = ListView(app_.windows(), list_).rowsPerPage();
 }
 
 IndexDocumentScreen::~IndexDocumentScreen() {
@@ -90,10 +92,7 @@ void IndexDocumentScreen::ShowControls(int32_t level) {
         ws.CreateWindowEx(0, kStaticClass, u"", WS_CHILD | SS_BITMAP | SS_NOTIFY, c.right - 14 * s,
                           c.top + lh, 13 * s, 16 * s, main, ids::kMoreCommand, instance);
     moreBitmap_ = loadProgramBitmap(app_, ids::kMoreBitmap[k], s == 1 ? 13 : 32, s == 1 ? 16 : 32);
-    if (moreButton_ && moreBitmap_) {
-        ws.SendMessage(moreButton_, STM_SETIMAGE, IMAGE_BITMAP,
-                       static_cast<LPARAM>(moreBitmap_.value()));
-    }
+    if (moreButton_ && moreBitmap_) StaticPicture(ws, moreButton_).setBitmap(moreBitmap_);
 
     // The list: two columns (entry text, marker), no header, no scrolling of its own.
     list_ =
@@ -105,24 +104,16 @@ void IndexDocumentScreen::ShowControls(int32_t level) {
     textWidth_ = baseTextWidth_;
     textLimit_ = textWidth_ - markerWidth_;
     if (list_) {
-        ws.SendMessage(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
-                       LVS_EX_FULLROWSELECT);
-        LVCOLUMN column;
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        column.fmt = LVCFMT_LEFT;
-        column.pszText = u"";
-        column.cx = textWidth_;
-        column.iSubItem = 0;
-        ws.SendMessage(list_, LVM_INSERTCOLUMN, 0, reinterpret_cast<LPARAM>(&column));
-        column.cx = markerWidth_;
-        column.iSubItem = 1;
-        ws.SendMessage(list_, LVM_INSERTCOLUMN, 1, reinterpret_cast<LPARAM>(&column));
+        const ListView list(ws, list_);
+        list.selectWholeRows();
+        list.addColumn(kTextColumn, textWidth_);
+        list.addColumn(kMarkerColumn, markerWidth_);
         images_ = ws.ImageList_Create(9, 11, ILC_COLOR, 2, 0);
         for (int n = 0; n < 2; ++n) {
             imageBitmaps_[n] = loadProgramBitmap(app_, ids::kRowImageBitmaps[n], 9, 11);
             if (imageBitmaps_[n]) ws.ImageList_Add(images_, imageBitmaps_[n], HBITMAP());
         }
-        ws.SendMessage(list_, LVM_SETIMAGELIST, LVSIL_SMALL, static_cast<LPARAM>(images_.value()));
+        list.setSmallImages(images_);
     }
 
     scrollBar_ = ws.CreateWindowEx(0, kScrollBarClass, u"", WS_CHILD | WS_VISIBLE | SBS_VERT,
@@ -153,18 +144,14 @@ void IndexDocumentScreen::ShowControls(int32_t level) {
                                     WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, c.left + 5 * s,
                                     c.bottom - rh + 2, i, i, main, ids::kFindCommand, instance);
     findBitmap_ = loadProgramBitmap(app_, ids::kFindBitmap[k], i, i);
-    if (findButton_ && findBitmap_) {
-        ws.SendMessage(findButton_, STM_SETIMAGE, IMAGE_BITMAP,
-                       static_cast<LPARAM>(findBitmap_.value()));
-    }
+    if (findButton_ && findBitmap_) StaticPicture(ws, findButton_).setBitmap(findBitmap_);
     keyboardButton_ = ws.CreateWindowEx(
         0, kStaticClass, u"", WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY, c.right - s - i,
         c.bottom - rh + 2, i, i, main, ids::kKeyboardCommand, instance);
     keyboardBitmap_ =
         loadProgramBitmap(app_, ids::kKeyboardBitmap[k], s == 1 ? 16 : 32, s == 1 ? 14 : 28);
     if (keyboardButton_ && keyboardBitmap_) {
-        ws.SendMessage(keyboardButton_, STM_SETIMAGE, IMAGE_BITMAP,
-                       static_cast<LPARAM>(keyboardBitmap_.value()));
+        StaticPicture(ws, keyboardButton_).setBitmap(keyboardBitmap_);
     }
 }
 
@@ -206,10 +193,10 @@ void IndexDocumentScreen::Update(Request request) {
         const float max = field_->max;
         count_ =
             std::isfinite(max) && max > 0.0f ? static_cast<int32_t>(std::min(max, 65535.0f)) : 0;
-        lazy_ = 1;
+        lazy_ = true;
     } else {
         count_ = field_->entries.count();
-        lazy_ = 0;
+        lazy_ = false;
     }
     if (count_ == 0) {
         ShowMissingContent();
@@ -257,7 +244,7 @@ IndexDocumentScreen::Entry IndexDocumentScreen::ReadEntry(int32_t i) {
     if (lazy_) {
         // One entry at a time from the module. An answer without an entry (a damaged or missing
         // record) gives an empty row rather than ending the program.
-        const InputField* one = module_->choiceList(makeRequest(33, i, 1));
+        const InputField* one = module_->choiceList(makeRequest(request_code::kSamePage, i, 1));
         if (one == nullptr || one->entries.count() == 0) return entry;
         const MenuItem& item = one->entries[0];
         entry.label = item.label();
@@ -278,8 +265,7 @@ int32_t IndexDocumentScreen::MaxTop() const {
 }
 
 int32_t IndexDocumentScreen::RowsShown() const {
-    return list_ ? static_cast<int32_t>(app_.windows().SendMessage(list_, LVM_GETITEMCOUNT, 0, 0))
-                 : 0;
+    return list_ ? ListView(app_.windows(), list_).rowCount() : 0;
 }
 
 void IndexDocumentScreen::FillPage() {
@@ -287,27 +273,28 @@ void IndexDocumentScreen::FillPage() {
     WindowSystem& ws = app_.windows();
     const RECT& c = app_.contentRect();
     const int32_t s = scale_;
-    const int16_t wasBusy = busy_;
-    busy_ = 1;
+    const bool wasBusy = busy_;
+    busy_ = true;
 
-    rowsPerPage_ = static_cast<int32_t>(ws.SendMessage(list_, LVM_GETCOUNTPERPAGE, 0, 0));
-    ws.SendMessage(list_, LVM_DELETEALLITEMS, 0, 0);
+    const ListView list(ws, list_);
+    rowsPerPage_ = list.rowsPerPage();
+    list.clear();
     if (top_ < 0) top_ = 0;
 
     int32_t page = 0;
     if (rowsPerPage_ < count_) {
-        allFit_ = 0;
+        allFit_ = false;
         page = rowsPerPage_;
     } else {
         // Every entry fits: no scroll bar; the entry column takes its width, and the list moves
         // in from the left edge. Its bottom stays above the search row when there is one.
-        allFit_ = 1;
+        allFit_ = true;
         top_ = 0;
         const int32_t w = ws.GetSystemMetrics(SM_CXVSCROLL);
         if (scrollBar_) ws.ShowWindow(scrollBar_, SW_HIDE);
         textWidth_ = baseTextWidth_ + w;
         textLimit_ = textWidth_ - markerWidth_;
-        ws.SendMessage(list_, LVM_SETCOLUMNWIDTH, 0, textWidth_);
+        list.setColumnWidth(kTextColumn, textWidth_);
         const int32_t listTop = c.top + 2 * lineHeight_;
         ws.MoveWindow(list_, c.left + 2 * s, listTop, c.right - 4 * s - c.left,
                       c.bottom - 3 * s - listTop - (search_ ? rowHeight_ : 0), true);
@@ -320,21 +307,10 @@ void IndexDocumentScreen::FillPage() {
         const int32_t e = top_ + r;
         if (e >= count_) break;
         const Entry entry = ReadEntry(e);
-        std::u16string text = indexEntryText(entry.label.view());
-        LVITEM item;
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = r;
-        item.pszText = text.data();
-        item.iImage = image;
-        const int32_t row = static_cast<int32_t>(
-            ws.SendMessage(list_, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
+        const std::u16string text = indexEntryText(entry.label.view());
+        const int32_t row = list.insertRow(r, text, image);
         if (row >= 0 && MeasureText(text, font) > textLimit_) {
-            char16_t marker[2] = {ids::kMarker, 0};
-            LVITEM sub;
-            sub.iSubItem = 1;
-            sub.pszText = marker;
-            ws.SendMessage(list_, LVM_SETITEMTEXT, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(&sub));
+            list.setCellText(row, kMarkerColumn, std::u16string(1, ids::kMarker));
         }
     }
 
@@ -364,18 +340,13 @@ void IndexDocumentScreen::FillPage() {
 
 void IndexDocumentScreen::SelectRow(int32_t row) {
     if (!list_ || row < 0 || row >= RowsShown()) return;
-    LVITEM state;
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    app_.windows().SendMessage(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                               reinterpret_cast<LPARAM>(&state));
+    ListView(app_.windows(), list_).selectRow(row);
 }
 
 int32_t IndexDocumentScreen::FocusedRow() const {
     if (!list_) return 0;
-    const LRESULT row =
-        app_.windows().SendMessage(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
-    return row < 0 ? 0 : static_cast<int32_t>(row);
+    const int32_t row = ListView(app_.windows(), list_).focusedRow();
+    return row < 0 ? 0 : row;
 }
 
 void IndexDocumentScreen::MoveTop(int32_t newTop) {
@@ -498,8 +469,8 @@ void IndexDocumentScreen::AppendToSearch(char16_t c) {
     // Setting the text reports a change, which runs the prefix search; typing goes on at the end.
     ws.SetWindowText(searchBox_, text);
     if (searchBox_ && ws.IsWindow(searchBox_)) {
-        const auto end = static_cast<WPARAM>(text.size());
-        ws.SendMessage(searchBox_, EM_SETSEL, end, static_cast<LPARAM>(end));
+        const auto end = static_cast<int32_t>(text.size());
+        EditBox(ws, searchBox_).selectRange(end, end);
     }
 }
 
@@ -509,13 +480,13 @@ void IndexDocumentScreen::Choose(int32_t e) {
     // An entry that could not be read has nothing to open.
     if (!entry.valid) return;
     app_.patientContext().setListPosition(e);
-    module_->handleRequest(makeRequest(70, e));
+    module_->handleRequest(makeRequest(request_code::kInput, e));
     Navigate(entry.request);
 }
 
 void IndexDocumentScreen::RaiseInputPanel(bool up) {
     app_.windows().SHSipShowIM(up ? SIPF_ON : SIPF_OFF);
-    keyboardUp_ = up ? 1 : 0;
+    keyboardUp_ = up;
 }
 
 void IndexDocumentScreen::LayOutForKeyboard() {
@@ -544,22 +515,23 @@ void IndexDocumentScreen::PaintScreen() {
 
     PAINTSTRUCT ps;
     const HDC dc = ws.BeginPaint(main, &ps);
-    const HFONT oldFont = ws.SelectObject(dc, app_.boldFont());
-    ws.SetBkColor(dc, kCaptionBack);
     bool shortened = false;
-    if (module_ != nullptr && !caption_.empty()) {
-        captionWide_ = widenWindows1252(caption_.view());
-        toPlainText(captionWide_);
-        std::u16string drawn = captionWide_;
-        const DcMeasurer measurer(ws, dc);
-        shortened = fitWithEllipsis(drawn, measurer, client.right - 4 * s - iconSize_);
-        doubleAmpersand(drawn);
-        ws.SetTextColor(dc, kBlack);
-        ws.SetBkMode(dc, TRANSPARENT);
-        RECT band{2 * s, lh, client.right - 2 * s, 2 * lh};
-        ws.DrawText(dc, drawn, &band, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    {
+        const ScopedSelection<HFONT> font(ws, dc, app_.boldFont());
+        ws.SetBkColor(dc, kCaptionBack);
+        if (module_ != nullptr && !caption_.empty()) {
+            captionWide_ = widenWindows1252(caption_.view());
+            toPlainText(captionWide_);
+            std::u16string drawn = captionWide_;
+            const DcMeasurer measurer(ws, dc);
+            shortened = fitWithEllipsis(drawn, measurer, client.right - 4 * s - iconSize_);
+            doubleAmpersand(drawn);
+            ws.SetTextColor(dc, kBlack);
+            ws.SetBkMode(dc, TRANSPARENT);
+            RECT band{2 * s, lh, client.right - 2 * s, 2 * lh};
+            ws.DrawText(dc, drawn, &band, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+        }
     }
-    ws.SelectObject(dc, oldFont);
     ws.EndPaint(main, &ps);
     if (moreButton_) ws.ShowWindow(moreButton_, shortened ? SW_SHOW : SW_HIDE);
 
@@ -582,7 +554,7 @@ LRESULT IndexDocumentScreen::OnListNotify(LPARAM lParam) {
             if (stage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
             if (stage == CDDS_ITEMPREPAINT) return CDRF_NOTIFYSUBITEMDRAW;
             if (stage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) {
-                draw->clrText = draw->iSubItem == 0 ? entryColor_ : kMarkerColor;
+                draw->clrText = draw->iSubItem == kTextColumn ? entryColor_ : kMarkerColor;
                 draw->clrTextBk = kWhite;
             }
             return CDRF_DODEFAULT;
@@ -634,24 +606,16 @@ LRESULT IndexDocumentScreen::OnListNotify(LPARAM lParam) {
             if (click->iItem < 0) return 0;
             if (popup_) popup_->Close();
             const int32_t row = click->iItem;
-            if (click->iSubItem == 0) {
+            if (click->iSubItem == kTextColumn) {
                 Choose(top_ + row);
                 return 0;
             }
-            if (click->iSubItem == 1) {
-                char16_t buffer[256] = {};
-                LVITEM get;
-                get.iSubItem = 1;
-                get.pszText = buffer;
-                get.cchTextMax = 256;
-                ws.SendMessage(list_, LVM_GETITEMTEXT, static_cast<WPARAM>(row),
-                               reinterpret_cast<LPARAM>(&get));
-                if (buffer[0] != ids::kMarker || buffer[1] != 0) return 0;
-                get.iSubItem = 0;
-                ws.SendMessage(list_, LVM_GETITEMTEXT, static_cast<WPARAM>(row),
-                               reinterpret_cast<LPARAM>(&get));
+            if (click->iSubItem == kMarkerColumn) {
+                const ListView list(ws, list_);
+                if (list.cellText(row, kMarkerColumn) != std::u16string(1, ids::kMarker)) return 0;
                 if (!popup_) popup_ = std::make_unique<CaptionPopup>(app_);
-                popup_->Open(std::u16string(buffer), 2, std::min(row * 15 + 2 * lineHeight_, 300));
+                popup_->Open(list.cellText(row, kTextColumn), 2,
+                             std::min(row * 15 + 2 * lineHeight_, 300));
                 ws.SetFocus(list_);
             }
             return 0;

@@ -68,10 +68,10 @@ class IndexDocumentScreen final : public Screen {
     platform::HWND keyboardButton() const { return keyboardButton_; }
     platform::HWND missingNote() const { return missingNote_; }
     platform::HWND popupWindow() const;
-    bool searchEnabled() const { return search_ != 0; }
-    bool lazy() const { return lazy_ != 0; }
-    bool allFit() const { return allFit_ != 0; }
-    bool keyboardUp() const { return keyboardUp_ != 0; }
+    bool searchEnabled() const { return search_; }
+    bool lazy() const { return lazy_; }
+    bool allFit() const { return allFit_; }
+    bool keyboardUp() const { return keyboardUp_; }
     int32_t rowsPerPage() const { return rowsPerPage_; }
     int32_t entryCount() const { return count_; }
     int32_t top() const { return top_; }
@@ -122,7 +122,7 @@ class IndexDocumentScreen final : public Screen {
     int32_t rowsPerPage_ = 0;
     int32_t rowHeight_ = 0;
     int32_t lineHeight_ = 0;
-    uint8_t search_ = 0;
+    bool search_ = false;
     PageBuilder* pageBuilder_ = nullptr;
     InputField* field_ = nullptr;
     SharedString caption_;
@@ -150,9 +150,9 @@ class IndexDocumentScreen final : public Screen {
     int32_t count_ = 0;
     int32_t top_ = -1;
     int32_t current_ = 0;
-    uint8_t lazy_ = 0;
-    uint8_t allFit_ = 0;
-    uint8_t keyboardUp_ = 0;
+    bool lazy_ = false;
+    bool allFit_ = false;
+    bool keyboardUp_ = false;
 };
 
 }  // namespace orvane

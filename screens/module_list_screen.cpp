@@ -4,6 +4,7 @@
 
 #include "foundation/windows1252.h"
 #include "platform/html_viewer_messages.h"
+#include "platform/typed_controls.h"
 #include "rendering/link_target.h"
 #include "screens/list_entry_text.h"
 #include "screens/program_bitmaps.h"
@@ -25,15 +26,8 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // Draws a rectangle with outline and fill in one colour.
 void fillBox(WindowSystem& ws, HDC dc, COLORREF color, int left, int top, int right, int bottom) {
-    const HPEN pen = ws.CreatePen(PS_SOLID, 1, color);
-    const HBRUSH brush = ws.CreateSolidBrush(color);
-    const HPEN oldPen = ws.SelectObject(dc, pen);
-    const HBRUSH oldBrush = ws.SelectObject(dc, brush);
+    const ScopedSolidColour colour(ws, dc, color);
     ws.Rectangle(dc, left, top, right, bottom);
-    ws.SelectObject(dc, oldPen);
-    ws.SelectObject(dc, oldBrush);
-    ws.DeleteObject(pen);
-    ws.DeleteObject(brush);
 }
 
 }  // namespace
@@ -80,9 +74,7 @@ void ModuleListScreen::ShowDecor(int32_t level) {
     }
     logo_ = ws.CreateWindowEx(0, kStaticClass, u"", WS_CHILD | WS_VISIBLE | SS_BITMAP, c.left,
                               c.top + 2, 0, 0, main, 0, app_.instance());
-    if (logo_ && logoBitmap_) {
-        ws.SendMessage(logo_, STM_SETIMAGE, IMAGE_BITMAP, static_cast<LPARAM>(logoBitmap_.value()));
-    }
+    if (logo_ && logoBitmap_) StaticPicture(ws, logo_).setBitmap(logoBitmap_);
 
     // The exit picture in the bottom-right corner; a tap sends the exit command.
     const int32_t e = exitSize_;
@@ -90,9 +82,7 @@ void ModuleListScreen::ShowDecor(int32_t level) {
     exit_ = ws.CreateWindowEx(0, kStaticClass, u"", WS_CHILD | WS_VISIBLE | SS_BITMAP | SS_NOTIFY,
                               c.right - e - 1, c.bottom - e - 1, e, e, main,
                               static_cast<int>(command::kExit), app_.instance());
-    if (exit_ && exitBitmap_) {
-        ws.SendMessage(exit_, STM_SETIMAGE, IMAGE_BITMAP, static_cast<LPARAM>(exitBitmap_.value()));
-    }
+    if (exit_ && exitBitmap_) StaticPicture(ws, exit_).setBitmap(exitBitmap_);
 }
 
 int32_t ModuleListScreen::ListTop() const {
@@ -124,15 +114,9 @@ void ModuleListScreen::ShowLists(int32_t level) {
         made[i] = ws.CreateWindowEx(0, kListViewClass, u"", style, xs[i], y, w, h,
                                     app_.mainWindow(), ids[i], app_.instance());
         if (!made[i]) continue;
-        ws.SendMessage(made[i], LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
-                       LVS_EX_FULLROWSELECT);
-        LVCOLUMN column;
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        column.fmt = LVCFMT_LEFT;
-        column.cx = w;
-        column.pszText = u"";
-        column.iSubItem = 0;
-        ws.SendMessage(made[i], LVM_INSERTCOLUMN, 0, reinterpret_cast<LPARAM>(&column));
+        const ListView list(ws, made[i]);
+        list.selectWholeRows();
+        list.addColumn(0, w);
     }
     left_ = made[0];
     right_ = made[1];
@@ -163,43 +147,44 @@ void ModuleListScreen::PaintScreen() {
 
     PAINTSTRUCT ps;
     const HDC dc = ws.BeginPaint(main, &ps);
-    const HFONT oldFont = ws.SelectObject(dc, app_.largeBoldFont());
+    {
+        // The fonts are put back before the painting ends.
+        const ScopedSelection<HFONT> largeFont(ws, dc, app_.largeBoldFont());
 
-    fillBox(ws, dc, kWhite, c.left, c.top, c.right, c.bottom);
+        fillBox(ws, dc, kWhite, c.left, c.top, c.right, c.bottom);
 
-    // The shadow the two columns seem to float above.
-    const int32_t x0 = (c.right - c.left) / 2 - w + 2 * s + 2;
-    const int32_t y0 = y + 2 * s;
-    fillBox(ws, dc, kColumnShadow, x0, y0, x0 + 2 * w, y0 + h + 2 * s);
+        // The shadow the two columns seem to float above.
+        const int32_t x0 = (c.right - c.left) / 2 - w + 2 * s + 2;
+        const int32_t y0 = y + 2 * s;
+        fillBox(ws, dc, kColumnShadow, x0, y0, x0 + 2 * w, y0 + h + 2 * s);
 
-    // The product name, right of the logo.
-    ws.SetTextColor(dc, kProductName);
-    ws.SetBkMode(dc, TRANSPARENT);
-    RECT name = c.height() > 240 ? RECT{66 * s, y0 - lh - 8, c.right, y0 - 8}
-                                 : RECT{34 * s, s, 194 * s, lh + s};
-    ws.DrawText(dc, widenWindows1252(app_.patientContext().productTitle().view()), &name,
-                DT_SINGLELINE | DT_LEFT | DT_TOP);
+        // The product name, right of the logo.
+        ws.SetTextColor(dc, kProductName);
+        ws.SetBkMode(dc, TRANSPARENT);
+        RECT name = c.height() > 240 ? RECT{66 * s, y0 - lh - 8, c.right, y0 - 8}
+                                     : RECT{34 * s, s, 194 * s, lh + s};
+        ws.DrawText(dc, widenWindows1252(app_.patientContext().productTitle().view()), &name,
+                    DT_SINGLELINE | DT_LEFT | DT_TOP);
 
-    // The notice and the version along the bottom.
-    ws.SelectObject(dc, app_.normalFont());
-    ws.SetTextColor(dc, kBlack);
-    RECT notice{2 * s, c.bottom - lh, 190 * s, c.bottom};
-    ws.DrawText(dc, module_list::kNotice, &notice, DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
-    RECT version{c.right - 75 * s, c.bottom - lh, c.right, c.bottom};
-    ws.DrawText(dc, widenWindows1252(app_.patientContext().version().view()), &version,
-                DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
+        // The notice and the version along the bottom.
+        const ScopedSelection<HFONT> normalFont(ws, dc, app_.normalFont());
+        ws.SetTextColor(dc, kBlack);
+        RECT notice{2 * s, c.bottom - lh, 190 * s, c.bottom};
+        ws.DrawText(dc, module_list::kNotice, &notice, DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
+        RECT version{c.right - 75 * s, c.bottom - lh, c.right, c.bottom};
+        ws.DrawText(dc, widenWindows1252(app_.patientContext().version().view()), &version,
+                    DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
 
-    // Content files that cannot be opened are said under the lists: which folder is used and
-    // that files are missing in it (the disclaimer names them; the modules then open to their
-    // missing-content notes).
-    const std::string& missing = app_.patientContext().contentNotice().summary;
-    if (!missing.empty()) {
-        ws.SetTextColor(dc, kRed);
-        RECT note{c.left + 2 * s, y0 + h + 2 * s + 2, c.right - 2, c.bottom - lh};
-        ws.DrawText(dc, widenWindows1252(missing), &note, DT_WORDBREAK | DT_LEFT | DT_TOP);
+        // Content files that cannot be opened are said under the lists: which folder is used and
+        // that files are missing in it (the disclaimer names them; the modules then open to their
+        // missing-content notes).
+        const std::string& missing = app_.patientContext().contentNotice().summary;
+        if (!missing.empty()) {
+            ws.SetTextColor(dc, kRed);
+            RECT note{c.left + 2 * s, y0 + h + 2 * s + 2, c.right - 2, c.bottom - lh};
+            ws.DrawText(dc, widenWindows1252(missing), &note, DT_WORDBREAK | DT_LEFT | DT_TOP);
+        }
     }
-
-    ws.SelectObject(dc, oldFont);
     ws.EndPaint(main, &ps);
 
     FillLists();
@@ -210,20 +195,21 @@ void ModuleListScreen::FillLists() {
     WindowSystem& ws = app_.windows();
     if (!left_ || !right_) return;
     // The lists' own notifications while they are refilled do not move the current entry.
-    const int16_t wasBusy = busy_;
-    busy_ = 1;
-    ws.SendMessage(left_, LVM_DELETEALLITEMS, 0, 0);
-    ws.SendMessage(right_, LVM_DELETEALLITEMS, 0, 0);
+    const bool wasBusy = busy_;
+    busy_ = true;
+    const ListView left(ws, left_);
+    const ListView right(ws, right_);
+    left.clear();
+    right.clear();
     if (field_ != nullptr) {
         const int32_t n = field_->entries.count();
         for (int32_t i = 0; i < n; ++i) {
-            std::u16string text = moduleEntryText(field_->entries[i].label().view());
-            LVITEM item;
-            item.mask = LVIF_TEXT;
-            item.iItem = i < half_ ? i : i - half_;
-            item.pszText = text.data();
-            ws.SendMessage(i < half_ ? left_ : right_, LVM_INSERTITEM, 0,
-                           reinterpret_cast<LPARAM>(&item));
+            const std::u16string text = moduleEntryText(field_->entries[i].label().view());
+            if (i < half_) {
+                left.insertRow(i, text);
+            } else {
+                right.insertRow(i - half_, text);
+            }
         }
         const int32_t current = field_->unit;
         if (current >= 0 && current < n) {
@@ -240,23 +226,15 @@ int32_t ModuleListScreen::EntryOf(HWND list, int32_t item) const {
 }
 
 int32_t ModuleListScreen::FocusedItem(HWND list) const {
-    WindowSystem& ws = app_.windows();
-    const int32_t count = static_cast<int32_t>(ws.SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int32_t i = count - 1; i >= 0; --i) {
-        if (ws.SendMessage(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_FOCUSED) &
-            LVIS_FOCUSED) {
-            return i;
-        }
+    const ListView view(app_.windows(), list);
+    for (int32_t i = view.rowCount() - 1; i >= 0; --i) {
+        if (view.hasFocusMark(i)) return i;
     }
     return 0;
 }
 
 void ModuleListScreen::SelectItem(HWND list, int32_t item) {
-    LVITEM state;
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    app_.windows().SendMessage(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
-                               reinterpret_cast<LPARAM>(&state));
+    ListView(app_.windows(), list).selectRow(item);
 }
 
 void ModuleListScreen::Choose(int32_t entry) {

@@ -2,6 +2,7 @@
 
 #include "foundation/typed_number.h"
 #include "foundation/windows1252.h"
+#include "platform/typed_controls.h"
 #include "platform/window_system.h"
 #include "rendering/plain_text.h"
 #include "shell/ppc_orvane_app.h"
@@ -78,18 +79,17 @@ std::string numberBoxText(PPCOrvaneApp& app, HWND box) {
 
 void typeIntoNumberBox(PPCOrvaneApp& app, HWND box, char16_t key) {
     if (!box) return;
-    WindowSystem& ws = app.windows();
+    const TypingBox typing(app.windows(), box);
     if (key == u'.') {
         // What stays of the text once the key replaces the selection.
-        std::u16string kept = ws.GetWindowText(box);
+        std::u16string kept = typing.text();
         DWORD start = 0;
         DWORD end = 0;
-        ws.SendMessage(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                       reinterpret_cast<LPARAM>(&end));
+        typing.selection(start, end);
         if (start < end && end <= kept.size()) kept.erase(start, end - start);
         if (hasDecimalPoint(narrowText(kept))) return;
     }
-    ws.SendMessage(box, WM_CHAR, key, 0);
+    typing.type(key);
 }
 
 void showControl(PPCOrvaneApp& app, HWND control, bool shown) {
@@ -103,9 +103,7 @@ HBITMAP setButtonBitmap(PPCOrvaneApp& app, HWND button, int32_t bitmapId, int32_
         ws.registerBitmapResource(bitmapId, width, height);
     }
     const HBITMAP bitmap = ws.LoadBitmap(app.instance(), bitmapId);
-    if (button && bitmap) {
-        ws.SendMessage(button, BM_SETIMAGE, IMAGE_BITMAP, static_cast<LPARAM>(bitmap.value()));
-    }
+    if (button && bitmap) PictureButton(ws, button).setBitmap(bitmap);
     return bitmap;
 }
 

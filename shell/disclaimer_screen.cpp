@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "modules/document_list.h"
 #include "modules/patient_checks.h"
 #include "modules/patient_context.h"
 #include "platform/control_messages.h"
+#include "platform/typed_controls.h"
 #include "shell/ppc_orvane_app.h"
 
 namespace orvane {
@@ -14,11 +16,11 @@ using namespace platform;
 Request DisclaimerScreen::requestFor(int32_t kind) {
     switch (kind) {
         case 0:
-            return makeRequest(31, 0);
+            return makeRequest(DocumentList::kSecondDocumentCode, 0);
         case 1:
-            return makeRequest(63, 0);
+            return makeRequest(DocumentList::kFourthDocumentCode, 0);
         case 2:
-            return makeRequest(43, 0);
+            return makeRequest(DocumentList::kFirstDocumentCode, 0);
         default:
             return 0;
     }
@@ -103,8 +105,7 @@ LRESULT DisclaimerScreen::WindowProc(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         if (id == kDontShowCommand) {
-            dontShow_ = app_.windows().SendMessage(checkBox_, BM_GETCHECK, 0, 0) ==
-                        static_cast<LRESULT>(BST_CHECKED);
+            dontShow_ = Button(app_.windows(), checkBox_).checked();
             return 0;
         }
     }

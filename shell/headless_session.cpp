@@ -271,7 +271,8 @@ SessionResult HeadlessSession::open(Request request, int32_t view) {
 }
 
 SessionResult HeadlessSession::input(int32_t n, std::string_view text) {
-    InputField* field = n >= 1 && n <= 0xFFFF ? handle_->choiceList(makeRequest(70, n)) : nullptr;
+    InputField* field =
+        n >= 1 && n <= 0xFFFF ? handle_->choiceList(makeRequest(request_code::kInput, n)) : nullptr;
     if (field == nullptr) return badArgument("the module has no input " + std::to_string(n));
     const bool inForm = form_ != nullptr && n <= form_->count() && &(*form_)[n - 1] == field;
     const int32_t kind = field->kindCode();
@@ -358,7 +359,7 @@ SessionResult HeadlessSession::input(int32_t n, std::string_view text) {
     }
     if (form_ != nullptr) copyBoundValues(*form_, context_);
 
-    handle_->handleRequest(makeRequest(70, n - 1));
+    handle_->handleRequest(makeRequest(request_code::kInput, n - 1));
     switch (kind_) {
         case ScreenKind::kCalculator:
             if (context_.pageBuilder().selectionMode == 2) {
@@ -395,7 +396,7 @@ std::vector<std::pair<std::string, Request>> HeadlessSession::list() {
         const int32_t count =
             max > 0.0f ? static_cast<int32_t>(max < 65535.0f ? max : 65535.0f) : 0;
         for (int32_t i = 0; i < count; ++i) {
-            InputField* entry = handle_->choiceList(makeRequest(33, i, 1));
+            InputField* entry = handle_->choiceList(makeRequest(request_code::kSamePage, i, 1));
             if (entry == nullptr || entry->entries.count() == 0) break;
             add(entry->entries[0]);
         }

@@ -1,6 +1,7 @@
 #include "shell/html_screen.h"
 
 #include "platform/html_viewer_messages.h"
+#include "platform/typed_controls.h"
 #include "rendering/image_names.h"
 #include "shell/ppc_orvane_app.h"
 
@@ -34,7 +35,7 @@ void HTMLScreen::AnswerInlineImage(LPARAM lParam) {
         info.iOrigWidth = size.cx;
         info.iOrigHeight = size.cy;
     }
-    ws.SendMessage(view_.window(), DTM_SETIMAGE, 0, reinterpret_cast<LPARAM>(&info));
+    HtmlViewer(ws, view_.window()).setImage(info);
 }
 
 bool HTMLScreen::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,

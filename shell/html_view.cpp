@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/html_viewer_messages.h"
+#include "platform/typed_controls.h"
 #include "shell/page_frame.h"
 #include "shell/ppc_orvane_app.h"
 
@@ -36,8 +37,9 @@ HTMLView::HTMLView(PPCOrvaneApp& app, HWND parent)
             return ws.CallWindowProc(*previous, h, m, w, l);
         });
 
-    ws.SendMessage(window_, DTM_ENABLESCRIPTING, 0, TRUE);
-    ws.SendMessage(window_, DTM_ENABLECLEARTYPE, 0, TRUE);
+    const HtmlViewer viewer(ws, window_);
+    viewer.enableScripting();
+    viewer.enableClearType();
 }
 
 HTMLView::~HTMLView() {
@@ -48,24 +50,22 @@ HTMLView::~HTMLView() {
 }
 
 void HTMLView::AddText(std::string_view text) {
-    // The viewer reads a NUL-terminated 8-bit text.
-    const std::string copy(text);
-    app_.windows().SendMessage(window_, DTM_ADDTEXT, FALSE, reinterpret_cast<LPARAM>(copy.c_str()));
+    HtmlViewer(app_.windows(), window_).addText(text);
 }
 
 void HTMLView::SetPage(std::string_view text, bool framed) {
     if (!window_) return;
-    app_.windows().SendMessage(window_, DTM_CLEAR, 0, 0);
+    const HtmlViewer viewer(app_.windows(), window_);
+    viewer.clear();
     if (framed) AddText(kPageHeader);
     AddText(text);
     if (framed) AddText(kPageFooter);
-    app_.windows().SendMessage(window_, DTM_ENDOFSOURCE, 0, 0);
+    viewer.endOfSource();
 }
 
 void HTMLView::JumpToAnchor(std::string_view name) {
     if (!window_) return;
-    const std::string copy(name);
-    app_.windows().SendMessage(window_, DTM_ANCHOR, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+    HtmlViewer(app_.windows(), window_).goToAnchor(name);
 }
 
 void HTMLView::Move(const RECT& rect) {

@@ -441,8 +441,7 @@ void PPCOrvaneApp::ShowNavButtons(int32_t level) {
                 0, u"Button", u"", WS_CHILD | WS_VISIBLE | BS_BITMAP, x, y, width, height,
                 mainWindow_, static_cast<int>(spec.command), instance_);
             button.bitmap = windows_.LoadBitmap(instance_, spec.bitmap);
-            windows_.SendMessage(button.window, BM_SETIMAGE, IMAGE_BITMAP,
-                                 static_cast<LPARAM>(button.bitmap.value()));
+            PictureButton(windows_, button.window).setBitmap(button.bitmap);
             x -= s + width;
         }
         navButtonsMade_ = true;
@@ -495,7 +494,7 @@ void PPCOrvaneApp::RunCommand(uint32_t cmd) {
             h.showCurrent();
             break;
         case command::kAtoZ: {
-            const RequestEntry entry(makeRequest(53, 0));
+            const RequestEntry entry(makeRequest(request_code::kAzIndex, 0));
             h.push(entry);
             h.showCurrent();
             break;

@@ -33,7 +33,7 @@ bool Screen::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void Screen::Navigate(Request request) {
-    busy_ = 1;
+    busy_ = true;
     if (module_ != nullptr) module_->handleRequest(request);
     // A request the current screen keeps (an entry acted on by the module shown) has had its
     // effect, and one no screen shows (a link into a calculator number or sub-code that does not
@@ -41,7 +41,7 @@ void Screen::Navigate(Request request) {
     // leaving the program without a screen or the history and the screen disagreeing.
     const ScreenKind kind = app_.patientContext().modules().screenKindFor(request);
     if (kind == ScreenKind::kKeep) {
-        busy_ = 0;
+        busy_ = false;
         return;
     }
     const std::unique_ptr<RequestEntry> entry =
@@ -49,7 +49,7 @@ void Screen::Navigate(Request request) {
     if (!entry) {
         app_.ShowError(error_kind::kInvalidDocumentType, SharedString());
         // The screen is not replaced, so it must take input again.
-        busy_ = 0;
+        busy_ = false;
         return;
     }
     app_.history().push(*entry);

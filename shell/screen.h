@@ -45,8 +45,8 @@ class Screen {
 
     // While set, control notifications are ignored (the screen is filling its own controls or is
     // about to be replaced).
-    int16_t busy() const { return busy_; }
-    void setBusy(int16_t busy) { busy_ = busy; }
+    bool busy() const { return busy_; }
+    void setBusy(bool busy) { busy_ = busy; }
     ModuleHandle* module() const { return module_.get(); }
     void setModule(ModuleRef module) { module_ = std::move(module); }
     PPCOrvaneApp& app() const { return app_; }
@@ -54,7 +54,7 @@ class Screen {
     const HistoryEntry* entry() const { return entry_.get(); }
 
   protected:
-    int16_t busy_ = 0;
+    bool busy_ = false;
     ModuleRef module_;
     PPCOrvaneApp& app_;
     std::unique_ptr<HistoryEntry> entry_;

@@ -72,7 +72,8 @@ void MiRiskScore::appendSelections(PageBuilder& builder) {
         SharedString chosen = criteria_[kKillip - 1].text;
         const int32_t colon = chosen.find(':', 0);
         if (colon >= 0) chosen = chosen.substring(0, colon);
-        builder.appendLink(makeRequest(33, 0, kKillip), chosen, true, false, true);
+        builder.appendLink(makeRequest(request_code::kSamePage, 0, kKillip), chosen, true, false,
+                           true);
         if (!answered(kKillip + 1)) builder.appendLineBreaks(1);
     } else {
         builder.appendHeading("Select Killip Class :", true);

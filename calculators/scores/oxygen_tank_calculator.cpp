@@ -19,7 +19,7 @@ OxygenTankDuration::OxygenTankDuration(PatientContext& context, Request request)
         InputField& criterion = addCriterion(list.label);
         const int32_t k = criteria_.count();
         for (int32_t j = 1; j <= list.count; ++j) {
-            criterion.addEntry(list.text(j), makeRequest(33, j, k));
+            criterion.addEntry(list.text(j), makeRequest(request_code::kSamePage, j, k));
         }
     }
 }

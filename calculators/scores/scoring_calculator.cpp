@@ -36,8 +36,8 @@ InputField* ScoringCalculator::choiceList(Request request) {
     }
     if (code == 80 && twoViews_) {
         resultsMenu_.clearEntries();
-        resultsMenu_.addEntry("Selections", makeRequest(50, 0));
-        resultsMenu_.addEntry("Result", makeRequest(50, 1));
+        resultsMenu_.addEntry("Selections", makeRequest(request_code::kInPage, 0));
+        resultsMenu_.addEntry("Result", makeRequest(request_code::kInPage, 1));
         resultsMenu_.label = "";
         return &resultsMenu_;
     }
@@ -76,13 +76,14 @@ InputField& ScoringCalculator::addCriterion(const char* label) {
     InputField criterion;
     criterion.label = label;
     criterion.text = "";
-    criterion.kind = makeRequest(33, 0, criteria_.count() + 1);
+    criterion.kind = makeRequest(input_kind::kCheckBox, 0, criteria_.count() + 1);
     criteria_.append(criterion);
     return criteria_[criteria_.count() - 1];
 }
 
 InputField& ScoringCalculator::addItem(const char* label) {
-    InputField item(makeRequest(33, 0, criteria_.count() + 1), label, "", 0.0f, 0.0f, 1.0f, 1);
+    InputField item(makeRequest(input_kind::kCheckBox, 0, criteria_.count() + 1), label, "", 0.0f,
+                    0.0f, 1.0f, 1);
     criteria_.append(item);
     return criteria_[criteria_.count() - 1];
 }
@@ -93,14 +94,16 @@ void ScoringCalculator::loadAnswers(int32_t k, int32_t record, bool useHeading) 
     PointsRecord answers = readPointsRecord(*pointsTable_, record);
     if (useHeading && answers.present) criterion.label = answers.texts[0];
     for (int32_t j = 1; j < kPointsPairs; ++j) {
-        if (!answers.texts[j].empty()) criterion.addEntry(answers.texts[j], makeRequest(33, j, k));
+        if (!answers.texts[j].empty())
+            criterion.addEntry(answers.texts[j], makeRequest(request_code::kSamePage, j, k));
     }
 }
 
 void ScoringCalculator::setAnswers(int32_t k, const char* const* labels, int32_t count) {
     InputField& criterion = criteria_[k - 1];
     criterion.clearEntries();
-    for (int32_t j = 1; j <= count; ++j) criterion.addEntry(labels[j - 1], makeRequest(33, j, k));
+    for (int32_t j = 1; j <= count; ++j)
+        criterion.addEntry(labels[j - 1], makeRequest(request_code::kSamePage, j, k));
 }
 
 float ScoringCalculator::points(int32_t record, int32_t j) {
@@ -127,7 +130,8 @@ void ScoringCalculator::appendChoices(PageBuilder& builder, int32_t first, int32
         if (answered(k)) {
             const bool nextUnanswered = k < last && !answered(k + 1);
             builder.appendGroup(
-                MenuGroup::single(criterion.label, makeRequest(33, 0, k), criterion.text),
+                MenuGroup::single(criterion.label, makeRequest(request_code::kSamePage, 0, k),
+                                  criterion.text),
                 nextUnanswered);
         } else {
             builder.appendGroup(MenuGroup::list(criterion.label, criterion.entries), false);
@@ -136,8 +140,8 @@ void ScoringCalculator::appendChoices(PageBuilder& builder, int32_t first, int32
 }
 
 void ScoringCalculator::appendToggle(PageBuilder& builder, int32_t k, bool chosen) {
-    builder.appendLink(makeRequest(33, chosen ? 0 : 1, k), criteria_[k - 1].label, true, false,
-                       false, chosen ? "yes" : "no");
+    builder.appendLink(makeRequest(request_code::kSamePage, chosen ? 0 : 1, k),
+                       criteria_[k - 1].label, true, false, false, chosen ? "yes" : "no");
 }
 
 void ScoringCalculator::appendFilledTemplate(PageBuilder& builder) {

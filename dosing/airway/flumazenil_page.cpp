@@ -39,10 +39,10 @@ void appendFlumazenilPage(SharedString& out, float weight) {
     const float high = capped(doseRound(kHighMgPerKg * weight));
     const bool range = low < kCapReachedFrom;
     std::string page = "Conc: 0.1 mg/mL<BR><BR><B>Calculated Dose:</B><BR>";
-    if (range) page += p2(low) + "-";
-    page += p2(high) + " mg/dose (";
-    if (range) page += p1(doseRound(kMlPerMg * low)) + "-";
-    page += p1(doseRound(kMlPerMg * high)) + " mL)";
+    if (range) page += amountTo2Decimals(low) + "-";
+    page += amountTo2Decimals(high) + " mg/dose (";
+    if (range) page += amountTo1Decimal(doseRound(kMlPerMg * low)) + "-";
+    page += amountTo1Decimal(doseRound(kMlPerMg * high)) + " mL)";
     if (high > kCapReachedFrom) page += " [Max Dose]";
     page += kAfterDose;
     out.append(page);

@@ -49,7 +49,8 @@ template <std::size_t N>
 std::string doseRows(const DoseRow (&rows)[N], float weight) {
     std::string text = "<B>Calculated Dose:</B><BR>";
     for (const DoseRow& row : rows) {
-        text += row.label + p2(doseRound(row.mgPerKg * weight)) + "</B> mg" + row.end;
+        text +=
+            row.label + amountTo2Decimals(doseRound(row.mgPerKg * weight)) + "</B> mg" + row.end;
     }
     return text;
 }
@@ -64,14 +65,16 @@ std::string imAtropine(float weight) {
             "0.1 mg, IV/IO (Min Dose) (may be placed in same syringe with ketamine).<BR>"
             "[0.25 mL of 0.4 mg/mL soln of atropine;";
     } else if (static_cast<double>(dose) < kAtropineMaxMg) {
-        text += p2(doseRound(dose)) +
+        text += amountTo2Decimals(doseRound(dose)) +
                 " mg, IV/IO. (may be placed in same syringe with ketamine)<BR>[" +
-                p2(doseRound(kAtropineMlPerMg * dose)) + " mL of 0.4 mg/mL soln of atropine;";
+                amountTo2Decimals(doseRound(kAtropineMlPerMg * dose)) +
+                " mL of 0.4 mg/mL soln of atropine;";
     } else {
         constexpr float kMost = caps::kAtropinePremedicationMg;
-        text += p2(kMost) +
+        text += amountTo2Decimals(kMost) +
                 " mg, IV/IO (Max dose) (may be placed in same syringe with ketamine).<BR>[" +
-                p2(doseRound(kAtropineMlPerMg * kMost)) + " mL of 0.4 mg/mL soln of atropine;";
+                amountTo2Decimals(doseRound(kAtropineMlPerMg * kMost)) +
+                " mL of 0.4 mg/mL soln of atropine;";
     }
     return text +
            " use this concentration of atropine for IM instead of the 1mg/10mL soln].<BR><BR>";

@@ -34,7 +34,8 @@ void appendOralLiquidPage(SharedString& out, float weight) {
         if (dose > kMaxDoseMg) dose = kMaxDoseMg;
         if (!first) page += "<BR>";
         first = false;
-        page += row.label + f1(dose) + " mg (" + f1(kMlPerMg * dose) + " mL)";
+        page += row.label + doseRoundedAmount(dose) + " mg (" + doseRoundedAmount(kMlPerMg * dose) +
+                " mL)";
         if (dose >= kMaxDoseMg) page += " [Max Dose]";
     }
     page +=

@@ -25,7 +25,7 @@ constexpr float kMinDoseMl = 1.0f;
 constexpr float kMinNoteBelowKg = 10.0f;
 
 std::string single(float volume) {
-    return "<BR>[" + f1(volume) + " mL of 1 mg/10 mL soln].";
+    return "<BR>[" + doseRoundedAmount(volume) + " mL of 1 mg/10 mL soln].";
 }
 
 }  // namespace
@@ -39,8 +39,8 @@ void appendRsiAtropineRange(SharedString& out, float weight) {
     std::string text;
 
     if (low >= most) {
-        text =
-            "0.01 mg/kg = " + f1(kMaxMg) + " mg (Max Dose)." + single(doseRound(kMlPerMg * kMaxMg));
+        text = "0.01 mg/kg = " + doseRoundedAmount(kMaxMg) + " mg (Max Dose)." +
+               single(doseRound(kMlPerMg * kMaxMg));
         out.append(text);
         return;
     }
@@ -51,7 +51,7 @@ void appendRsiAtropineRange(SharedString& out, float weight) {
             static_cast<double>(kHighMgPerKg * weight) < kMinMg ? "0.1 mg (Min Dose)." : "0.1 mg -";
         lowVolume = kMinDoseMl;
     } else {
-        text += f1(low) + "-";
+        text += doseRoundedAmount(low) + "-";
         lowVolume = doseRound(kMlPerMg * e);
     }
 
@@ -61,19 +61,21 @@ void appendRsiAtropineRange(SharedString& out, float weight) {
             out.append(text + single(lowVolume));
             return;
         }
-        text += f1(high) + " mg.";
+        text += doseRoundedAmount(high) + " mg.";
         if (weight < kMinNoteBelowKg) text += "<BR>[0.1 mg = Min Dose]";
         highVolume = doseRound(kMlPerMg * high);
     } else {
         // The high dose per kg is twice the low one: the maximum is noted while the high dose
         // stays under twice the maximum.
         if (high < 2.0f * kMaxMg) {
-            text += f1(kMaxMg) + " mg.<BR>[" + f1(kMaxMg) + " mg = Max dose]";
+            text += doseRoundedAmount(kMaxMg) + " mg.<BR>[" + doseRoundedAmount(kMaxMg) +
+                    " mg = Max dose]";
         }
         highVolume = doseRound(kMlPerMg * kMaxMg);
     }
     if (highVolume != 0.0f) {
-        text += "<BR>[" + f1(lowVolume) + " - " + f1(highVolume) + " mL of 1 mg/10 mL soln].";
+        text += "<BR>[" + doseRoundedAmount(lowVolume) + " - " + doseRoundedAmount(highVolume) +
+                " mL of 1 mg/10 mL soln].";
     } else {
         text += single(lowVolume);
     }

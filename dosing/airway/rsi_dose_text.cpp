@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "dosing/builders/short_amounts.h"
 #include "dosing/airway/paralytics_module.h"
 #include "dosing/airway/rsi_choices.h"
 #include "dosing/builders/atropine_block.h"
 #include "dosing/builders/dose_range_line.h"
 #include "dosing/builders/equipment_table.h"
+#include "dosing/builders/short_amounts.h"
 #include "foundation/rounding.h"
 
 namespace orvane::airway {
@@ -38,9 +38,11 @@ void appendDrug(SharedString& out, const RsiDrug& drug, float weight) {
             const float low = drug.low * weight;
             const float high = drug.high * weight;
             out.append(std::string(drug.lowText) + "-" + drug.highText +
-                       " mg/kg = " + f1(doseRound(low)) + "-" + f1(doseRound(high)) + " mg.<BR>[" +
-                       f1(doseRound(low * kTenMgPerMlVolume)) + " - " +
-                       f1(doseRound(high * kTenMgPerMlVolume)) + " mL of 10 mg/mL soln].");
+                       " mg/kg = " + doseRoundedAmount(doseRound(low)) + "-" +
+                       doseRoundedAmount(doseRound(high)) + " mg.<BR>[" +
+                       doseRoundedAmount(doseRound(low * kTenMgPerMlVolume)) + " - " +
+                       doseRoundedAmount(doseRound(high * kTenMgPerMlVolume)) +
+                       " mL of 10 mg/mL soln].");
             break;
         }
         case RsiDoseKind::kAtropineRange:

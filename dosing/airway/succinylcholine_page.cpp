@@ -22,11 +22,12 @@ constexpr float kChildMgPerKg = 2.0f;
 std::string initialDose(float mgPerKg, float weight) {
     const float mg = mgPerKg * weight;
     if (doseRound(mg) >= caps::kSuccinylcholineMg) {
-        return f1(caps::kSuccinylcholineMg) + " mg (Max Dose).<BR>[" +
-               f1(doseRound(kMlPerMg * caps::kSuccinylcholineMg)) + " mL of 20 mg/mL soln].";
+        return doseRoundedAmount(caps::kSuccinylcholineMg) + " mg (Max Dose).<BR>[" +
+               doseRoundedAmount(doseRound(kMlPerMg * caps::kSuccinylcholineMg)) +
+               " mL of 20 mg/mL soln].";
     }
-    return f1(doseRound(mg)) + " mg.<BR>[" + f1(doseRound(mg * kMlPerMg)) +
-           " mL of 20 mg/mL soln].";
+    return doseRoundedAmount(doseRound(mg)) + " mg.<BR>[" +
+           doseRoundedAmount(doseRound(mg * kMlPerMg)) + " mL of 20 mg/mL soln].";
 }
 
 }  // namespace

@@ -19,9 +19,6 @@ constexpr const char* kUnitsWord = " U ";
 constexpr const char* kPenicillin = "penicillin";
 // Amounts have at most 3 decimals after the dose bands.
 constexpr int32_t kAmountDecimals = 3;
-// A stored figure (a dose per kg, a maximum) is written as the record gives it, not as an amount.
-constexpr int32_t kStoredDecimals = 3;
-
 // The dose for the weight, per single dose, with the maximum it is held to.
 struct LineAmounts {
     float low = 0.0f;
@@ -87,17 +84,18 @@ std::string amountText(float x) {
     return amountOrTooSmall(x, kAmountDecimals, true).str();
 }
 
-// A stored number (a dose per kg, a maximum) as it is, with at most 3 decimals.
-std::string storedText(float x) {
-    return formatNumber(x, kStoredDecimals, false).str();
-}
-
 // The frequency words, with the dose per kg in brackets.
 std::string frequencyText(const AbxDoseEntry& entry, bool penicillin) {
     const AbxFrequencyWords* words = abxFrequencyWords(entry.route, entry.dosesPerDay);
     std::string text = words != nullptr ? words->word : "";
-    text += " (" + storedText(entry.low);
-    if (entry.high != 0.0f) text += "-" + storedText(entry.high);
+    // Appended piece by piece: a text built as "-" + text inserts at the front of a temporary,
+    // which GCC 12's optimiser misreads as an overlapping copy (-Wrestrict).
+    text += " (";
+    text += storedNumberText(entry.low);
+    if (entry.high != 0.0f) {
+        text += '-';
+        text += storedNumberText(entry.high);
+    }
     text += penicillin ? kUnitsWord : " mg";
     text += entry.perDay() ? "/kg/d" : "/kg/dose";
     if (words != nullptr) text += words->division;
@@ -145,7 +143,8 @@ std::string abxDoseLine(const AbxDoseEntry& entry, float weight) {
     if (capped) {
         // One space before the note, whether or not a frequency left one.
         if (!line.ends_with(' ')) line += ' ';
-        line += "[max " + storedText(entry.maximum);
+        line += "[max ";
+        line += storedNumberText(entry.maximum);
         line += penicillin ? kUnitsWord : entry.perDay() ? " mg/day" : " mg/dose";
         line += "]";
     }

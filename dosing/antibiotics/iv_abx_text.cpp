@@ -114,7 +114,7 @@ std::string ivAbxText(const IvAbxRecord& drug, const IvAbxChoice& choice, float 
         const float mostPerDose =
             drug.maximum > 0 && count->dividesTotal ? maximum / count->perDay : maximum;
         perDose = roundedNotAbove(perDose, mostPerDose);
-        text += "<BR>Sig: " + f1(perDose) + (penicillin ? " U/dose " : " mg/dose ");
+        text += "<BR>Sig: " + doseRoundedAmount(perDose) + (penicillin ? " U/dose " : " mg/dose ");
         text += choice.frequencyWord;
     }
     if (drug.protocolCode < kFirstProtocolCode) {
@@ -129,10 +129,10 @@ std::string ivAbxText(const IvAbxRecord& drug, const IvAbxChoice& choice, float 
     if (!drug.adultDosing.empty()) text += "Adult Dosing: " + drug.adultDosing.str() + "<BR>";
     if (drug.isLoadingRegimen() && canDose) {
         text += weightKg <= kLoadingWeightLimit
-                    ? "<BR>Sig: " + f1(doseRound(kLoadingPerKg * weightKg)) +
+                    ? "<BR>Sig: " + doseRoundedAmount(doseRound(kLoadingPerKg * weightKg)) +
                           " mg (10 mg/kg) loading dose"
                     : std::string("<BR>Sig: 400 mg (10 mg/kg) loading dose");
-        text += ", then " + f1(perDose) + " mg/dose q24 hrs.";
+        text += ", then " + doseRoundedAmount(perDose) + " mg/dose q24 hrs.";
     }
     if (std::isfinite(weightKg)) {
         const std::string warning = protocolWarning(drug.protocolCode, weightKg);

@@ -88,7 +88,7 @@ std::string nystatinText(const PoAbxChoice& c) {
         cheek ? "<BR>Sig: 1 mL to each cheek QID x " : "<BR>Sig: 5 mL swish and swallow QID x ";
     text += dayCount(c.days) + units;
     const int32_t perDay = cheek ? kNystatinCheekMlPerDay : kNystatinSwishMlPerDay;
-    text += "M: " + f1(static_cast<float>(perDay * c.days)) + " mL.";
+    text += "M: " + doseRoundedAmount(static_cast<float>(perDay * c.days)) + " mL.";
     return text;
 }
 
@@ -102,8 +102,8 @@ void appendBottlePart(const PoAbxRecord& drug, const OralConcentration& conc, fl
         const int32_t b = chooseBottle(conc, dispensedMl);
         if (b >= 0) {
             const Bottle& bottle = conc.bottles[static_cast<size_t>(b)];
-            text +=
-                "<BR>Cost: " + bottle.cost.str() + " for " + p2(bottle.volume) + " mL bottle.<BR>";
+            text += "<BR>Cost: " + bottle.cost.str() + " for " + amountTo2Decimals(bottle.volume) +
+                    " mL bottle.<BR>";
         }
     }
 }
@@ -128,9 +128,10 @@ std::string amountText(float ml, float mg, float dose, float cap, float concentr
     shownMl = ml;
     if (cap > 0.0f && std::fmax(mg, dose) >= cap) {
         shownMl = cap * kMlPerMeasure / concentration;
-        return p2(shownMl) + " mL (" + p1(cap) + " mg " + capMark + ") ";
+        return amountTo2Decimals(shownMl) + " mL (" + amountTo1Decimal(cap) + " mg " + capMark +
+               ") ";
     }
-    return p2(ml) + " mL (" + f1(mg) + " mg) ";
+    return amountTo2Decimals(ml) + " mL (" + doseRoundedAmount(mg) + " mg) ";
 }
 
 }  // namespace
@@ -195,9 +196,10 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                 text += "<BR>Sig: Loading dose of ";
                 if (azithro && loadMg >= kAzithroDailyCap) {
                     vl = kAzithroDailyCap * kMlPerMeasure / k;
-                    text += p2(vl) + " mL (500 mg [Max dose]) then ";
+                    text += amountTo2Decimals(vl) + " mL (500 mg [Max dose]) then ";
                 } else {
-                    text += p2(vl) + " mL (" + p1(loadMg) + " mg) then ";
+                    text +=
+                        amountTo2Decimals(vl) + " mL (" + amountTo1Decimal(loadMg) + " mg) then ";
                 }
                 text += amountText(f, mg, perDose, r->capPerDose, k, "[Max dose]", shownMl);
                 const int32_t days = r->days;
@@ -208,12 +210,12 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                     dispensed = dispensedVolume(static_cast<float>(days - 1) * shownMl *
                                                     static_cast<float>(r->perDay) +
                                                 vl);
-                    text += "M: " + p2(dispensed) + " mL.";
+                    text += "M: " + amountTo2Decimals(dispensed) + " mL.";
                 }
             } else if (r->days > 0) {
                 if (drug.isTablets() && ci == 0) {
-                    text +=
-                        "<BR>Sig: " + p1(perDose) + " mg/dose " + word + " x " + daysText(r->days);
+                    text += "<BR>Sig: " + amountTo1Decimal(perDose) + " mg/dose " + word + " x " +
+                            daysText(r->days);
                     text += "M: " + conc.bottles[0].cost.str();
                 } else {
                     const char* mark =
@@ -223,7 +225,7 @@ std::string poAbxText(const PoAbxRecord& drug, const PoAbxChoice& c, float w) {
                         word + " x " + daysText(r->days);
                     dispensed = dispensedVolume(static_cast<float>(r->days) * shownMl *
                                                 static_cast<float>(r->perDay));
-                    text += "M: " + p2(dispensed) + " mL.";
+                    text += "M: " + amountTo2Decimals(dispensed) + " mL.";
                 }
             }
         }

@@ -1,18 +1,18 @@
 #include "dosing/builders/dose_caps.h"
 
-#include "foundation/number_format.h"
+#include "dosing/builders/short_amounts.h"
 
 namespace orvane::caps {
 
-namespace {
-
-// A maximum is a chosen figure such as 0.4, 2.5 or 1500: three decimals write any of them exactly.
-constexpr int32_t kMaximumDecimals = 3;
-
-}  // namespace
-
+// Appended piece by piece: "[" + a temporary text inserts at the temporary's front, which GCC
+// 12's optimiser misreads as an overlapping copy (-Wrestrict).
 std::string maxDoseNote(float maximum, const char* unit) {
-    return "[" + formatNumber(maximum, kMaximumDecimals, false).str() + " " + unit + " = Max dose]";
+    std::string note = "[";
+    note += storedNumberText(maximum);
+    note += ' ';
+    note += unit;
+    note += " = Max dose]";
+    return note;
 }
 
 }  // namespace orvane::caps

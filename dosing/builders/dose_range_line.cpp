@@ -11,10 +11,6 @@ namespace orvane {
 
 namespace {
 
-std::string f3(float x) {
-    return amountOrTooSmall(x, 3, false).str();
-}
-
 // The unit texts around one dose. An infusion dose ("mg/kg/hr") is per kg already and gives
 // amounts per hour; every other unit U is dosed as "U/kg" and gives amounts in U.
 struct UnitTexts {
@@ -54,15 +50,17 @@ void appendDoseRangeLine(SharedString& out, const DoseRange& range) {
     if (!underMaximum(low, maximum)) {
         if (!withVolume) {
             if (range.unit.view() == "mg/kg/hr") {
-                line = lowText + " mg/kg/hr = " + f3(maximum) + " mg/hr (Max Dose).";
+                line = lowText + " mg/kg/hr = " + amountTo3Decimals(maximum) + " mg/hr (Max Dose).";
             } else {
-                line = lowText + " " + units.perKg + " = " + f3(maximum) + " " + units.amount +
-                       " [Max Dose].";
+                line = lowText + " " + units.perKg + " = " + amountTo3Decimals(maximum) + " " +
+                       units.amount + " [Max Dose].";
             }
         } else {
-            line = lowText + " " + units.perKg + " = " + f3(maximum) + " " + units.amount +
-                   " (Max Dose).<BR>[" + formatVolume(maximum / range.concentration).str() +
-                   " mL of " + f3(range.concentration) + " " + units.concentration + "/mL soln].";
+            line = lowText + " " + units.perKg + " = " + amountTo3Decimals(maximum) + " " +
+                   units.amount + " (Max Dose).<BR>[" +
+                   formatVolume(maximum / range.concentration).str() + " mL of " +
+                   amountTo3Decimals(range.concentration) + " " + units.concentration +
+                   "/mL soln].";
         }
         out.append(line);
         return;
@@ -71,11 +69,12 @@ void appendDoseRangeLine(SharedString& out, const DoseRange& range) {
     line = rangeText(lowText, highText) + " " + units.perKg + " = ";
     float highAmount = high;
     if (underMaximum(high, maximum)) {
-        line += rangeText(f3(low), f3(high)) + " " + units.amount + ".";
+        line +=
+            rangeText(amountTo3Decimals(low), amountTo3Decimals(high)) + " " + units.amount + ".";
     } else {
         highAmount = maximum;
-        line += rangeText(f3(low), f3(maximum)) + " " + units.amount + ".<BR>[" + f3(maximum) +
-                " " + units.amount + " = Max dose]";
+        line += rangeText(amountTo3Decimals(low), amountTo3Decimals(maximum)) + " " + units.amount +
+                ".<BR>[" + amountTo3Decimals(maximum) + " " + units.amount + " = Max dose]";
         if (withVolume) line += ".";
     }
     if (withVolume) {
@@ -86,7 +85,8 @@ void appendDoseRangeLine(SharedString& out, const DoseRange& range) {
         const std::string lowMl = formatVolume(lowVolume).str();
         line += "<BR>[" +
                 (highVolume != 0 ? rangeText(lowMl, formatVolume(highVolume).str(), " - ") : lowMl);
-        line += " mL of " + f3(range.concentration) + " " + units.concentration + "/mL soln].";
+        line += " mL of " + amountTo3Decimals(range.concentration) + " " + units.concentration +
+                "/mL soln].";
     }
     out.append(line);
 }
@@ -105,14 +105,14 @@ void setVolumeFirstDoseLine(SharedString& out, const DoseRange& range) {
 
     if (range.concentration <= 0) {
         if (lowAtMaximum) {
-            line = f3(maximum) + " " + units.amount + " (Max Dose) [" + lowText + " " +
-                   units.perKg + "].";
+            line = amountTo3Decimals(maximum) + " " + units.amount + " (Max Dose) [" + lowText +
+                   " " + units.perKg + "].";
         } else if (highAtMaximum) {
-            line = rangeText(f3(low), f3(maximum)) + " " + units.amount + " (Max Dose) [" +
-                   perKgRange + " " + units.perKg + "].";
+            line = rangeText(amountTo3Decimals(low), amountTo3Decimals(maximum)) + " " +
+                   units.amount + " (Max Dose) [" + perKgRange + " " + units.perKg + "].";
         } else {
-            line = rangeText(f3(low), f3(high)) + " " + units.amount + " [" + perKgRange + " " +
-                   units.perKg + "].";
+            line = rangeText(amountTo3Decimals(low), amountTo3Decimals(high)) + " " + units.amount +
+                   " [" + perKgRange + " " + units.perKg + "].";
         }
         out = SharedString(line);
         return;
@@ -120,19 +120,22 @@ void setVolumeFirstDoseLine(SharedString& out, const DoseRange& range) {
 
     const float concentration = range.concentration;
     const std::string soln =
-        " mL of " + f3(concentration) + " " + units.concentration + "/mL soln.";
+        " mL of " + amountTo3Decimals(concentration) + " " + units.concentration + "/mL soln.";
     if (lowAtMaximum) {
-        line = f3(doseRound(maximum / concentration)) + soln + "<BR>[" + lowText + " " +
-               units.perKg + " = " + f3(maximum) + " " + units.amount + " (Max Dose).]";
+        line = amountTo3Decimals(doseRound(maximum / concentration)) + soln + "<BR>[" + lowText +
+               " " + units.perKg + " = " + amountTo3Decimals(maximum) + " " + units.amount +
+               " (Max Dose).]";
         out = SharedString(line);
         return;
     }
     const float highAmount = highAtMaximum ? maximum : high;
     const float lowVolume = doseRound(low / concentration);
     const float highVolume = doseRound(highAmount / concentration);
-    line = highVolume != 0 ? rangeText(f3(lowVolume), f3(highVolume), " - ") : f3(lowVolume);
+    line = highVolume != 0
+               ? rangeText(amountTo3Decimals(lowVolume), amountTo3Decimals(highVolume), " - ")
+               : amountTo3Decimals(lowVolume);
     line += soln + "<BR>[" + perKgRange + " " + units.perKg + " = " +
-            rangeText(f3(low), f3(highAmount)) + " " + units.amount +
+            rangeText(amountTo3Decimals(low), amountTo3Decimals(highAmount)) + " " + units.amount +
             (highAtMaximum ? " (Max dose).]" : ".]");
     out = SharedString(line);
 }

@@ -21,8 +21,8 @@ constexpr float kBolusMcgPerMl = 2000.0f;
 // The first concentration (mcg/mL), whose caps are the larger ones.
 constexpr float kFirstConcentration = 750.0f;
 
-// A drip of the pair: the dose it delivers (also the entry of its rate list), mcg/kg/hr ÷ K, its
-// caps and the cap texts that close its line.
+// A drip of the pair: the dose it delivers (also the entry of its rate list), mcg/kg/hr ÷ K and
+// its caps (mL/hr), each stated at the end of its line.
 struct PairDrip {
     std::string_view code;
     const char* dose;
@@ -30,20 +30,14 @@ struct PairDrip {
     float firstCap;
     float secondCap;
     bool tenthsOfWhole;  // CR first, then written as HE(10 v) × 0.1
-    const char* firstCapText;
-    const char* secondCapText;
     bool repeatedBolus;
 };
 
 constexpr PairDrip kPairDrips[] = {
-    {"E10", "2 mcg/kg/min", 120.0f, 20.0f, 7.5f, false, " [Max 20 mL/hr].", " [Max 7.5 mL/hr].",
-     false},
-    {"E13", "2 mcg/kg/min", 120.0f, 20.0f, 7.5f, true, " [Max 20 mL/hr].", " [Max 7.5 mL/hr].",
-     true},
-    {"E12", "1 mcg/kg/min", 60.0f, 10.0f, 3.75f, false, " [Max 10 mL/hr].", " [Max 3.75 mL/hr].",
-     false},
-    {"E14", "1 mcg/kg/min", 60.0f, 10.0f, 3.75f, true, " [Max 10 mL/hr].", " [Max 3.75 mL/hr].",
-     true},
+    {"E10", "2 mcg/kg/min", 120.0f, 20.0f, 7.5f, false, false},
+    {"E13", "2 mcg/kg/min", 120.0f, 20.0f, 7.5f, true, true},
+    {"E12", "1 mcg/kg/min", 60.0f, 10.0f, 3.75f, false, false},
+    {"E14", "1 mcg/kg/min", 60.0f, 10.0f, 3.75f, true, true},
 };
 
 // HE(10 v) × 0.1, the rate form of "E13" and "E14".
@@ -85,13 +79,14 @@ void bolusPairPage(const DripInputs& in, DripSections& s) {
     // The cap itself is written as it is: the dose bands would take 11.3 to 11.5 mL, more than
     // the maximum the same line states.
     std::string& infuse = s[kInfuse];
-    infuse = kBolusDirections + (capped ? f1(a) : f1r(a)) + " mL (" + f1r(kBolusMcgPerMl * a) +
+    infuse = kBolusDirections + (capped ? amountTo1Decimal(a) : roundedAmountTo1Decimal(a)) +
+             " mL (" + roundedAmountTo1Decimal(kBolusMcgPerMl * a) +
+             " mcg) over 1 minute of 2 mg/mL solution to deliver 180 mcg/kg [Max " +
+             storedNumberText(kMostBolusMl) +
              (drip->repeatedBolus
-                  ? " mcg) over 1 minute of 2 mg/mL solution to deliver 180 mcg/kg [Max 11.3 mL "
-                    "Bolus], this bolus is repeated in 10 minutes. The continuous infusion is "
+                  ? " mL Bolus], this bolus is repeated in 10 minutes. The continuous infusion is "
                     "started immediately following the first bolus."
-                  : " mcg) over 1 minute of 2 mg/mL solution to deliver 180 mcg/kg [Max 11.3 mL "
-                    "Bolus].") +
+                  : " mL Bolus].") +
              "<BR><BR>";
     float v = drip->mcgPerKgPerHour * w / k;
     if (drip->tenthsOfWhole) v = doseRound(v);
@@ -107,10 +102,10 @@ void bolusPairPage(const DripInputs& in, DripSections& s) {
     const float rounded =
         drip->tenthsOfWhole ? roundedNotAbove(v, cap, tenthsOfWhole) : roundedNotAbove(v, cap);
     const std::string rate =
-        f1(drip->tenthsOfWhole && !isWithinPrintTolerance(rounded, v) ? v : rounded);
-    infuse += kDripDirections + rate + " mL/hr (" + f1r(k * v) + " mcg/hr) of " +
-              in.concentrationText + kToDeliver + drip->dose +
-              (first ? drip->firstCapText : drip->secondCapText);
+        amountTo1Decimal(drip->tenthsOfWhole && !isWithinPrintTolerance(rounded, v) ? v : rounded);
+    infuse += kDripDirections + rate + " mL/hr (" + roundedAmountTo1Decimal(k * v) +
+              " mcg/hr) of " + in.concentrationText + kToDeliver + drip->dose + " [Max " +
+              storedNumberText(cap) + " mL/hr].";
     finish(in, s);
 }
 
@@ -124,20 +119,23 @@ void twoStagePage(const DripInputs& in, DripSections& s) {
         "Selection:<BR>Bolus/Drip Conc(0-4 hrs) = 5mg/mL<BR>Drip Conc(4-24 hrs) = "
         "0.5 mg/mL<BR>" +
         in.concentrationText + "<BR>" + (firstRate ? "Bolus : 0.75 mg/kg" : "Bolus : 1.0 mg/kg") +
-        "<BR>Rate(0-4 hrs GFR adjusted): " + f1r(r) +
-        " mg/kg/h<BR>Rate(4-24 hrs GFR adjusted): " + f1r(r2) + " mg/kg/h";
+        "<BR>Rate(0-4 hrs GFR adjusted): " + roundedAmountTo1Decimal(r) +
+        " mg/kg/h<BR>Rate(4-24 hrs GFR adjusted): " + roundedAmountTo1Decimal(r2) + " mg/kg/h";
     s[kMix] = "How to Mix Bolus/(0-4 hr) Drip Solution:<BR>" + in.record.bolusMixing +
               "<BR><BR>How to Mix (4-24 hr) Drip Solution:<BR>" + in.record.dripMixing[0] +
               "<BR><BR>";
     const float c = w * (firstRate ? kFirstBolusMgPerKg : kSecondBolusMgPerKg) * kMlPerMg;
     const float e = r * w / k;
     const float h = r2 * w / (kLaterShare * k);
-    s[kInfuse] = "Directions of Infusing Bolus:<BR>" + f1r(c) + " mL(" + f1r(5.0f * c) +
+    s[kInfuse] = "Directions of Infusing Bolus:<BR>" + roundedAmountTo1Decimal(c) + " mL(" +
+                 roundedAmountTo1Decimal(5.0f * c) +
                  " mg) of 5 mg/mL solution slow IVP.<BR><BR>After Bolus Start 4 hr infusion "
                  "of:<BR>" +
-                 f1r(e) + " mL/hr(" + f1r(5.0f * e) + " mg/hr) of 5 mg/mL solution,to deliver " +
-                 f1r(r) + " mg/kg/h<BR><BR>If additional infusion desired 4-24 hrs:<BR>" + f1r(h) +
-                 " mL/hr(" + f1r(0.5f * h) + " mg/hr) of 0.5 mg/mL solution,to deliver " + f1r(r2) +
+                 roundedAmountTo1Decimal(e) + " mL/hr(" + roundedAmountTo1Decimal(5.0f * e) +
+                 " mg/hr) of 5 mg/mL solution,to deliver " + roundedAmountTo1Decimal(r) +
+                 " mg/kg/h<BR><BR>If additional infusion desired 4-24 hrs:<BR>" +
+                 roundedAmountTo1Decimal(h) + " mL/hr(" + roundedAmountTo1Decimal(0.5f * h) +
+                 " mg/hr) of 0.5 mg/mL solution,to deliver " + roundedAmountTo1Decimal(r2) +
                  " mg/kg/h<BR><BR>";
     finish(in, s);
 }

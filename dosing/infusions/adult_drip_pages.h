@@ -1,10 +1,11 @@
-// The Adult Drips pages and the amount forms and steps they print with: F1 of the dose-rounded
-// amount, the mixing phrases, the standard selections text, the drip line and the common rates.
-// Internal to the Adult Drips generators.
+// The Adult Drips pages and the steps they print with: the whole amount's form (the other amount
+// forms are the short amounts, F1 of the dose-rounded amount), the mixing phrases, the standard
+// selections text, the drip line and the common rates. Internal to the Adult Drips generators.
 #pragma once
 
 #include <string>
 
+#include "dosing/builders/short_amounts.h"
 #include "dosing/infusions/drip_sections.h"
 
 namespace orvane::infusion::adult {
@@ -13,10 +14,9 @@ inline constexpr const char* kBolusMixingPhrase = "How to Mix Bolus Solution:<BR
 inline constexpr const char* kDripMixingPhrase = "How to Mix Drip Solution:<BR>";
 inline constexpr const char* kBolusDripMixingPhrase = "How to Mix Bolus/Drip Solution:<BR>";
 
-// F1(CR(x)), F1(x) and F1(HE(x)) (a positive whole amount never rounds to 0).
-std::string f1r(float x);
-std::string f1(float x);
-std::string f1whole(float x);
+// The whole amount of x (HE(x)) with at most 1 decimal first (a positive whole amount never
+// rounds to 0). The other amount forms are the short amounts'.
+std::string wholeAmountTo1Decimal(float x);
 
 // The drip mixing phrase, the chosen concentration's mixing text and "<BR><BR>".
 std::string dripMixing(const DripInputs& inputs);

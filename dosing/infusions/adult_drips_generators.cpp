@@ -77,7 +77,7 @@ const PageRow* rowFor(std::string_view code) {
 
 // F1(CR(CR(x))), the common rates' form.
 std::string commonRate(float x) {
-    return orvane::p1(doseRound(doseRound(x)));
+    return orvane::amountTo1Decimal(doseRound(doseRound(x)));
 }
 
 }  // namespace
@@ -97,16 +97,8 @@ void generate(const DripInputs& inputs, DripSections& sections) {
     if (const PageRow* row = rowFor(inputs.record.code)) row->page(inputs, sections);
 }
 
-std::string f1r(float x) {
-    return orvane::p1(doseRound(x));
-}
-
-std::string f1(float x) {
-    return orvane::p1(x);
-}
-
-std::string f1whole(float x) {
-    return orvane::p1(wholeAmount(x));
+std::string wholeAmountTo1Decimal(float x) {
+    return orvane::amountTo1Decimal(wholeAmount(x));
 }
 
 std::string dripMixing(const DripInputs& inputs) {
@@ -127,7 +119,7 @@ std::string standardSelections(const DripInputs& inputs) {
 
 std::string adultDripLine(float v, const std::string& amount, const char* unitPhrase,
                           const DripInputs& inputs) {
-    return dripLine(f1r(v), amount, unitPhrase, inputs);
+    return dripLine(roundedAmountTo1Decimal(v), amount, unitPhrase, inputs);
 }
 
 void finish(const DripInputs& inputs, DripSections& sections) {
@@ -145,8 +137,10 @@ std::string heparinBlock(float w) {
     constexpr float kMostBolusUnits = 4000.0f;
     constexpr float kDripUnitsPerKg = 12.0f;
     constexpr float kMostDripUnits = 1000.0f;
-    return "Heparin Dosing:<BR>" + f1r(std::min(kBolusUnitsPerKg * w, kMostBolusUnits)) +
-           " U Bolus then " + f1r(std::min(kDripUnitsPerKg * w, kMostDripUnits)) +
+    return "Heparin Dosing:<BR>" +
+           roundedAmountTo1Decimal(std::min(kBolusUnitsPerKg * w, kMostBolusUnits)) +
+           " U Bolus then " +
+           roundedAmountTo1Decimal(std::min(kDripUnitsPerKg * w, kMostDripUnits)) +
            " U/hr.<BR>[60 U/kg bolus (Max 4000 U)]<BR>[12 U/kg/hr drip (Max 1000 U/hr)]<BR>Adjust "
            "drip as needed to maintain aPTT at 50-75 seconds.<BR><BR>";
 }

@@ -49,11 +49,13 @@ void filteredBolusPage(const DripInputs& in, DripSections& s) {
     const float w = in.weight;
     const float a = 0.125f * w;
     s[kSelections] = "Bolus Conc = 2 mg/mL<BR>Drip Conc = 35 mcg/mL<BR><BR>";
-    s[kMix] = kBolusMixingPhrase + std::string("Withdraw ") + f1r(a) + " mL (" + f1r(2.0f * a) +
+    s[kMix] = kBolusMixingPhrase + std::string("Withdraw ") + roundedAmountTo1Decimal(a) + " mL (" +
+              roundedAmountTo1Decimal(2.0f * a) +
               " mg) [0.25 mg/kg] from 5 mL (2 mg/mL) vials and inject through filter.<BR><BR>" +
               kDripMixingPhrase + in.record.dripMixing[0] + (a10 ? "<BR><BR>" : "");
     std::string& infuse = s[kInfuse];
-    infuse = kBolusDirections + f1r(a) + " mL (" + f1r(2.0f * a) +
+    infuse = kBolusDirections + roundedAmountTo1Decimal(a) + " mL (" +
+             roundedAmountTo1Decimal(2.0f * a) +
              " mg) IVP, of 2 mg/mL solution, to deliver 0.25 mg/kg.<BR><BR>" + kDripDirections;
     const float c = kFilteredDripMlPerKg * w;
     if (!a10) {
@@ -61,7 +63,7 @@ void filteredBolusPage(const DripInputs& in, DripSections& s) {
     } else if (c > kMostFilteredDrip) {
         infuse += "17 mL/hr (600 mcg/hr) of 35 mcg/mL solution, to deliver Maximum Dose.<BR><BR>";
     } else {
-        infuse += f1r(c) + " mL/hr (" + f1r(35.0f * c) +
+        infuse += roundedAmountTo1Decimal(c) + " mL/hr (" + roundedAmountTo1Decimal(35.0f * c) +
                   " mcg/hr) of 35 mcg/mL solution, to deliver 0.125 mcg/kg/min.<BR><BR>";
     }
     finish(in, s);
@@ -73,10 +75,11 @@ void cappedBolusPage(const DripInputs& in, DripSections& s) {
     s[kSelections] = "Bolus/Drip Conc = 1 mg/mL<BR><BR>";
     s[kMix] = kBolusDripMixingPhrase + in.record.bolusMixing + "<BR><BR>";
     s[kInfuse] =
-        kBolusDirections + f1r(b) + " mL (" + f1r(b) + " mg) over 1 minute" +
+        kBolusDirections + roundedAmountTo1Decimal(b) + " mL (" + roundedAmountTo1Decimal(b) +
+        " mg) over 1 minute" +
         (b == kMostCappedBolus ? " to deliver Maximum Bolus Dose." : " (0.09 mg/kg bolus).") +
-        "<BR><BR>" + kDripDirections + f1r(d) + " mL/hr (" + f1r(d) +
-        " mg/hr) for 60 minutes, to deliver " +
+        "<BR><BR>" + kDripDirections + roundedAmountTo1Decimal(d) + " mL/hr (" +
+        roundedAmountTo1Decimal(d) + " mg/hr) for 60 minutes, to deliver " +
         (d == kMostCappedDrip ? "Maximum Dose." : "0.81 mg/kg.") + "<BR><BR>";
     finish(in, s);
 }
@@ -92,9 +95,10 @@ void lyticPage(const DripInputs& in, DripSections& s) {
         std::string(
             "15 mL (15 mg) over 1 minute.<BR><BR>After Bolus Start Infusion "
             "of:<BR>") +
-        f1r(a) + " mL (" + f1r(a) + " mg) over 30 minutes (0.75 mg/kg) to run at " + f1r(2.0f * a) +
-        " mL/hr for 30 minutes. [Max Dose 50 mg].<BR><BR>Then start infusion of:<BR>" + f1r(b) +
-        " mL/hr (" + f1r(b) +
+        roundedAmountTo1Decimal(a) + " mL (" + roundedAmountTo1Decimal(a) +
+        " mg) over 30 minutes (0.75 mg/kg) to run at " + roundedAmountTo1Decimal(2.0f * a) +
+        " mL/hr for 30 minutes. [Max Dose 50 mg].<BR><BR>Then start infusion of:<BR>" +
+        roundedAmountTo1Decimal(b) + " mL/hr (" + roundedAmountTo1Decimal(b) +
         " mg/hr) for 60 minutes, to deliver 0.5 mg/kg [Max Dose 35 mg].<BR><BR>" + heparinBlock(w);
     finish(in, s);
 }
@@ -129,9 +133,11 @@ void lowDosePage(const DripInputs& in, DripSections& s) {
         "Bolus&Drip Conc = 6 mcg/mL<BR><BR>Bolus = 2 mcg/kg (over 60 sec)<BR>Drip = 0.01 "
         "mcg/kg/min";
     s[kMix] = "How to Mix Solution:<BR>" + in.record.dripMixing[0] + "<BR><BR>";
-    s[kInfuse] = kBolusDirections + f1r(bolus) + " mL (" + f1r(6.0f * bolus) +
+    s[kInfuse] = kBolusDirections + roundedAmountTo1Decimal(bolus) + " mL (" +
+                 roundedAmountTo1Decimal(6.0f * bolus) +
                  " mcg) over 1 minute of 6 mcg/mL solution to deliver 2 mcg/kg.<BR><BR>" +
-                 kDripDirections + f1r(b) + " mL/hr (" + f1r(6.0f * b) +
+                 kDripDirections + roundedAmountTo1Decimal(b) + " mL/hr (" +
+                 roundedAmountTo1Decimal(6.0f * b) +
                  " mcg/hr) of 6 mcg/mL solution, to deliver 0.01 mcg/kg/min.<BR><BR>";
     finish(in, s);
 }
@@ -147,7 +153,7 @@ void weightBandPage(const DripInputs& in, DripSections& s) {
     s[kInfuse] = kBolusDirections + std::string(bolus) +
                  " over 5 seconds of 5 mg/mL solution.<BR><BR>" + heparinBlock(w) +
                  "Enoxaparin in place of Heparin:<BR>30 mg IVP then " +
-                 f1r(std::min(w, kMostEnoxaparinMg)) +
+                 roundedAmountTo1Decimal(std::min(w, kMostEnoxaparinMg)) +
                  " mg subcut q12 hrs (Max 100 mg). First subcutaneous dose at same time as "
                  "intravenous dose.";
     finish(in, s);
@@ -159,10 +165,12 @@ void bolusThenDripPage(const DripInputs& in, DripSections& s) {
     const float b = doseRound(0.12f * w);
     s[kSelections] = "Bolus/Drip Conc = 50 mcg/mL<BR><BR>";
     s[kMix] = kBolusDripMixingPhrase + in.record.dripMixing[0] + "<BR><BR>";
-    s[kInfuse] = kBolusDirections + f1r(a) + " mL (" + f1r(50.0f * a) + " mcg) at " +
-                 f1r(2.0f * a) +
+    s[kInfuse] = kBolusDirections + roundedAmountTo1Decimal(a) + " mL (" +
+                 roundedAmountTo1Decimal(50.0f * a) + " mcg) at " +
+                 roundedAmountTo1Decimal(2.0f * a) +
                  " mL/hr for 30 min of 50 mcg/mL solution to deliver 0.4 mcg/kg/min.<BR><BR>" +
-                 kDripDirections + f1r(b) + " mL/hr (" + f1r(50.0f * b) +
+                 kDripDirections + roundedAmountTo1Decimal(b) + " mL/hr (" +
+                 roundedAmountTo1Decimal(50.0f * b) +
                  " mcg/hr) of 50 mcg/mL solution, to deliver 0.1 mcg/kg/min.<BR><BR>";
     finish(in, s);
 }
@@ -173,9 +181,10 @@ void cappedInfusionPage(const DripInputs& in, DripSections& s) {
     const float b = a * kMlPerMcg;
     s[kSelections] = "Selection:<BR>Concentration = 16.7 mcg/mL (0.0167 mg/mL)";
     s[kMix] = kDripMixingPhrase + in.record.dripMixing[0];
-    s[kInfuse] = kDripDirections + f1r(b) + " mL (" + f1r(a) +
+    s[kInfuse] = kDripDirections + roundedAmountTo1Decimal(b) + " mL (" +
+                 roundedAmountTo1Decimal(a) +
                  " mcg) of 16.7 mcg/mL solution over 10 minutes [set infusion rate at " +
-                 f1r(kTenMinuteRate * b) +
+                 roundedAmountTo1Decimal(kTenMinuteRate * b) +
                  " mL/hr] to deliver 10 mcg/kg (0.01 mg/kg).<BR><BR>As a safety measure, "
                  "withdraw unneeded solution that is not to be infused from the IV bag's 60 mL "
                  "total volume (after mixing) before starting infusion.<BR><BR>May repeat this "

@@ -43,22 +43,25 @@ void perKgPerMinutePage(const DripInputs& in, DripSections& s) {
     s[kMix] = dripMixing(in);
     std::string& infuse = s[kInfuse];
     if (code == "L10") {
-        infuse = "Bolus prior to initiating drip:<BR>0.5 mg/kg = " + f1r(0.5f * w) +
-                 " mg IVP.<BR>1 mg/kg = " + f1r(w) + " mg IVP.<BR>1.5 mg/kg = " + f1r(1.5f * w) +
-                 " mg IVP.<BR><BR>";
+        infuse =
+            "Bolus prior to initiating drip:<BR>0.5 mg/kg = " + roundedAmountTo1Decimal(0.5f * w) +
+            " mg IVP.<BR>1 mg/kg = " + roundedAmountTo1Decimal(w) +
+            " mg IVP.<BR>1.5 mg/kg = " + roundedAmountTo1Decimal(1.5f * w) + " mg IVP.<BR><BR>";
     } else if (code == "A22") {
         infuse = "Load (Over 20-30 min):<BR>";
         for (float i = kFirstLoadMgPerKg; i <= kLastLoadMgPerKg; i += 1.0f) {
-            infuse += f1(i) + " mg/kg = " + f1r(i * w) + " mg (" +
-                      f1r(doseRound(i * w) * kLoadMlPerMg) + " mL)<BR>";
+            infuse += amountTo1Decimal(i) + " mg/kg = " + roundedAmountTo1Decimal(i * w) + " mg (" +
+                      roundedAmountTo1Decimal(doseRound(i * w) * kLoadMlPerMg) + " mL)<BR>";
         }
         infuse += "mL for loading is based upon use of 25 mg/mL solution of Aminophylline<BR><BR>";
     }
     const float v = in.rate * w * kPerMinute / k;
     if (code == "N10") {
-        infuse += adultDripLine(v, f1r(k * v * kOneSixtieth), " mcg/min) of ", in);
+        infuse +=
+            adultDripLine(v, roundedAmountTo1Decimal(k * v * kOneSixtieth), " mcg/min) of ", in);
     } else {
-        infuse += adultDripLine(v, f1whole(k * v) + " " + in.record.amountUnit, "/hr) of ", in);
+        infuse += adultDripLine(v, wholeAmountTo1Decimal(k * v) + " " + in.record.amountUnit,
+                                "/hr) of ", in);
     }
     finishWithCommonRates(in, w, kPerMinute, s);
     if (code == "P18" || code == "P20") {
@@ -73,9 +76,10 @@ void milligramBolusPage(const DripInputs& in, DripSections& s) {
                      "<BR>Selected Rate = " + in.rateText;
     s[kMix] = bolusMixing(in) + dripMixing(in);
     const float v = milligramRate(in) * w * kPerMinute / k;
-    s[kInfuse] = kBolusDirections + f1r(0.15f * w) + " mL (" + f1r(0.15f * w * 5.0f) +
+    s[kInfuse] = kBolusDirections + roundedAmountTo1Decimal(0.15f * w) + " mL (" +
+                 roundedAmountTo1Decimal(0.15f * w * 5.0f) +
                  " mg) over 3 min of 5 mg/mL solution to deliver 0.75 mg/kg.<BR><BR>" +
-                 adultDripLine(v, f1r(k * v), " mg/hr) of ", in);
+                 adultDripLine(v, roundedAmountTo1Decimal(k * v), " mg/hr) of ", in);
     finishWithCommonRates(in, w, kPerMinute, s);
 }
 
@@ -94,10 +98,11 @@ void perHourPage(const DripInputs& in, DripSections& s) {
     if (d05) {
         const float b = std::min(kBolusMlPerKg * w, kMostBolusMl);
         const float d = std::min(kRepeatMlPerKg * w, kMostRepeatMl);
-        infuse = kBolusDirections + f1r(b) + " mL (" + f1r(5.0f * b) +
+        infuse = kBolusDirections + roundedAmountTo1Decimal(b) + " mL (" +
+                 roundedAmountTo1Decimal(5.0f * b) +
                  " mg) over 2 minutes.<BR>[0.25 mg/kg (Max 20 mg)]<BR><BR>Can repeat in 15 "
                  "minutes with " +
-                 f1r(d) + " mL (" + f1r(5.0f * d) +
+                 roundedAmountTo1Decimal(d) + " mL (" + roundedAmountTo1Decimal(5.0f * d) +
                  " mg) over 2 minutes.<BR>[0.35 mg/kg (Max 25 mg)]<BR><BR>May start drip after "
                  "either bolus if indicated.<BR><BR>";
     } else if (o05) {
@@ -106,8 +111,9 @@ void perHourPage(const DripInputs& in, DripSections& s) {
             "mL<BR><BR>";
     }
     const float v = in.rate / k;
-    infuse += kDripDirections + f1r(v) + " mL/hr (" + f1r(k * v) + " " + in.record.amountUnit +
-              "/hr) of " + in.concentrationText + kToDeliver + in.rateText + "<BR><BR>";
+    infuse += kDripDirections + roundedAmountTo1Decimal(v) + " mL/hr (" +
+              roundedAmountTo1Decimal(k * v) + " " + in.record.amountUnit + "/hr) of " +
+              in.concentrationText + kToDeliver + in.rateText + "<BR><BR>";
     finishWithCommonRates(in, 1.0f, kPerHour, s);
 }
 
@@ -116,7 +122,7 @@ void perDayPage(const DripInputs& in, DripSections& s) {
     s[kSelections] = "Drip Conc = " + in.concentrationText + "<BR>Selected Rate = 24 mcg/kg/hr";
     s[kMix] = dripMixing(in);
     const float v = 24.0f * in.weight / k;
-    s[kInfuse] = adultDripLine(v, f1r(k * v), " mcg/hr) of ", in) +
+    s[kInfuse] = adultDripLine(v, roundedAmountTo1Decimal(k * v), " mcg/hr) of ", in) +
                  "Infusion to continue for 96 hours (4 days).";
     if (v < kPrimingBelowMlPerHour && k < kPrimingBelowConcentration) {
         s[kInfuse] +=
@@ -132,7 +138,7 @@ void perMinutePage(const DripInputs& in, DripSections& s) {
     s[kSelections] = standardSelections(in);
     s[kMix] = dripMixing(in);
     const float v = doseRound(in.rate * kPerMinute / k);
-    s[kInfuse] = adultDripLine(v, f1whole(k * v), " mcg/hr) of ", in);
+    s[kInfuse] = adultDripLine(v, wholeAmountTo1Decimal(k * v), " mcg/hr) of ", in);
     finishWithCommonRates(in, 1.0f, kPerMinute, s);
 }
 
@@ -144,10 +150,10 @@ void bolusAndDripPage(const DripInputs& in, DripSections& s) {
     s[kMix] = kBolusDripMixingPhrase + in.record.dripMixing[0] + "<BR><BR>";
     const float b = 0.5f * w / k;
     const float v = milligramRate(in) * w * kPerMinute / k;
-    s[kInfuse] = "How to Infuse Bolus:<BR>" + f1r(b) + " mL (" + f1r(k * b) +
-                 " mg) over 1 minute of " + in.concentrationText +
+    s[kInfuse] = "How to Infuse Bolus:<BR>" + roundedAmountTo1Decimal(b) + " mL (" +
+                 roundedAmountTo1Decimal(k * b) + " mg) over 1 minute of " + in.concentrationText +
                  " solution to deliver 0.5 mg/kg (500 mcg/kg).<BR><BR>" +
-                 adultDripLine(v, f1r(k * v), " mg/hr) of ", in) +
+                 adultDripLine(v, roundedAmountTo1Decimal(k * v), " mg/hr) of ", in) +
                  "Consider increasing drip rate gradually by 25-50 mcg/kg/min every 5 minutes. "
                  "If no response noted, consider repeating bolus q5 min along with an increase in "
                  "rate.<BR><BR>";
@@ -160,13 +166,13 @@ void unitsPerKgPage(const DripInputs& in, DripSections& s) {
     std::string& infuse = s[kInfuse];
     infuse = "Bolus Information:<BR>";
     for (const float u : {50.0f, 60.0f, 70.0f, 80.0f, 90.0f, 100.0f}) {
-        infuse += f1(u) + " U/kg = " + f1r(u * w) + " U<BR>";
+        infuse += amountTo1Decimal(u) + " U/kg = " + roundedAmountTo1Decimal(u * w) + " U<BR>";
     }
     infuse += "Use appropriate vials of Heparin to deliver bolus IVP.<BR><BR>";
     s[kSelections] = standardSelections(in);
     s[kMix] = dripMixing(in);
     const float v = in.rate * w / k;
-    infuse += adultDripLine(v, f1r(k * v), " U/hr) of ", in);
+    infuse += adultDripLine(v, roundedAmountTo1Decimal(k * v), " U/hr) of ", in);
     finishWithCommonRates(in, w, kPerHour, s);
 }
 
@@ -178,7 +184,8 @@ void wholeAmountPerMinutePage(const DripInputs& in, DripSections& s) {
         s[kInfuse] = "Bolus of 1 mg/kg should usually precede the drip.<BR><BR>";
     const float v = in.rate * kPerMinute / k;
     s[kInfuse] +=
-        adultDripLine(v, f1r(wholeAmount(k * v)) + " " + in.record.amountUnit, "/hr) of ", in);
+        adultDripLine(v, roundedAmountTo1Decimal(wholeAmount(k * v)) + " " + in.record.amountUnit,
+                      "/hr) of ", in);
     finishWithCommonRates(in, 1.0f, kPerMinute, s);
 }
 
@@ -188,9 +195,10 @@ void microgramBolusPage(const DripInputs& in, DripSections& s) {
     s[kSelections] = "Bolus Conc = 1 mg/mL<BR>" + standardSelections(in);
     s[kMix] = bolusMixing(in) + dripMixing(in);
     const float v = in.rate * w * kPerMinute / k;
-    s[kInfuse] = kBolusDirections + f1r(0.05f * w) + " mL (" + f1r(0.05f * w) +
+    s[kInfuse] = kBolusDirections + roundedAmountTo1Decimal(0.05f * w) + " mL (" +
+                 roundedAmountTo1Decimal(0.05f * w) +
                  " mg) over 10 minutes of 1 mg/mL solution to deliver 50 mcg/kg.<BR><BR>" +
-                 adultDripLine(v, f1r(k * v), " mcg/hr) of ", in);
+                 adultDripLine(v, roundedAmountTo1Decimal(k * v), " mcg/hr) of ", in);
     finishWithCommonRates(in, w, kPerMinute, s);
 }
 
@@ -204,20 +212,23 @@ void loadingRatePage(const DripInputs& in, DripSections& s) {
     std::string& infuse = s[kInfuse];
     infuse = kBolusDirections;
     if (k == 8.0f) {
-        infuse += "150 mL/hr for " + f1r(c) + " minutes (" + f1r(2.5f * c) +
-                  " mL = " + f1r(20.0f * c) +
+        infuse += "150 mL/hr for " + roundedAmountTo1Decimal(c) + " minutes (" +
+                  roundedAmountTo1Decimal(2.5f * c) +
+                  " mL = " + roundedAmountTo1Decimal(20.0f * c) +
                   " mg) of 8 mg/mL solution, to deliver 17 mg/kg. In emergent cases may consider "
                   "giving infusion at 375 mL/hr for " +
-                  f1r(0.4f * c) + " minutes.";
+                  roundedAmountTo1Decimal(0.4f * c) + " minutes.";
     } else {
-        infuse += "300 mL/hr for " + f1r(c) + " minutes (" + f1r(5.0f * c) +
-                  " mL = " + f1r(20.0f * c) +
+        infuse += "300 mL/hr for " + roundedAmountTo1Decimal(c) + " minutes (" +
+                  roundedAmountTo1Decimal(5.0f * c) +
+                  " mL = " + roundedAmountTo1Decimal(20.0f * c) +
                   " mg) of 4 mg/mL solution, to deliver 17 mg/kg. In emergent cases may consider "
                   "giving infusion at 750 mL/hr for " +
-                  f1r(0.4f * c) + " minutes.";
+                  roundedAmountTo1Decimal(0.4f * c) + " minutes.";
     }
     const float v = in.rate * kPerMinute / k;
-    infuse += "<BR><BR>" + adultDripLine(v, f1r(wholeAmount(k * v)), " mg/hr) of ", in);
+    infuse += "<BR><BR>" +
+              adultDripLine(v, roundedAmountTo1Decimal(wholeAmount(k * v)), " mg/hr) of ", in);
     finishWithCommonRates(in, 1.0f, kPerMinute, s);
 }
 

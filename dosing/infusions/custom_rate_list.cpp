@@ -31,7 +31,7 @@ std::vector<CustomRate> customRates(const InfusionRecord& record, CustomRateStyl
         CustomRate entry;
         if (style.twentieths) {
             const float shown = roundWhole(v * kTwentiethsFactor) * kTwentieth;
-            entry.text = orvane::p2(shown);
+            entry.text = orvane::amountTo2Decimals(shown);
             entry.rate = shown;
             v = shown;
         } else {

@@ -66,22 +66,25 @@ void dextrosePage(const DripInputs& in, DripSections& s) {
     s[kSelections] = concAndRate(in);
     s[kMix] = dripMixing(in);
     const float v = doseRound(dextroseMlPerHour(in, in.rate));
-    s[kInfuse] = "Directions on Bolus (if indicated):<BR>2-4 mL/kg D10W = " + f3r(2.0f * w) + "-" +
-                 f3r(4.0f * w) + " mL administered IV slow push<BR><BR>" + kDripDirections + f3(v) +
-                 " mL/hr (" + f3r(kDextroseMgPerMlPerPercent * k * v) + " mg/hr) of " +
-                 in.concentrationText + " (" + f3r(kDextroseMgPerMlPerPercent * k) +
-                 " mg/mL), to deliver " + in.rateText + ".<BR><BR>";
+    s[kInfuse] = "Directions on Bolus (if indicated):<BR>2-4 mL/kg D10W = " +
+                 roundedAmountTo3Decimals(2.0f * w) + "-" + roundedAmountTo3Decimals(4.0f * w) +
+                 " mL administered IV slow push<BR><BR>" + kDripDirections + amountTo3Decimals(v) +
+                 " mL/hr (" + roundedAmountTo3Decimals(kDextroseMgPerMlPerPercent * k * v) +
+                 " mg/hr) of " + in.concentrationText + " (" +
+                 roundedAmountTo3Decimals(kDextroseMgPerMlPerPercent * k) + " mg/mL), to deliver " +
+                 in.rateText + ".<BR><BR>";
     // The common rates run on the same mL/hr as the drip line: K is a percentage, not mg/mL.
     setInfoAndCompatibility(in.record, s);
-    appendCommonRates(in, dextroseMlPerHour, f2r, s[kInfuse]);
+    appendCommonRates(in, dextroseMlPerHour, roundedAmountTo2Decimals, s[kInfuse]);
 }
 
 void insulinPage(const DripInputs& in, DripSections& s) {
     const float v = perMinuteRate(in, in.rate);
     s[kSelections] = concAndRate(in);
     s[kMix] = "If Bolus Given, use appropriate vial of Regular Insulin.<BR><BR>" + dripMixing(in);
-    s[kInfuse] = "Consider Bolus of 0.1 U/kg.<BR>0.1 U/kg Bolus = " + f3r(0.1f * in.weight) +
-                 " U, IVP.<BR><BR>" + tykoDripLine(v, f3r(in.concentration * v), " U/hr) of ", in);
+    s[kInfuse] = "Consider Bolus of 0.1 U/kg.<BR>0.1 U/kg Bolus = " +
+                 roundedAmountTo3Decimals(0.1f * in.weight) + " U, IVP.<BR><BR>" +
+                 tykoDripLine(v, roundedAmountTo3Decimals(in.concentration * v), " U/hr) of ", in);
     finishWithCommonRates(in, in.weight, kPerMinute, s);
 }
 
@@ -90,9 +93,10 @@ void bolusPerKgPage(const DripInputs& in, DripSections& s) {
     const float v = perMinuteRate(in, milligramRate(in));
     s[kSelections] = "Bolus Conc = 5 mg/mL<BR>" + concAndRate(in);
     s[kMix] = bolusMixing(in) + dripMixing(in);
-    s[kInfuse] = std::string(kBolusDirections) + f3(a) + " mL (" + f3r(5.0f * a) +
+    s[kInfuse] = std::string(kBolusDirections) + amountTo3Decimals(a) + " mL (" +
+                 roundedAmountTo3Decimals(5.0f * a) +
                  " mg) over 5 min of 5 mg/mL solution to deliver 0.75 mg/kg.<BR><BR>" +
-                 tykoDripLine(v, f3r(in.concentration * v), " mg/hr) of ", in);
+                 tykoDripLine(v, roundedAmountTo3Decimals(in.concentration * v), " mg/hr) of ", in);
     finishWithCommonRates(in, in.weight, kPerMinute, s);
 }
 
@@ -105,10 +109,10 @@ void bolusAndDripPage(const DripInputs& in, DripSections& s) {
     s[kSelections] = "Bolus/Drip Conc = " + in.concentrationText +
                      "<BR>Selected Rate = " + in.rateText + "<BR><BR>";
     s[kMix] = "How to Mix Bolus/Drip Solution:<BR>" + in.record.dripMixing[0] + "<BR><BR>";
-    s[kInfuse] = "How to Infuse Bolus:<BR>" + f3(a) + " mL (" + f3(k * a) +
-                 " mg) over 1 minute of " + in.concentrationText +
+    s[kInfuse] = "How to Infuse Bolus:<BR>" + amountTo3Decimals(a) + " mL (" +
+                 amountTo3Decimals(k * a) + " mg) over 1 minute of " + in.concentrationText +
                  " solution to deliver 0.25 mg/kg (250 mcg/kg).<BR><BR>" +
-                 tykoDripLine(v, f3(k * v), " mg/hr) of ", in) +
+                 tykoDripLine(v, amountTo3Decimals(k * v), " mg/hr) of ", in) +
                  "Consider increasing drip rate gradually by 25-50 mcg/kg/min every 5 minutes. "
                  "If no response noted, consider repeating bolus q5 min along with an increase in "
                  "rate.<BR><BR>";
@@ -119,13 +123,14 @@ void unitsPerKgPage(const DripInputs& in, DripSections& s) {
     std::string& infuse = s[kInfuse];
     infuse = "Bolus Information:<BR>";
     for (const float u : kUnitBoluses) {
-        infuse += orvane::p1(doseRound(u)) + " U/kg = " + f3r(u * in.weight) + " U<BR>";
+        infuse += orvane::amountTo1Decimal(doseRound(u)) +
+                  " U/kg = " + roundedAmountTo3Decimals(u * in.weight) + " U<BR>";
     }
     infuse += "Use appropriate vials of Heparin to deliver bolus IVP.<BR><BR>";
     s[kSelections] = concAndRate(in) + "<BR><BR>";
     s[kMix] = dripMixing(in);
     const float v = doseRound(in.rate * in.weight / in.concentration);
-    infuse += tykoDripLine(v, f3r(in.concentration * v), " U/hr) of ", in);
+    infuse += tykoDripLine(v, roundedAmountTo3Decimals(in.concentration * v), " U/hr) of ", in);
     finishWithCommonRates(in, in.weight, kPerHour, s);
 }
 
@@ -134,9 +139,10 @@ void microgramBolusPage(const DripInputs& in, DripSections& s) {
     const float v = perMinuteRate(in, in.rate);
     s[kSelections] = "Bolus Conc = 1 mg/mL<BR>" + concAndRate(in) + "<BR><BR>";
     s[kMix] = bolusMixing(in) + dripMixing(in);
-    s[kInfuse] = std::string(kBolusDirections) + f3(a) + " mL (" + f3(a) +
-                 " mg) over 5-10 minutes of 1 mg/mL solution to deliver 50 mcg/kg.<BR><BR>" +
-                 tykoDripLine(v, f3r(in.concentration * v), " mcg/hr) of ", in);
+    s[kInfuse] =
+        std::string(kBolusDirections) + amountTo3Decimals(a) + " mL (" + amountTo3Decimals(a) +
+        " mg) over 5-10 minutes of 1 mg/mL solution to deliver 50 mcg/kg.<BR><BR>" +
+        tykoDripLine(v, roundedAmountTo3Decimals(in.concentration * v), " mcg/hr) of ", in);
     finishWithCommonRates(in, in.weight, kPerMinute, s);
 }
 
@@ -151,12 +157,14 @@ void cappedBolusLinesPage(const DripInputs& in, DripSections& s) {
         float b = doseRound(in.weight * line.mgPerKg / kBolusMgPerMl);
         if (b > kMostBolusMl) b = kMostBolusMl;
         const float mg = kBolusMgPerMl * b;
-        infuse += std::string(line.label) + f3(b) + " mL (" +
-                  (line.oneDecimalMg ? orvane::p1(doseRound(mg)) : f3r(mg)) + " mg).<BR>";
+        infuse += std::string(line.label) + amountTo3Decimals(b) + " mL (" +
+                  (line.oneDecimalMg ? orvane::amountTo1Decimal(doseRound(mg))
+                                     : roundedAmountTo3Decimals(mg)) +
+                  " mg).<BR>";
     }
     infuse += "Administer bolus no faster than 10 mg/minute.<BR><BR>";
     const float v = perMinuteRate(in, in.rate);
-    infuse += tykoDripLine(v, f3r(in.concentration * v), " mg/hr) of ", in);
+    infuse += tykoDripLine(v, roundedAmountTo3Decimals(in.concentration * v), " mg/hr) of ", in);
     finishWithCommonRates(in, in.weight, kPerMinute, s);
 }
 

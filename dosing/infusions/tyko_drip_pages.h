@@ -1,17 +1,14 @@
-// The TykoDrips pages and the amount forms they print with: F3 of the dose-rounded amount for
-// volumes and doses, F2 for the common rates. Internal to the TykoDrips generators.
+// The TykoDrips pages and their drip line, mixing text and common rates. They print with the short
+// amounts (short_amounts.h): F3 of the dose-rounded amount for volumes and doses, F2 for the
+// common rates. Internal to the TykoDrips generators.
 #pragma once
 
 #include <string>
 
+#include "dosing/builders/short_amounts.h"
 #include "dosing/infusions/drip_sections.h"
 
 namespace orvane::infusion::tyko {
-
-// F3(CR(x)), F3(x) and F2(CR(x)).
-std::string f3r(float x);
-std::string f3(float x);
-std::string f2r(float x);
 
 // drip directions + F3(v) + " mL/hr (" + amount + unitPhrase + [conc] + ...
 std::string tykoDripLine(float v, const std::string& amount, const char* unitPhrase,

@@ -50,26 +50,14 @@ void generate(const DripInputs& inputs, DripSections& sections) {
     }
 }
 
-std::string f3r(float x) {
-    return orvane::p3(doseRound(x));
-}
-
-std::string f3(float x) {
-    return orvane::p3(x);
-}
-
-std::string f2r(float x) {
-    return orvane::p2(doseRound(x));
-}
-
 std::string tykoDripLine(float v, const std::string& amount, const char* unitPhrase,
                          const DripInputs& inputs) {
-    return dripLine(f3(v), amount, unitPhrase, inputs);
+    return dripLine(amountTo3Decimals(v), amount, unitPhrase, inputs);
 }
 
 void finishWithCommonRates(const DripInputs& inputs, float a, float f, DripSections& sections) {
     setInfoAndCompatibility(inputs.record, sections);
-    appendCommonRates(inputs, a, f, f2r, sections[kInfuse]);
+    appendCommonRates(inputs, a, f, roundedAmountTo2Decimals, sections[kInfuse]);
 }
 
 std::string dripMixing(const DripInputs& inputs) {

@@ -46,8 +46,8 @@ struct MixRate {
 constexpr MixRate kFirstMixRates[] = {{"0.05", 0.5f}, {"0.1", 1.0f}, {"0.15", 1.5f}, {"0.2", 2.0f}};
 
 std::string mixStep(const char* heading, float mg) {
-    return std::string(heading) + "<BR>" + f3(mg) + " mg in 100 mL of D5W, D10W or NS. Remove " +
-           f3r(2.0f * mg) +
+    return std::string(heading) + "<BR>" + amountTo3Decimals(mg) +
+           " mg in 100 mL of D5W, D10W or NS. Remove " + roundedAmountTo3Decimals(2.0f * mg) +
            " mL from 100 mL bag and replace this amount with 500 mcg/mL (0.5 mg/mL) PGE1.";
 }
 
@@ -58,20 +58,23 @@ void weightScaledMixPage(const DripInputs& in, DripSections& s) {
     const float k = in.concentration;
     const WeightMix& mix = kWeightMixes[in.concentrationChoice == 1 ? 0 : 1];
     const float a = doseRound(mix.mgPerKg * w);
-    s[kSelections] = "Bolus Conc = 1 mg (1000 mcg)/mL<BR>Drip Conc = " + f3r(k) + " mcg/mL<BR>[" +
-                     in.concentrationText + "]<BR>Selected Rate = " + in.rateText;
+    s[kSelections] =
+        "Bolus Conc = 1 mg (1000 mcg)/mL<BR>Drip Conc = " + roundedAmountTo3Decimals(k) +
+        " mcg/mL<BR>[" + in.concentrationText + "]<BR>Selected Rate = " + in.rateText;
     s[kMix] =
         "How to Mix Bolus Solution:<BR>Withdraw the recommended amount from 1 mL (1 mg (1000 "
         "mcg)/mL) vial.<BR><BR>How to Mix Drip Solution:<BR>Withdraw " +
-        f3(a) + " mL out of 100 mL D5W bag. Inject " + f3(a) + " mL of 1 mg/mL solution (" + f3(a) +
-        " mg).";
+        amountTo3Decimals(a) + " mL out of 100 mL D5W bag. Inject " + amountTo3Decimals(a) +
+        " mL of 1 mg/mL solution (" + amountTo3Decimals(a) + " mg).";
     const float v = doseRound(in.rate * w * kPerMinute / k);
     std::string& infuse = s[kInfuse];
-    infuse = "Bolus prior to initiating drip:<BR>2 mcg/kg = " + f3r(2.0f * w) +
-             " mcg.<BR>5 mcg/kg = " + f3r(5.0f * w) + " mcg.<BR>10 mcg/kg = " + f3r(10.0f * w) +
+    infuse = "Bolus prior to initiating drip:<BR>2 mcg/kg = " + roundedAmountTo3Decimals(2.0f * w) +
+             " mcg.<BR>5 mcg/kg = " + roundedAmountTo3Decimals(5.0f * w) +
+             " mcg.<BR>10 mcg/kg = " + roundedAmountTo3Decimals(10.0f * w) +
              " mcg.<BR><BR>Most recommend 10 mcg/kg bolus. Bolus to be over 5-10 minutes then "
              "start drip.<BR><BR>" +
-             tykoDripLine(v, f3(wholeAmount(k * v)) + " " + in.record.amountUnit, "/hr) of ", in);
+             tykoDripLine(v, amountTo3Decimals(wholeAmount(k * v)) + " " + in.record.amountUnit,
+                          "/hr) of ", in);
     setInfoAndCompatibility(in.record, s);
     // The rates this mix gives (dose × 60 ÷ (mcg/mL per kg) mL/hr, whatever the weight), worked
     // and rounded as the drip line is, so that the row of the drip's own dose reads as it does.
@@ -80,9 +83,8 @@ void weightScaledMixPage(const DripInputs& in, DripSections& s) {
     for (const TableDose& row : kTableDoses) {
         if (!first) infuse += "<BR>";
         first = false;
-        infuse += std::string(row.text) +
-                  " mcg/kg/min = " + orvane::p2(doseRound(row.dose * w * kPerMinute / k)) +
-                  " mL/hr";
+        infuse += std::string(row.text) + " mcg/kg/min = " +
+                  orvane::amountTo2Decimals(doseRound(row.dose * w * kPerMinute / k)) + " mL/hr";
     }
 }
 
@@ -95,17 +97,18 @@ void loadingBolusPage(const DripInputs& in, DripSections& s) {
     s[kMix] = std::string("How to Mix Bolus Solution:<BR>") +
               (w <= kSmallSyringeMostKg ? kSmallSyringe : kLargeSyringe) +
               "<BR><BR>How to Mix Drip Solution:<BR>" + in.record.dripMixing[0];
-    s[kInfuse] = "Infusion Directions:<BR>" + in.record.information2 + "<BR><BR>Bolus:<BR>" +
-                 f3(a) + " mL (" + f3r(15.0f * a) +
-                 " mg) either IVP (non-perfusing rhythm) or over 20-60 min (perfusing rhythm) of "
-                 "15 mg/mL solution to deliver 5 mg/kg." +
-                 "<BR><BR>Bolus Drip Rate:<BR>Over 20 minutes: " + f3r(3.0f * a) +
-                 " mL/hr.<BR>Over 30 minutes: " + f3r(2.0f * a) +
-                 " mL/hr.<BR>Over 40 minutes: " + f3r(1.5f * a) +
-                 " mL/hr.<BR>Over 60 minutes: " + f3(a) + " mL/hr.<BR><BR>" +
-                 "Infusion to follow Bolus<BR>(1.8 mg/mL solution):<BR>5 mcg/kg/min = " + f3(b) +
-                 " mL/hr.<BR>7.5 mcg/kg/min = " + f3r(1.5f * b) +
-                 " mL/hr.<BR>10 mcg/kg/min = " + f3r(2.0f * b) + " mL/hr.";
+    s[kInfuse] =
+        "Infusion Directions:<BR>" + in.record.information2 + "<BR><BR>Bolus:<BR>" +
+        amountTo3Decimals(a) + " mL (" + roundedAmountTo3Decimals(15.0f * a) +
+        " mg) either IVP (non-perfusing rhythm) or over 20-60 min (perfusing rhythm) of "
+        "15 mg/mL solution to deliver 5 mg/kg." +
+        "<BR><BR>Bolus Drip Rate:<BR>Over 20 minutes: " + roundedAmountTo3Decimals(3.0f * a) +
+        " mL/hr.<BR>Over 30 minutes: " + roundedAmountTo3Decimals(2.0f * a) +
+        " mL/hr.<BR>Over 40 minutes: " + roundedAmountTo3Decimals(1.5f * a) +
+        " mL/hr.<BR>Over 60 minutes: " + amountTo3Decimals(a) + " mL/hr.<BR><BR>" +
+        "Infusion to follow Bolus<BR>(1.8 mg/mL solution):<BR>5 mcg/kg/min = " +
+        amountTo3Decimals(b) + " mL/hr.<BR>7.5 mcg/kg/min = " + roundedAmountTo3Decimals(1.5f * b) +
+        " mL/hr.<BR>10 mcg/kg/min = " + roundedAmountTo3Decimals(2.0f * b) + " mL/hr.";
     setInfoAndCompatibility(in.record, s);
 }
 
@@ -121,8 +124,9 @@ void threeMixesPage(const DripInputs& in, DripSections& s) {
     infuse = in.record.dripMixing[3] +
              "<BR><BR>Infusion Directions:<BR><BR>Using Mix #1 (6 mcg/mL):<BR>";
     for (const MixRate& rate : kFirstMixRates) {
-        infuse +=
-            std::string(rate.dose) + " mcg/kg/min = " + f3r(rate.mlPerHourPerKg * w) + " mL/hr<BR>";
+        infuse += std::string(rate.dose) +
+                  " mcg/kg/min = " + roundedAmountTo3Decimals(rate.mlPerHourPerKg * w) +
+                  " mL/hr<BR>";
     }
     infuse +=
         "<BR>Using Mix #2 (0.3 mg/kg in 100 mL)<BR>0.05 mcg/kg/min = 1 mL/hr<BR>0.1 mcg/kg/min = "

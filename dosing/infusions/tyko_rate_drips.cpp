@@ -35,8 +35,8 @@ std::string ruleOfSix(const RuleOfSix& mix, float w) {
     const float m = w < mix.thresholdKg ? mix.belowThreshold : mix.fromThreshold;
     SharedString table;
     mix.table(table, w);
-    return "<BR>Alternatively, using Rule of 6's:<BR>Place " + f3r(m * w) + mix.mixText +
-           table.str();
+    return "<BR>Alternatively, using Rule of 6's:<BR>Place " + roundedAmountTo3Decimals(m * w) +
+           mix.mixText + table.str();
 }
 
 }  // namespace
@@ -50,19 +50,22 @@ void perKgPerMinutePage(const DripInputs& in, DripSections& s) {
     s[kMix] = dripMixing(in);
     std::string& infuse = s[kInfuse];
     if (code == "L10") {
-        infuse = "Bolus prior to initiating drip:<BR>0.5 mg/kg = " + f3r(0.5f * w) +
-                 " mg IVP.<BR>1 mg/kg = " + f3r(w) + " mg IVP.<BR>1.5 mg/kg = " + f3r(1.5f * w) +
-                 " mg IVP.<BR><BR>";
+        infuse =
+            "Bolus prior to initiating drip:<BR>0.5 mg/kg = " + roundedAmountTo3Decimals(0.5f * w) +
+            " mg IVP.<BR>1 mg/kg = " + roundedAmountTo3Decimals(w) +
+            " mg IVP.<BR>1.5 mg/kg = " + roundedAmountTo3Decimals(1.5f * w) + " mg IVP.<BR><BR>";
     } else if (code == "P10") {
-        infuse = "May bolus with 5-20 mcg/kg/dose q10-15 min prn = " + f3r(5.0f * w) + "-" +
-                 f3r(20.0f * w) + " mcg IVP." + "<BR><BR>";
+        infuse = "May bolus with 5-20 mcg/kg/dose q10-15 min prn = " +
+                 roundedAmountTo3Decimals(5.0f * w) + "-" + roundedAmountTo3Decimals(20.0f * w) +
+                 " mcg IVP." + "<BR><BR>";
     }
     const float v = doseRound(in.rate * w * kPerMinute / k);
     if (code == "N10") {
-        infuse += tykoDripLine(v, f3r(k * v * kOneSixtieth), " mcg/min) of ", in);
-    } else {
         infuse +=
-            tykoDripLine(v, f3(wholeAmount(k * v)) + " " + in.record.amountUnit, "/hr) of ", in);
+            tykoDripLine(v, roundedAmountTo3Decimals(k * v * kOneSixtieth), " mcg/min) of ", in);
+    } else {
+        infuse += tykoDripLine(
+            v, amountTo3Decimals(wholeAmount(k * v)) + " " + in.record.amountUnit, "/hr) of ", in);
     }
     finishWithCommonRates(in, w, kPerMinute, s);
     for (const RuleOfSix& mix : kRuleOfSix) {

@@ -50,11 +50,11 @@ DoseRange doseRange(float weight, const RangeLine& line) {
 }  // namespace
 
 void appendAmount(SharedString& out, float x) {
-    out.append(f1(x));
+    out.append(doseRoundedAmount(x));
 }
 
 void appendAmount2(SharedString& out, float x) {
-    out.append(p2(x));
+    out.append(amountTo2Decimals(x));
 }
 
 void appendCappedRange(SharedString& out, float weight, const CappedRange& range) {
@@ -63,7 +63,8 @@ void appendCappedRange(SharedString& out, float weight, const CappedRange& range
     if (lo >= range.maximum) {
         appendAmount(out, range.maximum);
     } else {
-        out.append(rangeText(f1(lo), f1(hi >= range.maximum ? range.maximum : hi)));
+        out.append(rangeText(doseRoundedAmount(lo),
+                             doseRoundedAmount(hi >= range.maximum ? range.maximum : hi)));
         if (hi < range.maximum) {
             out.append(range.ending);
             return;

@@ -1,6 +1,7 @@
 // The hyperkalemia page: when to treat, then dextrose, insulin, calcium chloride, bicarbonate and
 // Kayexalate for the weight. Kayexalate is 1 g/kg at most 30 g by mouth and 50 g rectally, so
 // above 30 kg the page shows the range between the two maxima.
+#include "dosing/builders/short_amounts.h"
 #include "dosing/resuscitation/code_items.h"
 #include "dosing/resuscitation/code_pages.h"
 #include "foundation/rounding.h"
@@ -28,6 +29,11 @@ constexpr float kCalciumMlPerMg = 0.01f;
 constexpr float kKayexalateMaxPoG = 30.0f;
 constexpr float kKayexalateMaxPrG = 50.0f;
 
+// A maximum as the page states it: "30 grams".
+std::string gramsText(float grams) {
+    return storedNumberText(grams) + " grams";
+}
+
 constexpr const char* kKayexalateMix =
     "May mix in sorbitol or water. Avoid sorbitol in younger children as may cause substantial "
     "diarrhea.";
@@ -51,21 +57,24 @@ void appendKayexalate(SharedString& out, float weight) {
     const float grams = doseRound(weight);
     if (grams < kKayexalateMaxPoG) {
         appendAmount(out, grams);
-        out.append(" grams<BR>Route: PO or PR<BR>Note: Max dose PO 30 grams, PR 50 grams. ");
+        out.append(" grams<BR>Route: PO or PR<BR>Note: Max dose PO " +
+                   gramsText(kKayexalateMaxPoG) + ", PR " + gramsText(kKayexalateMaxPrG) + ". ");
         out.append(kKayexalateMix);
         return;
     }
     if (grams > kKayexalateMaxPoG) {
-        out.append("30-");
+        out.append(storedNumberText(kKayexalateMaxPoG) + "-");
         appendAmount(out, grams < kKayexalateMaxPrG ? grams : kKayexalateMaxPrG);
     } else {
         appendAmount(out, grams);
     }
-    out.append(" grams<BR>[30 grams = Max dose PO]");
+    out.append(" grams<BR>[" + gramsText(kKayexalateMaxPoG) + " = Max dose PO]");
     if (grams >= kKayexalateMaxPrG) {
-        out.append("<BR>[50 grams = Max dose PR]<BR>Route: PO or PR<BR>Note: ");
+        out.append("<BR>[" + gramsText(kKayexalateMaxPrG) +
+                   " = Max dose PR]<BR>Route: PO or PR<BR>Note: ");
     } else {
-        out.append("<BR>Route: PO or PR<BR>Note: Max dose PR 50 grams. ");
+        out.append("<BR>Route: PO or PR<BR>Note: Max dose PR " + gramsText(kKayexalateMaxPrG) +
+                   ". ");
     }
     out.append(kKayexalateMix);
 }

@@ -83,7 +83,7 @@ void appendInfusionPage(SharedString& out, const InfusionPage& page, float weigh
     const RuleOfSix& six = page.ruleOfSix;
     const float mgPerKg = weight < six.smallChildBelowKg ? six.smallChildMgPerKg : six.mgPerKg;
     out.append("<BR>Alternatively, for Pediatric use, using Rule of 6's:<BR>Place ");
-    out.append(f1(doseRound(mgPerKg * weight)));
+    out.append(doseRoundedAmount(doseRound(mgPerKg * weight)));
     out.append(six.mixing);
     six.rateTable(out, weight);
 }

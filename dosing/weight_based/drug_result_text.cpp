@@ -38,7 +38,7 @@ constexpr const char* kDiazepamWarning =
 constexpr const char* kNbsp = "&nbsp;";
 
 std::string amount(float x) {
-    return p2(x);
+    return amountTo2Decimals(x);
 }
 
 // " q" + interval (+ "h" except for the subcutaneous kind); nothing for a loading dose ("0") or

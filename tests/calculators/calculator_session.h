@@ -7,20 +7,25 @@
 #include <memory>
 #include <string>
 
-#include "calculators/formula_calculators.h"
 #include "calculators/scores/scoring_calculator.h"
-#include "calculators/scores/scoring_calculators.h"
 #include "foundation/number_format.h"
 #include "modules/calculator_module.h"
+#include "suite/program_modules.h"
 #include "tests/support/content/calculator_content.h"
 
 namespace orvane::test_support {
 
+// Calculator number n as the program's module table makes it; null for a number it has none for.
+inline std::unique_ptr<Module> makeCalculator(int32_t number, PatientContext& context) {
+    const CalculatorRow* row = programModules().calculator(number);
+    if (row == nullptr || row->make == nullptr) return nullptr;
+    return row->make(context, makeRequest(request_code::kCalculator, number));
+}
+
 class OpenCalculator {
   public:
     explicit OpenCalculator(int32_t number) : session_(prepare(dir_).path()) {
-        module_ = createFormulaCalculator(makeRequest(4, number), session_.context);
-        if (!module_) module_ = createScoringCalculator(makeRequest(4, number), session_.context);
+        module_ = makeCalculator(number, session_.context);
         // The screen binds a newly opened calculator's form to the patient values.
         if (auto* calculator = dynamic_cast<CalculatorModule*>(module_.get())) {
             bindFormInputs(calculator->inputs(), session_.context);

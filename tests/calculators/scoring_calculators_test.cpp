@@ -253,15 +253,15 @@ TEST(ScoringFactoryTest, EveryScoringNumberAndNoOther) {
     OpenCalculator any(4);
     for (int32_t n = 0; n <= 41; ++n) {
         const bool isScoring = std::find(scoring.begin(), scoring.end(), n) != scoring.end();
-        auto module = createScoringCalculator(makeRequest(4, n), any.context());
-        EXPECT_EQ(module != nullptr, isScoring) << n;
+        auto module = test_support::makeCalculator(n, any.context());
+        EXPECT_EQ(dynamic_cast<ScoringCalculator*>(module.get()) != nullptr, isScoring) << n;
     }
 }
 
 TEST(ScoringAvailabilityTest, NoCalculatorTableNoModuleContent) {
     test_support::CalculatorContentDir empty;
     test_support::ContentSession session(empty.path());
-    auto apgar = createScoringCalculator(makeRequest(4, 4), session.context);
+    auto apgar = test_support::makeCalculator(4, session.context);
     EXPECT_FALSE(apgar->isAvailable());
     // No scoring table: only the headings.
     const std::string page = apgar->buildPage(0);

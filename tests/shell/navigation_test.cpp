@@ -142,7 +142,7 @@ TEST_F(NavigationTest, UnrecordableRequestShowsInvalidDocumentTypeAndKeepsTheScr
     EXPECT_EQ(history().current(), current);
     EXPECT_EQ(app().currentScreen(), before);
     // The screen takes input again.
-    EXPECT_EQ(before->busy(), 0);
+    EXPECT_FALSE(before->busy());
 }
 
 TEST_F(NavigationTest, CommandsWaitWhileTheScreenIsBeingReplaced) {
@@ -212,7 +212,7 @@ TEST_F(NavigationTest, ASamePageRequestNavigatedToEntersNoHistory) {
     EXPECT_EQ(history().count(), count);
     EXPECT_EQ(currentRequest(), makeRequest(12, 0));
     EXPECT_EQ(app().currentScreen(), before);
-    EXPECT_EQ(before->busy(), 0);
+    EXPECT_FALSE(before->busy());
     EXPECT_TRUE(h.messageBoxes.empty());
     press(command::kBack);
     EXPECT_EQ(kindOf(app().currentScreen()), "ModuleListScreen");
@@ -232,7 +232,7 @@ TEST_F(NavigationTest, ARequestNoScreenShowsIsRefusedAndKeepsTheScreen) {
         EXPECT_EQ(history().count(), count) << request;
         EXPECT_EQ(currentRequest(), makeRequest(12, 0)) << request;
         EXPECT_EQ(app().currentScreen(), before) << request;
-        EXPECT_EQ(before->busy(), 0) << request;
+        EXPECT_FALSE(before->busy()) << request;
     }
 }
 

@@ -79,8 +79,8 @@ class ContentCheckRecordsTest : public ::testing::Test {
 };
 
 TEST_F(ContentCheckRecordsTest, IvAntibioticNumbersThatCannotMakeADose) {
-    using testing_tyko_abx::IvDrug;
-    using testing_tyko_abx::ivRecord;
+    using test_support::IvDrug;
+    using test_support::ivRecord;
     const IvDrug sound{"A01", "Sound", 50, 100, 25, 3, 0, 6000, 1, ""};
     IvDrug backwards = sound;
     backwards.low = 150;
@@ -137,9 +137,9 @@ TEST_F(ContentCheckRecordsTest, OralAntibioticCountsAndConcentrations) {
 }
 
 TEST_F(ContentCheckRecordsTest, AbxNavixCategoriesAndDoseLists) {
-    using testing_abx_navix::Antibiotic;
-    using testing_abx_navix::categoryRecord;
-    using testing_abx_navix::doseRecord;
+    using test_support::Antibiotic;
+    using test_support::categoryRecord;
+    using test_support::doseRecord;
     const Antibiotic sound{"Sound", 10, 0, 1, 3, 2, 1000};
     Antibiotic noCount = sound;
     noCount.count = 0;
@@ -177,7 +177,7 @@ TEST_F(ContentCheckRecordsTest, TextRecordsCutShort) {
 }
 
 TEST_F(ContentCheckRecordsTest, IndexTargetsThatAreNoNumber) {
-    using testing_tyko_abx::indexRecord;
+    using test_support::indexRecord;
     ByteVector word = texts({"b", "Word", "abc"});
     dir.write(58, {indexRecord("Sound", makeRequest(12, 1)), word, texts({"c", "Cut"})});
     expectErrors(check(), {{58, 1, "target", "not-a-number"}, {58, 2, "", "damaged-record"}});
@@ -205,9 +205,9 @@ TEST_F(ContentCheckRecordsTest, CalculatorTables) {
                    burnRecord(9.5f, kBurnSurfaceCount - 2)});
     // A band without BMI curves stores three zeros: not a fault.
     dir.write(14, {growthRecord(0.1f, 1.0f), growthRecord(0.0f, 1.0f), growthRecord(0.1f, kNaN)});
-    testing_calculators::PointsRow row{"Criterion", {{"none", 0.0f}, {"some", kNaN}}};
-    dir.write(56, {testing_calculators::pointsRecord({"Criterion", {{"none", 0.0f}}}),
-                   testing_calculators::pointsRecord(row)});
+    test_support::PointsRow row{"Criterion", {{"none", 0.0f}, {"some", kNaN}}};
+    dir.write(56, {test_support::pointsRecord({"Criterion", {{"none", 0.0f}}}),
+                   test_support::pointsRecord(row)});
     expectErrors(check(), {{54, 1, "surface 1", "negative-amount"},
                            {54, 2, "", "damaged-record"},
                            {14, 1, "weight LMS S", "zero-divisor"},

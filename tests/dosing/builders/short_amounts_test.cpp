@@ -11,9 +11,9 @@ namespace {
 
 struct Case {
     float x;
-    const char* f1;
-    const char* p1;
-    const char* p2;
+    const char* doseRounded;
+    const char* oneDecimal;
+    const char* twoDecimals;
 };
 
 TEST(ShortAmountsTest, ShortFormsAndTheirWidening) {
@@ -39,26 +39,27 @@ TEST(ShortAmountsTest, ShortFormsAndTheirWidening) {
         {0.0f, "0", "0", "0"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(f1(c.x), c.f1) << c.x;
-        EXPECT_EQ(p1(c.x), c.p1) << c.x;
-        EXPECT_EQ(p2(c.x), c.p2) << c.x;
+        EXPECT_EQ(doseRoundedAmount(c.x), c.doseRounded) << c.x;
+        EXPECT_EQ(amountTo1Decimal(c.x), c.oneDecimal) << c.x;
+        EXPECT_EQ(amountTo2Decimals(c.x), c.twoDecimals) << c.x;
     }
 }
 
 TEST(ShortAmountsTest, ThreeDecimalForm) {
     // At most three decimals, trailing zeros dropped: 0.1234 + 0.0005 = 0.1239 → 0.123.
-    EXPECT_EQ(p3(0.1234f), "0.123");
-    EXPECT_EQ(p3(2.5f), "2.5");
-    EXPECT_EQ(p3(60.0f), "60");
-    EXPECT_EQ(p3(0.004f), "0.004");
-    EXPECT_EQ(p3(0.0f), "0");
+    EXPECT_EQ(amountTo3Decimals(0.1234f), "0.123");
+    EXPECT_EQ(amountTo3Decimals(2.5f), "2.5");
+    EXPECT_EQ(amountTo3Decimals(60.0f), "60");
+    EXPECT_EQ(amountTo3Decimals(0.004f), "0.004");
+    EXPECT_EQ(amountTo3Decimals(0.0f), "0");
     EXPECT_EQ(shortForm(0.04f, 1), "0.04");
     // 0.0012 reads 0.001 with three decimals, 17% off: four.
-    EXPECT_EQ(p3(0.0012f), "0.0012");
+    EXPECT_EQ(amountTo3Decimals(0.0012f), "0.0012");
 }
 
 TEST(ShortAmountsTest, AnAmountTooSmallToShowIsSaidInWords) {
-    for (const std::string& text : {f1(0.0004f), p1(0.0004f), p2(0.0004f), p3(0.0004f)}) {
+    for (const std::string& text : {doseRoundedAmount(0.0004f), amountTo1Decimal(0.0004f),
+                                    amountTo2Decimals(0.0004f), amountTo3Decimals(0.0004f)}) {
         EXPECT_EQ(text, kTooSmallToGiveText);
     }
 }
