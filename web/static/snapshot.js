@@ -44,7 +44,8 @@
  * A control's state. `kind` says which of the other fields are there.
  * @typedef {object} Control
  * @property {'button'|'static'|'edit'|'combobox'|'listbox'|'scrollbar'|'listview'|'monthcal'|'htmlviewer'|string} kind
- * @property {string[]} flags  its style flags by name
+ * @property {string[]} flags  its style flags by name (web/control_style_names.cpp: an edit's "decimal"
+ *   asks the page for the decimal keyboard)
  * @property {'push'|'checkbox'|'radio'|'ownerdraw'|string} [type]  a button's type
  * @property {number} [bitmap]  button, static: the bitmap shown (0: none)
  * @property {number} [check]  button, static: the check state
