@@ -168,6 +168,19 @@ TEST_F(InfusionCalcTest, ZeroAmountVolumeOrConcentrationGivesNoResult) {
     EXPECT_EQ(calc_.results()[0].str(), "");
 }
 
+// A result too large to print (the fields allow up to 10^8) gives no result, never "ERR": a
+// concentration of 1 mcg/mL (10^-3 mg/mL) dosed at 10^8 mg/kg/hr for 70 kg is 7 × 10^12 mL/hr.
+TEST_F(InfusionCalcTest, AResultTooLargeToPrintGivesNoResult) {
+    known(2, 1);
+    set(2, 1);
+    select(3, 0);  // mcg/mL
+    set(4, 100000000.0f);
+    select(5, 4);  // mg/kg/hr
+    EXPECT_EQ(page(), "");
+    set(4, 5);  // 350 mg/hr at 0.001 mg/mL: 350000 mL/hr, still printable
+    EXPECT_EQ(page(), "<BR><B>Calculated Result = 350000&nbsp;mL/hr</B>");
+}
+
 TEST_F(InfusionCalcTest, ClearAllGoesBackToTheChoice) {
     known(1, 1);
     calc_.handleRequest(makeRequest(0, 0));

@@ -1,5 +1,7 @@
 #include "tools/lib/check/form_values.h"
 
+#include <cmath>
+
 #include "foundation/number_format.h"
 #include "modules/patient_inputs.h"
 
@@ -49,10 +51,12 @@ std::string formValue(const InputField& field, FormPoint point, float weightKg) 
     const float low = hasMin ? field.min : 0.0f;
     const float high = hasMax ? field.max : low + 1.0f;
     float value = low + (high - low) * 0.5f;
-    if (point == FormPoint::kLowest && hasMin) value = low;
+    // Without a lower limit the lowest value is the smallest the field's decimals can hold.
+    const int32_t decimals = field.decimals > 0 ? field.decimals : 0;
+    if (point == FormPoint::kLowest) value = hasMin ? low : std::pow(10.0f, -decimals);
     if (point == FormPoint::kHighest && hasMax) value = high;
     if (!hasMin && !hasMax) value = 1.0f;
-    return formatNumber(value, field.decimals > 0 ? field.decimals : 0, false).str();
+    return formatNumber(value, decimals, false).str();
 }
 
 }  // namespace orvane::content_check
