@@ -6,7 +6,6 @@
 
 #include "dosing/antibiotics/abx_frequency_words.h"
 #include "dosing/builders/short_amounts.h"
-#include "foundation/number_format.h"
 #include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
@@ -87,9 +86,15 @@ std::string amountText(float x) {
     return amountOrTooSmall(x, kAmountDecimals, true).str();
 }
 
-// A stored number (a dose per kg, a maximum) as it is, with at most 3 decimals.
+// A stored number (a dose per kg, a maximum) as it is, with at most 3 decimals first: printed by
+// the amount rule like every amount, so that a tiny one from a damaged record never reads "0".
 std::string storedText(float x) {
-    return formatNumber(x, kStoredDecimals, false).str();
+    return amountOrTooSmall(x, kStoredDecimals, false).str();
+}
+
+// Whether a stored figure is a positive number the amount rule prints.
+bool printsAsDose(float x) {
+    return isSoundNumber(x) && x > 0.0f && printedAmount(x, kStoredDecimals, false).has_value();
 }
 
 // The frequency words, with the dose per kg in brackets.
@@ -124,7 +129,10 @@ std::string abxDoseLine(const AbxDoseEntry& entry, float weight) {
     const bool penicillin = isPenicillin(entry.name.view());
     std::string line = "<BR><SC id=28><B>" + entry.name.str() + "&nbsp;</B> ";
     const std::optional<LineAmounts> amounts = lineAmounts(entry, weight);
-    const bool sound = isSoundNumber(entry.low) && isSoundNumber(entry.high);
+    // The dose per kg is shown only where it prints as one: a stored 0, or one too small for
+    // the amount rule, from a damaged record is no dose.
+    const bool sound = printsAsDose(entry.low) &&
+                       (entry.high == 0.0f || (entry.high > 0.0f && printsAsDose(entry.high)));
     bool capped = false;
     if (amounts) {
         const LineAmounts& a = *amounts;
