@@ -198,9 +198,8 @@ void InfusionModule::runGenerator(float weight) {
         }
         setValues(inputs);
     }
-    // Every drip page but the fixed ones divides by the concentration: without a usable one (a
-    // damaged record, also one that lists neither rates nor concentrations) it gives no rate.
-    if (record_.damaged || !usable(weight) || (!fixed_ && !usable(inputs.concentration)) ||
+    const bool listed = hasRates_ || hasConcentrations_;
+    if (record_.damaged || !usable(weight) || (listed && !usable(inputs.concentration)) ||
         !std::isfinite(inputs.rate) || !std::isfinite(inputs.secondRate)) {
         texts_[infusion::kSelections] = infusion::kNoRateNotice;
         texts_[infusion::kInfuse] = infusion::kNoRateNotice;
