@@ -87,6 +87,16 @@ float lmsValue(float z, const LmsParameters& lms) {
            static_cast<float>(std::pow(static_cast<double>(base), static_cast<double>(exponent)));
 }
 
+bool isGrowthCurve(const LmsParameters& lms) {
+    if (!std::isfinite(lms.l) || !std::isfinite(lms.m) || !std::isfinite(lms.s)) return false;
+    if (!(lms.m > 0.0f) || !(lms.s > 0.0f)) return false;
+    for (int32_t i = 0; i < kGrowthPercentileCount; ++i) {
+        const float value = lmsValue(growthPercentileZ(i), lms);
+        if (!(value > 0.0f && value < kLargestGrowthValue)) return false;
+    }
+    return true;
+}
+
 SharedString growthBandText(float z) {
     const char* band = " 97%";
     if (z < -1.881f) {

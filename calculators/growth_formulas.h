@@ -39,6 +39,12 @@ float lmsZScore(float x, const LmsParameters& lms);
 // (M × e^(S × Z) when L = 0). NaN when the base is not above 0.
 float lmsValue(float z, const LmsParameters& lms);
 
+// Whether the parameters describe a growth curve, as a sound record's do: each a number, M and S
+// above 0, and the measurement at each of the eleven percentiles a number above 0 and below
+// kLargestGrowthValue. A damaged record's parameters that are not would print "ERR" or nonsense.
+inline constexpr float kLargestGrowthValue = 1.0e6f;
+bool isGrowthCurve(const LmsParameters& lms);
+
 // The text of a Z-score's percentile band, " &lt;3%", " 3-5%" ... " 95-97%", " 97%" (each band
 // includes its lower edge), followed by " (Z = ", Z to hundredths, ")".
 SharedString growthBandText(float z);

@@ -1,5 +1,7 @@
 #include "calculators/tyko_growth.h"
 
+#include <cmath>
+
 #include "content/record_cursor.h"
 #include "foundation/number_format.h"
 #include "foundation/rounding.h"
@@ -117,6 +119,18 @@ const char* TykoGrowth::buildPage(int32_t view) {
     const bool hasHc = hc != 0.0f;
     const bool any = hasW || hasH || hasHc;
 
+    // A damaged record's curves give no page: every curve the page uses must be one, and every
+    // score a number.
+    const bool curves = !any || (isGrowthCurve(ref.weight) && isGrowthCurve(ref.length) &&
+                                 (!infant || isGrowthCurve(ref.head)));
+    if (!curves || (bmiBand && !isGrowthCurve(ref.bmi))) return nullptr;
+    bool scored = true;
+    const auto bandText = [&scored](float x, const LmsParameters& lms) {
+        const float z = lmsZScore(x, lms);
+        if (!std::isfinite(z)) scored = false;
+        return growthBandText(z);
+    };
+
     SharedString report;
     float bmi = 0.0f;
     if (hasW) {
@@ -129,19 +143,19 @@ const char* TykoGrowth::buildPage(int32_t view) {
             }
         }
         report.append("Weight %tile = ");
-        report.append(growthBandText(lmsZScore(w, ref.weight)));
+        report.append(bandText(w, ref.weight));
     }
     if (hasH) {
         report.append(infant ? "<BR>Length %tile = " : "<BR>Height %tile = ");
-        report.append(growthBandText(lmsZScore(h, ref.length)));
+        report.append(bandText(h, ref.length));
     }
     if (infant && hasHc) {
         report.append("<BR>Head Circ %tile = ");
-        report.append(growthBandText(lmsZScore(hc, ref.head)));
+        report.append(bandText(hc, ref.head));
     }
     if (bmiBand && hasW && hasH) {
         report.append("<BR>BMI %tile = ");
-        report.append(growthBandText(lmsZScore(bmi, ref.bmi)));
+        report.append(bandText(bmi, ref.bmi));
     }
     const InputField& weightField = inputs_[1];
     const int16_t lengthUnit = inputs_.count() > 2 ? inputs_[2].unit : unit::kCentimetres;
@@ -176,6 +190,7 @@ const char* TykoGrowth::buildPage(int32_t view) {
         report.append("<BR>");
         report.append(ref.name);
     }
+    if (!scored) return nullptr;
     results_[0] = report;
     builder.appendDocument(report);
     return builder.finish();

@@ -1,6 +1,6 @@
 // Fuzz target for the records of the dosing modules: any bytes as a module's own databases (the
-// module chosen by the first byte), every list entry, view and page walked at 0.5, 13.3 and
-// 150 kg with the page checks after each.
+// module, its opening request and the weight, 0.5, 13.3 or 150 kg, chosen by the first two
+// bytes), every list entry, view and page walked with the page checks after each.
 #include <cstddef>
 #include <cstdint>
 

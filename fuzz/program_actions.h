@@ -1,6 +1,7 @@
 // The whole-program fuzz target's input: a start byte (screen size and preferences) and then a
 // sequence of user actions, each an action byte followed by its own bytes. Decoding only reads
-// (a short input ends the sequence); the encoder writes the seeds. Knows nothing of windows.
+// (a short input ends the sequence, and so does the kMostActions-th action); the encoder writes
+// the seeds. Knows nothing of windows.
 #pragma once
 
 #include <cstddef>
@@ -27,8 +28,10 @@ enum class ActionKind : uint8_t {
     kForward,
     kHome,
     kAtoZ,
-    kScroll,  // which scroll bar shown, code, position
-    kWait,    // one byte: that many tenths of a second pass (timers run)
+    kScroll,      // which scroll bar shown, code, position
+    kWait,        // one byte: that many tenths of a second pass (timers run)
+    kPreference,  // one byte: which stored preference toggled (see PreferenceToggle), then the
+                  // screen shown again as on a return to it
     kCount,
 };
 
@@ -39,6 +42,22 @@ inline constexpr uint8_t kStartSmallScreen = 1;
 inline constexpr uint8_t kStartKeypad = 2;
 inline constexpr uint8_t kStartFemale = 4;
 inline constexpr uint8_t kStartChild = 8;
+
+// The preferences a kPreference action toggles (its byte modulo kCount): the keypad shown or
+// hidden, the patient's sex, the adult and the child weight's unit (pounds, kilograms, grams in
+// turn, the number kept), the weights small (a child's) or the defaults, the height's unit.
+enum class PreferenceToggle : uint8_t {
+    kKeypad,
+    kSex,
+    kAdultWeightUnit,
+    kChildWeightUnit,
+    kSmallWeights,
+    kHeightUnit,
+    kCount,
+};
+
+// The most actions read from one input: longer inputs are cut there, so that no run is long.
+inline constexpr size_t kMostActions = 64;
 
 // The keys of the five-way pad and the few others a handheld sends.
 inline constexpr uint32_t kActionKeys[] = {
@@ -63,7 +82,8 @@ class ActionReader {
 
     std::optional<Action> next() {
         uint8_t op = 0;
-        if (!take(op)) return std::nullopt;
+        if (read_ == kMostActions || !take(op)) return std::nullopt;
+        ++read_;
         Action action;
         action.kind = static_cast<ActionKind>(op % static_cast<uint8_t>(ActionKind::kCount));
         bool whole = true;
@@ -76,6 +96,7 @@ class ActionReader {
                 break;
             case ActionKind::kKey:
             case ActionKind::kWait:
+            case ActionKind::kPreference:
                 whole = take(action.a);
                 break;
             case ActionKind::kType:
@@ -123,6 +144,7 @@ class ActionReader {
     const uint8_t* data_;
     size_t size_;
     size_t at_ = 0;
+    size_t read_ = 0;  // actions read so far
 };
 
 // Writing actions, for the seeds.

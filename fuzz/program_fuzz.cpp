@@ -1,9 +1,10 @@
 // Fuzz target for the whole program as a user drives it: the program started headless on the
 // sample content (screen size and patient preferences from the first byte), then the input read
 // as a sequence of user actions (see program_actions.h) applied the way the browser page applies
-// them. After each action: the program has not ended (except by its own Exit button), the history
-// and the screen shown agree, every page shown passes the page checks, and the snapshot of the
-// screen serialises. A fatal internal error reached from input ends the run: a finding.
+// them, stored preferences toggled among them. After each action: the program has not ended (except
+// by its own Exit button), the history and the screen shown agree, every page shown passes the page
+// checks, and the snapshot of the screen serialises. A fatal internal error reached from input ends
+// the run: a finding.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -24,6 +25,7 @@
 #include "screens/index_document_screen.h"
 #include "screens/module_list_screen.h"
 #include "shell/history_entry.h"
+#include "shell/preferences.h"
 #include "shell/shell_commands.h"
 #include "tests/support/page_text_checks.h"
 #include "tests/support/program_host.h"
@@ -75,6 +77,55 @@ void navigationButton(test_support::ProgramHost& host, uint32_t command) {
         host.ws.PostMessage(host.app().mainWindow(), WM_COMMAND, command, 0);
     }
     host.pump();
+}
+
+// The defaults of the stored preferences (a new patient's values).
+const Preferences kDefaults{};
+// The weights of a small patient: a child's and a light adult's.
+constexpr float kSmallChildKg = 3.5f;
+constexpr float kSmallAdultKg = 40.0f;
+constexpr int16_t kWeightUnits = 3;  // pounds, kilograms, grams
+
+void setSmallWeights(PatientContext& patient, bool small) {
+    patient.childWeight().value = small ? kSmallChildKg : kDefaults.childWeight.value;
+    patient.adultWeight().value = small ? kSmallAdultKg : kDefaults.adultWeight.value;
+}
+
+// The start byte's preferences, on a new session's defaults.
+void startPreferences(PatientContext& patient, uint8_t start) {
+    patient.setKeypadShown((start & fuzzing::kStartKeypad) != 0 ? 1 : 0);
+    patient.sex().unit = (start & fuzzing::kStartFemale) != 0 ? unit::kFemale : unit::kMale;
+    if ((start & fuzzing::kStartChild) != 0) setSmallWeights(patient, true);
+}
+
+void togglePreference(PatientContext& patient, uint8_t which) {
+    using fuzzing::PreferenceToggle;
+    const auto toggles = static_cast<uint8_t>(PreferenceToggle::kCount);
+    switch (static_cast<PreferenceToggle>(which % toggles)) {
+        case PreferenceToggle::kKeypad:
+            patient.setKeypadShown(patient.keypadShown() != 0 ? 0 : 1);
+            break;
+        case PreferenceToggle::kSex:
+            patient.sex().unit = patient.sex().unit == unit::kFemale ? unit::kMale : unit::kFemale;
+            break;
+        case PreferenceToggle::kAdultWeightUnit:
+            patient.adultWeight().unit =
+                static_cast<int16_t>((patient.adultWeight().unit + 1) % kWeightUnits);
+            break;
+        case PreferenceToggle::kChildWeightUnit:
+            patient.childWeight().unit =
+                static_cast<int16_t>((patient.childWeight().unit + 1) % kWeightUnits);
+            break;
+        case PreferenceToggle::kSmallWeights:
+            setSmallWeights(patient, patient.childWeight().value != kSmallChildKg);
+            break;
+        case PreferenceToggle::kHeightUnit:
+            patient.height().unit =
+                patient.height().unit == unit::kInches ? unit::kCentimetres : unit::kInches;
+            break;
+        default:
+            break;
+    }
 }
 
 void perform(test_support::ProgramHost& host, const Action& action, const DisplayConfig& display) {
@@ -169,6 +220,12 @@ void perform(test_support::ProgramHost& host, const Action& action, const Displa
             host.clock.advance(static_cast<int64_t>(action.a) * 100);
             host.pump();
             break;
+        case ActionKind::kPreference:
+            togglePreference(host.patient(), action.a);
+            host.ws.PostMessage(host.app().mainWindow(), WM_COMMAND, command::kNavigateToCurrent,
+                                0);
+            host.pump();
+            break;
         default:
             break;
     }
@@ -226,22 +283,33 @@ void checkAfter(test_support::ProgramHost& host, size_t step) {
     }
 }
 
+// The program host for a screen size, kept for the whole process: its window system, registry
+// and folder are made once, and each input gets a new session of the program on it (a new
+// patient with the default preferences, a new history at the home list, the trace emptied). A
+// host whose program was ended (the quit message stays in its window system) is made anew.
+test_support::ProgramHost& hostFor(bool small) {
+    static std::unique_ptr<test_support::ProgramHost> hosts[2];
+    std::unique_ptr<test_support::ProgramHost>& host = hosts[small ? 1 : 0];
+    if (!host || host->driver.quitSeen() || host->ws.quitPosted()) {
+        host.reset();
+        host = std::make_unique<test_support::ProgramHost>(small ? test_support::smallScreen()
+                                                            : test_support::largeScreen());
+    }
+    host->lines.clear();
+    host->messageBoxes.clear();
+    host->makeSession();
+    return *host;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const uint8_t start = data[0];
-    const DisplayConfig display = (start & fuzzing::kStartSmallScreen) != 0
-                                      ? test_support::smallScreen()
-                                      : test_support::largeScreen();
-    test_support::ProgramHost host(display);
-    host.makeSession();
-    host.patient().setKeypadShown((start & fuzzing::kStartKeypad) != 0 ? 1 : 0);
-    host.patient().sex().unit = (start & fuzzing::kStartFemale) != 0 ? unit::kFemale : unit::kMale;
-    if ((start & fuzzing::kStartChild) != 0) {
-        host.patient().childWeight().value = 3.5f;
-        host.patient().adultWeight().value = 40.0f;
-    }
+    const bool small = (start & fuzzing::kStartSmallScreen) != 0;
+    const DisplayConfig display = small ? test_support::smallScreen() : test_support::largeScreen();
+    test_support::ProgramHost& host = hostFor(small);
+    startPreferences(host.patient(), start);
     host.start();
     checkAfter(host, 0);
 

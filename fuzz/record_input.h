@@ -9,18 +9,22 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "content/byte_source.h"
 #include "content/content_catalogue.h"
-#include "content/pdb_file.h"
+#include "fuzz/memory_content.h"
 #include "model/request.h"
 #include "tools/lib/pdb_writer.h"
 
 namespace orvane::fuzzing {
+
+// The patient weights a module is walked at: a newborn's, a child's, the largest.
+inline constexpr float kWalkWeightsKg[] = {0.5f, 13.3f, 150.0f};
+inline constexpr size_t kWalkWeightCount = sizeof kWalkWeightsKg / sizeof kWalkWeightsKg[0];
 
 // Between two records of one database, and between two databases of the input.
 inline constexpr std::string_view kRecordBreak = "\n#R#\n";
@@ -95,6 +99,38 @@ inline const std::vector<RecordModule>& calculatorModules() {
     return modules;
 }
 
+// What an input asks for: its first byte picks the module of the family, its second the request
+// the module is opened with and the weight (request index + requests x weight index); the rest
+// are the module's databases. One request at one weight per input keeps each run short; the
+// corpus reaches every request at every weight (the seeds hold each pair).
+struct RecordChoice {
+    const RecordModule* module = nullptr;
+    Request open = 0;
+    float kg = 0.0f;
+    std::string_view databases;
+};
+
+// The choice of an input; none for an input shorter than its two choice bytes.
+inline std::optional<RecordChoice> recordChoice(const std::vector<RecordModule>& family,
+                                                const uint8_t* data, size_t size) {
+    if (size < 2 || family.empty()) return std::nullopt;
+    RecordChoice choice;
+    choice.module = &family[data[0] % family.size()];
+    const size_t opens = choice.module->opens.size();
+    choice.open = choice.module->opens[data[1] % opens];
+    choice.kg = kWalkWeightsKg[(data[1] / opens) % kWalkWeightCount];
+    choice.databases = std::string_view(reinterpret_cast<const char*>(data) + 2, size - 2);
+    return choice;
+}
+
+// The two choice bytes of module m of a family opened with its request r at weight w (the
+// inverse of recordChoice, for the seeds).
+inline std::string choiceBytes(const std::vector<RecordModule>& family, size_t m, size_t r,
+                               size_t w) {
+    const size_t walk = r + family[m].opens.size() * w;
+    return std::string{static_cast<char>(m), static_cast<char>(walk)};
+}
+
 // The parts of text between the breaks (one part when there is none).
 inline std::vector<std::string_view> splitAt(std::string_view text, std::string_view at) {
     std::vector<std::string_view> parts;
@@ -145,32 +181,16 @@ inline std::string inputOf(const ContentCatalogue& catalogue, const RecordModule
     return out;
 }
 
-// The sample content, with some databases served from bytes in memory instead.
-class MemoryCatalogue : public ContentCatalogue {
-  public:
-    MemoryCatalogue(ContentFolder folder, std::map<uint32_t, tools::ByteVector> files)
-        : ContentCatalogue(std::move(folder)), files_(std::move(files)) {}
-
-    std::unique_ptr<ContentDatabase> openDatabase(uint32_t number) const override {
-        const auto found = files_.find(number);
-        if (found == files_.end()) return ContentCatalogue::openDatabase(number);
-        return std::make_unique<ContentDatabase>(
-            std::make_unique<PdbFile>(std::make_unique<MemoryByteSource>(found->second)));
-    }
-
-  private:
-    std::map<uint32_t, tools::ByteVector> files_;
-};
-
-// The catalogue for a module's input: its databases from the input, the rest from the folder.
+// The catalogue for a module's input: its databases from the input, the rest from the content.
 inline MemoryCatalogue catalogueFor(const RecordModule& module, std::string_view input,
-                                    const std::string& sampleFolder) {
+                                    const ContentInMemory& content) {
     const std::vector<tools::ByteVector> files = databasesOf(input, module.databases.size());
-    std::map<uint32_t, tools::ByteVector> byNumber;
+    std::map<uint32_t, SharedBytes> byNumber;
     for (size_t d = 0; d < module.databases.size(); ++d) {
-        for (uint32_t number : module.databases[d]) byNumber[number] = files[d];
+        const SharedBytes bytes = std::make_shared<const std::vector<uint8_t>>(files[d]);
+        for (uint32_t number : module.databases[d]) byNumber[number] = bytes;
     }
-    return MemoryCatalogue(ContentFolder("", sampleFolder), std::move(byNumber));
+    return MemoryCatalogue(content, std::move(byNumber));
 }
 
 }  // namespace orvane::fuzzing

@@ -1,8 +1,9 @@
 // orvane-fuzz-seeds CONTENT_DIR OUT_DIR: writes the fuzz targets' seeds from the sample content,
 // one folder per target under OUT_DIR: each content file as it is (content), each module's own
-// databases in the record targets' layout (dosing_records, calculator_records), stored texts
-// (markup, templates), request numbers in decimal (links) and user-action sequences that open
-// every module of the home list, type weights, choose entries and step the history (program).
+// databases in the record targets' layout, once per opening request and weight (dosing_records,
+// calculator_records), stored texts (markup, templates), request numbers in decimal (links) and
+// user-action sequences that open every module of the home list, type weights, choose entries,
+// toggle preferences and step the history (program).
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -38,18 +39,23 @@ std::string fileBytes(const fs::path& path) {
 void recordSeeds(const ContentCatalogue& catalogue, const std::vector<RecordModule>& family,
                  const fs::path& folder) {
     for (size_t i = 0; i < family.size(); ++i) {
-        const std::string input =
-            std::string(1, static_cast<char>(i)) + inputOf(catalogue, family[i]);
-        write(folder, std::to_string(i), input);
+        const std::string databases = inputOf(catalogue, family[i]);
+        for (size_t r = 0; r < family[i].opens.size(); ++r) {
+            for (size_t w = 0; w < kWalkWeightCount; ++w) {
+                write(folder, std::to_string(i) + "-" + std::to_string(r) + "-" + std::to_string(w),
+                      choiceBytes(family, i, r, w) + databases);
+            }
+        }
     }
 }
 
-// Opens the module, types a weight into the first box, chooses and activates entries, follows a
-// link, steps back and forward and goes home.
-std::string visit(uint8_t start, Request module, const char* weight) {
+// Opens the module, types a weight into the first box, toggles a preference, chooses and
+// activates entries, follows a link, steps back and forward and goes home.
+std::string visit(uint8_t start, Request module, const char* weight, uint8_t preference) {
     ActionWriter w(start);
     w.request(ActionKind::kRequest, module);
     w.op(ActionKind::kEditText).byte(0).text(weight);
+    w.op(ActionKind::kPreference).byte(preference);
     w.op(ActionKind::kActivate).byte(0).byte(1);
     w.op(ActionKind::kChoose).byte(0).byte(1);
     w.op(ActionKind::kKey).byte(1).op(ActionKind::kKey).byte(4);
@@ -75,7 +81,8 @@ void programSeeds(const fs::path& folder) {
     for (const Request module : modules) {
         const uint8_t start = static_cast<uint8_t>(index % 16);
         write(folder, "visit-" + std::to_string(module),
-              visit(start, module, weights[index % (sizeof weights / sizeof weights[0])]));
+              visit(start, module, weights[index % (sizeof weights / sizeof weights[0])],
+                    static_cast<uint8_t>(index)));
         ++index;
     }
     // Requests no screen shows, history entries that no longer fit, and typing on the home list.

@@ -217,6 +217,11 @@ struct HttpServer::Impl {
             res.set_content(page, "text/html; charset=utf-8");
         });
 
+        // The page has no icon of its own; the browser asks for one anyway. An empty answer,
+        // not a 404 that the browser reports as an error in the page's console.
+        server.Get("/favicon.ico",
+                   [](const httplib::Request&, httplib::Response& res) { res.status = 204; });
+
         for (const StaticFile& file : kStaticFiles) {
             server.Get(file.path, [this, file](const httplib::Request&, httplib::Response& res) {
                 const std::string& dir = file.font ? config.fontDir : config.staticDir;

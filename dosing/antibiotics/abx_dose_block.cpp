@@ -6,7 +6,6 @@
 
 #include "dosing/antibiotics/abx_frequency_words.h"
 #include "dosing/builders/short_amounts.h"
-#include "foundation/number_format.h"
 #include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
@@ -19,6 +18,8 @@ constexpr const char* kUnitsWord = " U ";
 constexpr const char* kPenicillin = "penicillin";
 // Amounts have at most 3 decimals after the dose bands.
 constexpr int32_t kAmountDecimals = 3;
+// A stored figure (a dose per kg, a maximum) starts from at most 3 decimals.
+constexpr int32_t kStoredDecimals = 3;
 // The dose for the weight, per single dose, with the maximum it is held to.
 struct LineAmounts {
     float low = 0.0f;
@@ -84,6 +85,17 @@ std::string amountText(float x) {
     return amountOrTooSmall(x, kAmountDecimals, true).str();
 }
 
+// A stored number (a dose per kg, a maximum) as it is, with at most 3 decimals first: printed by
+// the amount rule like every amount, so that a tiny one from a damaged record never reads "0".
+std::string storedText(float x) {
+    return amountOrTooSmall(x, kStoredDecimals, false).str();
+}
+
+// Whether a stored figure is a positive number the amount rule prints.
+bool printsAsDose(float x) {
+    return isSoundNumber(x) && x > 0.0f && printedAmount(x, kStoredDecimals, false).has_value();
+}
+
 // The frequency words, with the dose per kg in brackets.
 std::string frequencyText(const AbxDoseEntry& entry, bool penicillin) {
     const AbxFrequencyWords* words = abxFrequencyWords(entry.route, entry.dosesPerDay);
@@ -91,10 +103,10 @@ std::string frequencyText(const AbxDoseEntry& entry, bool penicillin) {
     // Appended piece by piece: a text built as "-" + text inserts at the front of a temporary,
     // which GCC 12's optimiser misreads as an overlapping copy (-Wrestrict).
     text += " (";
-    text += storedNumberText(entry.low);
+    text += storedText(entry.low);
     if (entry.high != 0.0f) {
         text += '-';
-        text += storedNumberText(entry.high);
+        text += storedText(entry.high);
     }
     text += penicillin ? kUnitsWord : " mg";
     text += entry.perDay() ? "/kg/d" : "/kg/dose";
@@ -122,7 +134,10 @@ std::string abxDoseLine(const AbxDoseEntry& entry, float weight) {
     const bool penicillin = isPenicillin(entry.name.view());
     std::string line = "<BR><SC id=28><B>" + entry.name.str() + "&nbsp;</B> ";
     const std::optional<LineAmounts> amounts = lineAmounts(entry, weight);
-    const bool sound = isSoundNumber(entry.low) && isSoundNumber(entry.high);
+    // The dose per kg is shown only where it prints as one: a stored 0, or one too small for
+    // the amount rule, from a damaged record is no dose.
+    const bool sound = printsAsDose(entry.low) &&
+                       (entry.high == 0.0f || (entry.high > 0.0f && printsAsDose(entry.high)));
     bool capped = false;
     if (amounts) {
         const LineAmounts& a = *amounts;
@@ -144,7 +159,7 @@ std::string abxDoseLine(const AbxDoseEntry& entry, float weight) {
         // One space before the note, whether or not a frequency left one.
         if (!line.ends_with(' ')) line += ' ';
         line += "[max ";
-        line += storedNumberText(entry.maximum);
+        line += storedText(entry.maximum);
         line += penicillin ? kUnitsWord : entry.perDay() ? " mg/day" : " mg/dose";
         line += "]";
     }

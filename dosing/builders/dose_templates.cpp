@@ -113,6 +113,13 @@ std::string computeTag(TagKind kind, const TemplateTag& t, float weight, bool* o
     const bool capped = maximum > 0 && dose >= maximum;
     // The volume of the maximum: a volume rounded to its step never holds more (none without one).
     const float mostVolume = maximum > 0 ? maximum / t.conc : 0.0f;
+    // A stored amount per kg that is 0 or below or no number (a damaged tag, "<$dose=0.0E"), or
+    // a dose for a weight that the dose bands bring to 0, would print an amount of 0: the tag
+    // cannot be trusted. The range line says so in its own way.
+    if (kind != TagKind::RangeLine && (!(t.amount > 0) || (weight > 0 && !(dose > 0)))) {
+        *ok = false;
+        return {};
+    }
     // A range whose upper end is missing or damaged in the stored text (no "up=" amount) would
     // print its top as 0: it cannot be trusted.
     if ((kind == TagKind::DoseRange || kind == TagKind::AmountRange) && !capped &&

@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "dosing/builders/short_amounts.h"
+#include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane::infusion {
@@ -18,6 +20,12 @@ double shownNumber(const std::string& text) {
     return std::strtod(text.c_str(), nullptr);
 }
 
+// Whether a rate can be offered: a positive number whose printed form is a number (a damaged
+// record's rate that is too large to print reads "ERR", one too small reads as words).
+bool offerable(float rate, const std::string& text) {
+    return rate > 0.0f && text != kInvalidNumberText && text != kTooSmallToGiveText;
+}
+
 }  // namespace
 
 std::vector<CustomRate> customRates(const InfusionRecord& record, CustomRateStyle style) {
@@ -29,15 +37,19 @@ std::vector<CustomRate> customRates(const InfusionRecord& record, CustomRateStyl
     double lastShown = 0.0;
     for (int32_t k = 0; k < kMostCustomRates && v <= record.customHighest; ++k) {
         CustomRate entry;
+        float printed = 0.0f;  // the value the entry's text prints
         if (style.twentieths) {
             const float shown = roundWhole(v * kTwentiethsFactor) * kTwentieth;
             entry.text = orvane::amountTo2Decimals(shown);
             entry.rate = shown;
             v = shown;
+            printed = shown;
         } else {
-            entry.text = orvane::shortForm(doseRound(v), style.decimals);
+            printed = doseRound(v);
+            entry.text = orvane::shortForm(printed, style.decimals);
             entry.rate = lowest + static_cast<float>(k) * step;
         }
+        if (!offerable(printed, entry.text)) break;
         const double shown = shownNumber(entry.text);
         if (k > 0 && !(shown > lastShown)) break;  // the step no longer raises the shown rate
         lastShown = shown;

@@ -102,6 +102,34 @@ INSTANTIATE_TEST_SUITE_P(
         BandCase{below(1.881f), " 95-97% (Z = 1.88)"}, BandCase{1.881f, " 97% (Z = 1.88)"},
         BandCase{5, " 97% (Z = 5)"}));
 
+// A sound record's parameters are a curve; a damaged record's are not (found by
+// calculator_records_fuzz: a page of "Z = ERR" and percentiles of "0kgs.").
+TEST(GrowthCurveTest, DamagedParametersAreNoCurve) {
+    const float nan = std::nanf("");
+    const float inf = INFINITY;
+    struct Case {
+        const char* what;
+        LmsParameters lms;
+        bool curve;
+    };
+    const Case cases[] = {
+        {"a weight curve", {-0.2f, 12.0f, 0.1f}, true},
+        {"L of 0 (the log form)", {0.0f, 50.0f, 0.05f}, true},
+        {"M of 0", {1.0f, 0.0f, 0.1f}, false},
+        {"negative M", {1.0f, -12.0f, 0.1f}, false},
+        {"S of 0", {1.0f, 12.0f, 0.0f}, false},
+        {"negative S", {1.0f, 12.0f, -0.1f}, false},
+        {"L no number", {nan, 12.0f, 0.1f}, false},
+        {"M infinite", {1.0f, inf, 0.1f}, false},
+        {"S no number", {1.0f, 12.0f, nan}, false},
+        // 1 + L x S x Z at the 3rd percentile (Z = -1.881): 1 - 2 x 0.5 x 1.881 < 0.
+        {"a percentile the curve does not reach", {2.0f, 12.0f, 0.5f}, false},
+        // M x e^(S x 1.881) at the 97th: 10^5 x e^(3 x 1.881) = 2.8 x 10^7, past the largest.
+        {"percentiles past any measurement", {0.0f, 1.0e5f, 3.0f}, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(isGrowthCurve(c.lms), c.curve) << c.what;
+}
+
 TEST(GrowthValueTextTest, TenthsThenGramsByTheDoseBands) {
     EXPECT_EQ(growthValueText(11.881f, 1, false).str(), "11.9");  // kilograms
     EXPECT_EQ(growthValueText(10, 2.2f, false).str(), "22");      // pounds

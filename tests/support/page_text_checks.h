@@ -44,13 +44,16 @@ inline bool containsWord(const std::string& text, const std::string& word) {
     return page_text::containsWord(text, word);
 }
 
+// The problem brokenNumbersIn names for a positive amount that reads 0.
+inline constexpr const char* kZeroAmountProblem = "a positive amount shown as 0";
+
 // Every check above the page fails, named (empty when it passes them all).
 inline std::vector<std::string> brokenNumbersIn(const std::string& page) {
     std::vector<std::string> problems;
     for (const char* bad : {"nan", "inf", "ERR"}) {
         if (containsWord(page, bad)) problems.push_back(std::string("\"") + bad + "\" on the page");
     }
-    if (showsZeroAmount(page)) problems.push_back("a positive amount shown as 0");
+    if (showsZeroAmount(page)) problems.push_back(kZeroAmountProblem);
     if (showsNegativeAmount(page)) problems.push_back("a negative amount");
     return problems;
 }

@@ -1,6 +1,7 @@
 // The HTTP server answering requests whose declared body length it refuses: an oversized length
 // is refused with 413 and a malformed one with 400, at once and without the body ever being sent
-// (the library on its own would wait to read and discard an oversized body first). The bound on
+// (the library on its own would wait to read and discard an oversized body first); and the
+// browser's request for an icon answered with no content. The bound on
 // the answer time is a behaviour check (no waiting for the body), not a measure of speed.
 #include "web/http_server.h"
 
@@ -90,6 +91,18 @@ TEST_F(HttpServerTest, DeclaredLengthsAreRefusedAtOnce) {
         // Answered without waiting for the body that never comes.
         EXPECT_LT(waited, std::chrono::milliseconds(kQuiet)) << c.headers;
     }
+}
+
+// The browser's own request for an icon is answered with no content, not an error (a 404 shows
+// as an error in the page's console: found by the soak of the real page).
+TEST_F(HttpServerTest, TheIconRequestGetsAnEmptyAnswer) {
+    const std::string host = "127.0.0.1:" + std::to_string(server_->port());
+    const std::string reply =
+        exchange(server_->port(),
+                 "GET /favicon.ico?token=test-token HTTP/1.1\r\nHost: " + host +
+                     "\r\nConnection: close\r\n\r\n",
+                 kQuiet);
+    EXPECT_EQ(reply.rfind("HTTP/1.1 204", 0), 0u) << reply;
 }
 
 }  // namespace

@@ -113,6 +113,10 @@ bool showsZeroAmount(std::string_view text) {
     return findZeroAmount(text) != std::string_view::npos;
 }
 
+std::size_t zeroAmountAt(std::string_view text) {
+    return findZeroAmount(text);
+}
+
 bool showsNegativeAmount(std::string_view text) {
     return findNegativeAmount(text) != std::string_view::npos;
 }

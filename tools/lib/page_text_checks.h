@@ -4,6 +4,7 @@
 // content check and the tests both apply them; they know no module and print nothing.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,9 @@ bool containsWord(std::string_view text, std::string_view word);
 // True when the text shows an amount of exactly "0" before a dose unit, alone or as the low end
 // of a range ("0 mg", "<B>0</B>&nbsp;mg", "0-1.5 mL", "0 - 2 mL").
 bool showsZeroAmount(std::string_view text);
+
+// Where the first amount of exactly "0" of showsZeroAmount stands, or npos.
+std::size_t zeroAmountAt(std::string_view text);
 
 // True when a minus sign stands right before a digit where no range can be ("= -1", "(-2").
 bool showsNegativeAmount(std::string_view text);

@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "foundation/printed_amount.h"
 
 namespace orvane {
 namespace {
@@ -186,8 +189,8 @@ TEST(AbxDoseBlockTest, DamagedEntriesGiveNoAmount) {
         {"NegHigh", 10, -5, 0, 2, 2, 0, 10, "<BR><SC id=28><B>NegHigh&nbsp;</B>  IV<BR>"},
         {"InfMax", 10, 0, 0, 2, 2, kInf, 10,
          "<BR><SC id=28><B>InfMax&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
-        {"ZeroLow", 0, 0, 0, 2, 2, 0, 10,
-         "<BR><SC id=28><B>ZeroLow&nbsp;</B>  IV q12h (0 mg/kg/dose div q12h) <BR>"},
+        // A stored dose per kg of 0 is no dose: no "(0 mg/kg/dose)" that reads as one.
+        {"ZeroLow", 0, 0, 0, 2, 2, 0, 10, "<BR><SC id=28><B>ZeroLow&nbsp;</B>  IV<BR>"},
         {"Flag", 10, 0, 2, 2, 2, 0, 10,
          "<BR><SC id=28><B>Flag&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
         // No weight, or one that is not a number.
@@ -195,9 +198,9 @@ TEST(AbxDoseBlockTest, DamagedEntriesGiveNoAmount) {
          "<BR><SC id=28><B>NoWeight&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
         {"NaNWeight", 10, 0, 0, 2, 2, 0, kNaN,
          "<BR><SC id=28><B>NaNWeight&nbsp;</B>  IV q12h (10 mg/kg/dose div q12h) <BR>"},
-        // Too small to print even in thousandths.
-        {"Trace", 0.0004f, 0, 0, 2, 2, 0, 1,
-         "<BR><SC id=28><B>Trace&nbsp;</B>  IV q12h (0 mg/kg/dose div q12h) <BR>"},
+        // Too small to print even in ten-thousandths within 10%: neither an amount nor a dose
+        // per kg that would read "0".
+        {"Trace", 0.0004f, 0, 0, 2, 2, 0, 1, "<BR><SC id=28><B>Trace&nbsp;</B>  IV<BR>"},
         // Amounts past what a number can show: 1e9 × 10 per dose.
         {"Huge", 1e9f, 0, 0, 2, 2, 0, 10,
          "<BR><SC id=28><B>Huge&nbsp;</B>  IV q12h (1000000000 mg/kg/dose div q12h) <BR>"},
@@ -206,6 +209,32 @@ TEST(AbxDoseBlockTest, DamagedEntriesGiveNoAmount) {
          "<BR><SC id=28><B>Route9&nbsp;</B> &nbsp;100&nbsp;mg/dose q8h (10 mg/kg/dose div q8h) "
          "<BR>"},
     });
+}
+
+// A damaged record's tiny maximum (0.0004 to 0.004 mg, per dose or per day over 1 to 4 doses):
+// wherever the line holds the maximum, its "[max ...]" note and the capped amount are printed by
+// the amount rule, never as "0" (found by dosing_records_fuzz: "[max 0 mg/day]").
+TEST(AbxDoseBlockTest, TinyMaximumNeverReadsZero) {
+    for (const float maximum : {0.0004f, 0.0006f, 0.001f, 0.0024f, 0.004f}) {
+        for (const uint8_t perDay : {uint8_t{0}, uint8_t{1}}) {
+            for (const uint8_t count : {uint8_t{1}, uint8_t{2}, uint8_t{3}, uint8_t{4}}) {
+                const LineCase c{"Tiny", 30, 0, perDay, count, 1, maximum, 10, ""};
+                const std::string line = abxDoseLine(entryOf(c), c.weight);
+                EXPECT_EQ(line.find("[max 0 "), std::string::npos) << line;
+                EXPECT_EQ(line.find(";0&nbsp;"), std::string::npos) << line;
+                const size_t note = line.find("[max ");
+                if (note == std::string::npos) continue;
+                // Too small for the rule: said in words.
+                if (line.compare(note + 5, std::string(kTooSmallToGiveText).size(),
+                                 kTooSmallToGiveText) == 0) {
+                    continue;
+                }
+                // The note's number, read back, is within 10% of the stored maximum.
+                const double shown = std::strtod(line.c_str() + note + 5, nullptr);
+                EXPECT_NEAR(shown, maximum, 0.1 * maximum) << line;
+            }
+        }
+    }
 }
 
 TEST(AbxDoseBlockTest, BlockHasTheHeadingAndEveryLine) {

@@ -106,6 +106,26 @@ TEST(DoseTemplatesTest, ARangeWithoutAnUpperAmountNeverShowsZero) {
     EXPECT_EQ(out.find("<B>0</B>"), std::string::npos) << out;
 }
 
+// Found by dosing_records_fuzz: a damaged amount per kg ("<$dose=0.0E DATA ...") read as 0 and
+// printed a dose of 0 mg. An amount per kg of 0, or a dose the bands bring to 0, is no dose.
+TEST(DoseTemplatesTest, AnAmountPerKgOfZeroGivesNoDose) {
+    const Case cases[] = {
+        {"<$dose=0.0E units=mg>", 0.5f, kError},
+        {"<$dose=0 units=mg>", 13.3f, kError},
+        {"<$doserange=0 up=0.5 units=mg>", 13.3f, kError},
+        {"<$doseamt=0 conc=10 units=mg>", 13.3f, kError},
+        {"<$amt=0 conc=10>", 13.3f, kError},
+        {"<$amtrange=0 up=1 conc=10>", 13.3f, kError},
+        {"<$rate=0 conc=10>", 13.3f, kError},
+        {"<$ratehr=0 conc=10>", 13.3f, kError},
+    };
+    runCases(std::begin(cases), std::end(cases));
+    for (const char* tag : {"<$dose=0.0000001 units=mg>", "<$doseamt=0.0000001 conc=1 units=mg>"}) {
+        const std::string out = filled(tag, 0.5f);
+        EXPECT_EQ(out.find("<B>0</B>"), std::string::npos) << out;
+    }
+}
+
 TEST(DoseTemplatesTest, Conditionals) {
     const Case cases[] = {
         {"a<$weightif=20>b</$weightif>c", 25, "abc"},

@@ -1,5 +1,6 @@
 // Custom rate lists: their shown values, the 0.05 grid, and the ways a bad range or step ends the
-// list instead of running on (step 0, a negative step, a step too small to show, the 200 cap).
+// list instead of running on (step 0, a negative step, a step too small to show, the 200 cap,
+// rates that do not print as positive numbers).
 #include "dosing/infusions/custom_rate_list.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,12 @@ TEST(CustomRateListTest, ShownValuesAndEndings) {
         {"grid unshown", 0.1f, 0.3f, 0.01f, grid, {"0.1"}},
         // Highest below lowest.
         {"empty range", 2.0f, 1.0f, 0.5f, one, {}},
+        // A damaged record's rates too large to print (found by dosing_records_fuzz: an entry
+        // "ERR"), below 0, or too small to print: none offered; the list ends at the first.
+        {"too large", 1e20f, 1e21f, 1e19f, one, {}},
+        {"grows too large", 1e9f, 5e9f, 2e9f, one, {"1000000000"}},
+        {"negative lowest", -2.0f, 2.0f, 1.0f, one, {}},
+        {"too small", 0.00001f, 0.00003f, 0.00001f, three, {}},
     };
     for (const Case& c : cases) {
         InfusionRecord record;

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "dosing/builders/dose_templates.h"
+#include "foundation/printed_amount.h"
+#include "tests/support/page_text_checks.h"
 
 namespace orvane {
 namespace {
@@ -187,6 +190,34 @@ TEST(DrugResultTextTest, DailyKinds) {
         DrugRecord d = c.drug;
         d.options[0].text = c.code;
         EXPECT_EQ(dailyResultText(d, c.perKg, c.frequency, c.weight), c.text) << c.what;
+    }
+}
+
+// A damaged record's tiny maximum caps every kind's dose: the capped amount marked "(Max dose)"
+// is printed by the amount rule like every amount, so it is within 10% of the maximum or said to
+// be too small, never "0 mg q15h (Max dose)."
+TEST(DrugResultTextTest, TinyMaximumNeverPrintsZero) {
+    for (const float maximum : {1e-30f, 0.0001f, 0.0004f, 0.0006f, 0.003f}) {
+        for (int32_t kind = dose_kind::kOralLiquid; kind <= dose_kind::kLastOption; ++kind) {
+            const DrugRecord d = drug(kind, 10.0f, "15", 1.0f, maximum);
+            const std::string text = option1(d, 13.3f);
+            EXPECT_FALSE(test_support::showsZeroAmount(text)) << kind << ": " << text;
+            const size_t capped = text.find(" (Max dose).");
+            if (capped == std::string::npos ||
+                text.find(kTooSmallToGiveText) != std::string::npos) {
+                continue;
+            }
+            // The number before the unit, read back, is within 10% of the capped amount.
+            const size_t start = text.rfind("<BR>", capped) + 4;
+            const double shown = std::strtod(text.c_str() + start, nullptr);
+            EXPECT_NEAR(shown, maximum, 0.1 * maximum) << text;
+        }
+        for (int32_t kind = dose_kind::kFirstStepped; kind <= dose_kind::kLastStepped; ++kind) {
+            DrugRecord d = drug(kind, 10.0f, "", 1.0f, maximum);
+            d.options[0].text = "2";
+            const std::string text = dailyResultText(d, 10.0f, FrequencyChoice{"q6h", 4}, 13.3f);
+            EXPECT_FALSE(test_support::showsZeroAmount(text)) << kind << ": " << text;
+        }
     }
 }
 
