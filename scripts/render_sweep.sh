@@ -81,19 +81,26 @@ render() {
 export -f render
 export ORVANE OUT
 
-# CODE:VALUE:SUBCODE of a request printed in decimal.
+# CODE:VALUE:SUBCODE of a request printed in decimal, into REPLY (no subshell: it runs for every
+# link of every page).
 request_text() {
     local n=$1
-    echo "$((n >> 24)):$((n & 65535)):$(((n >> 16) & 255))"
+    REPLY="$((n >> 24)):$((n & 65535)):$(((n >> 16) & 255))"
 }
 
-# The requests (decimal) a rendered file lists or links to.
+# The requests (decimal) a rendered file lists or links to, each once, in the order they come.
 requests_in() {
-    local file=$1
-    {
-        grep -o 'HREF="[0-9]*"' "$file" | grep -o '[0-9]*' || true
-        awk -F'\t' 'NF == 2 && $2 ~ /^[0-9]+$/ { print $2 }' "$file" || true
-    } | sort -un
+    awk -F'\t' '
+        {
+            rest = $0
+            while (match(rest, /HREF="[0-9]+"/)) {
+                n = substr(rest, RSTART + 6, RLENGTH - 7)
+                if (!seen[n]++) print n
+                rest = substr(rest, RSTART + RLENGTH)
+            }
+        }
+        NF == 2 && $2 ~ /^[0-9]+$/ && !seen[$2]++ { print $2 }
+    ' "$1"
 }
 
 # Independent renders are written as one job a line and run in parallel.
@@ -102,7 +109,7 @@ trap 'rm -f "$JOBLIST"' EXIT
 job() {
     # No blank at the line's end: xargs would join the next line to it.
     local line
-    line=$(printf '%q ' render "$@")
+    printf -v line '%q ' render "$@"
     echo "${line% }" >>"$JOBLIST"
 }
 run_jobs() {
@@ -140,7 +147,8 @@ while ((${#round[@]} > 0)); do
     run_jobs
     for request in "${this_round[@]}"; do
         for n in $(requests_in "$OUT/page_${request//:/-}") $(requests_in "$OUT/list_${request//:/-}"); do
-            enqueue "$(request_text "$n")"
+            request_text "$n"
+            enqueue "$REPLY"
         done
     done
 done
@@ -150,7 +158,8 @@ for request in "${pages[@]}"; do
     stem=${request//:/-}
     # The links a page acts on itself.
     for n in $(requests_in "$OUT/page_$stem"); do
-        local_request=$(request_text "$n")
+        request_text "$n"
+        local_request=$REPLY
         code=${local_request%%:*}
         if ((code == CODE_SAME_PAGE || code == CODE_IN_PAGE)); then
             job "send_${stem}_${local_request//:/-}" "$request" --send "$local_request"
@@ -177,7 +186,8 @@ for request in "${pages[@]}"; do
     done
     declare -A first=() last=()
     for n in $(requests_in "$OUT/page_$stem"); do
-        local_request=$(request_text "$n")
+        request_text "$n"
+        local_request=$REPLY
         ((${local_request%%:*} == CODE_SAME_PAGE)) || continue
         sub=${local_request##*:}
         entry=${local_request#*:}

@@ -82,7 +82,10 @@ std::string CheckReport::text(const std::string& folder) const {
     for (const Finding& f : sorted) {
         if (f.file != currentFile) {
             currentFile = f.file;
-            out += "\n" + fileHeading(f) + "\n";
+            // Appended piece by piece ("\n" + a temporary trips GCC 12's false -Wrestrict).
+            out += '\n';
+            out += fileHeading(f);
+            out += '\n';
         }
         const std::pair key{f.file, f.kind};
         const int32_t n = ++shown[key];
