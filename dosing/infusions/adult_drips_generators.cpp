@@ -11,12 +11,14 @@ namespace orvane::infusion::adult {
 
 namespace {
 
-using Page = void (*)(const DripInputs&, DripSections&);
+constexpr ChosenFigures kFixed = ChosenFigures::kNone;
 
 struct PageRow {
     std::string_view code;
-    Page page;
-    bool fixed = false;  // needs no choice
+    DripPage page;
+    // The fixed pages take nothing from the lists and need no choice; the bolus-pair and per-day
+    // drips run at a dose of their own on the chosen concentration.
+    ChosenFigures takes = ChosenFigures::kRateAndConcentration;
 };
 
 constexpr PageRow kPages[] = {
@@ -39,7 +41,7 @@ constexpr PageRow kPages[] = {
     {"M02", perHourPage},
     {"N02", perHourPage},
     {"O05", perHourPage},
-    {"D20", perDayPage},
+    {"D20", perDayPage, ChosenFigures::kConcentration},
     {"E04", perMinutePage},
     {"I03", perMinutePage},
     {"N05", perMinutePage},
@@ -51,21 +53,21 @@ constexpr PageRow kPages[] = {
     {"P05", wholeAmountPerMinutePage},
     {"M05", microgramBolusPage},
     {"P15", loadingRatePage},
-    {"E10", bolusPairPage},
-    {"E12", bolusPairPage},
-    {"E13", bolusPairPage},
-    {"E14", bolusPairPage},
+    {"E10", bolusPairPage, ChosenFigures::kConcentration},
+    {"E12", bolusPairPage, ChosenFigures::kConcentration},
+    {"E13", bolusPairPage, ChosenFigures::kConcentration},
+    {"E14", bolusPairPage, ChosenFigures::kConcentration},
     {"B10", twoStagePage},
-    {"A05", filteredBolusPage, true},
-    {"A10", filteredBolusPage, true},
-    {"A15", cappedBolusPage, true},
-    {"A20", lyticPage, true},
-    {"A25", fixedLoadPage, true},
-    {"A26", pushLoadPage, true},
-    {"N01", lowDosePage, true},
-    {"T05", weightBandPage, true},
-    {"T10", bolusThenDripPage, true},
-    {"I01", cappedInfusionPage, true},
+    {"A05", filteredBolusPage, kFixed},
+    {"A10", filteredBolusPage, kFixed},
+    {"A15", cappedBolusPage, kFixed},
+    {"A20", lyticPage, kFixed},
+    {"A25", fixedLoadPage, kFixed},
+    {"A26", pushLoadPage, kFixed},
+    {"N01", lowDosePage, kFixed},
+    {"T05", weightBandPage, kFixed},
+    {"T10", bolusThenDripPage, kFixed},
+    {"I01", cappedInfusionPage, kFixed},
 };
 
 const PageRow* rowFor(std::string_view code) {
@@ -89,12 +91,14 @@ bool isBolusPairCode(std::string_view code) {
 
 bool isFixedPageCode(std::string_view code) {
     const PageRow* row = rowFor(code);
-    return row != nullptr && row->fixed;
+    return row != nullptr && row->takes == ChosenFigures::kNone;
 }
 
 void generate(const DripInputs& inputs, DripSections& sections) {
     sections.clear();
-    if (const PageRow* row = rowFor(inputs.record.code)) row->page(inputs, sections);
+    if (const PageRow* row = rowFor(inputs.record.code)) {
+        drawPage(row->page, row->takes, inputs, sections);
+    }
 }
 
 std::string wholeAmountTo1Decimal(float x) {

@@ -13,6 +13,11 @@ namespace orvane::infusion {
 // The five sections of an infusion page, in the order of the section list.
 enum Section : int32_t { kSelections, kMix, kInfuse, kCompatibility, kInformation, kSectionCount };
 
+// Written in place of every amount when no rate can be worked out.
+inline constexpr const char* kNoRateNotice =
+    "No rate can be worked out: the weight, the concentration or the drug's record is not "
+    "usable.";
+
 struct DripSections {
     std::string text[kSectionCount];
 
@@ -20,6 +25,12 @@ struct DripSections {
     const std::string& operator[](Section section) const { return text[section]; }
     void clear() {
         for (std::string& t : text) t.clear();
+    }
+    // The page of a drip that gives no rate: the notice in Selections and Infuse, nothing else.
+    void noRate() {
+        clear();
+        text[kSelections] = kNoRateNotice;
+        text[kInfuse] = kNoRateNotice;
     }
 };
 

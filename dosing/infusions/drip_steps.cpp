@@ -1,6 +1,7 @@
 #include "dosing/infusions/drip_steps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "foundation/printed_amount.h"
@@ -24,6 +25,22 @@ void commonRates(const DripInputs& inputs, Rate mlPerHour, AmountForm form, std:
 }
 
 }  // namespace
+
+bool usableFigure(float x) {
+    return x > 0.0f && std::isfinite(x);
+}
+
+void drawPage(DripPage page, ChosenFigures takes, const DripInputs& inputs,
+              DripSections& sections) {
+    const bool usable = takes == ChosenFigures::kNone ||
+                        (usableFigure(inputs.concentration) &&
+                         (takes == ChosenFigures::kConcentration || usableFigure(inputs.rate)));
+    if (!usable) {
+        sections.noRate();
+        return;
+    }
+    page(inputs, sections);
+}
 
 float wholeAmount(float x) {
     const float whole = roundWhole(x);

@@ -1,6 +1,7 @@
 // The steps every infusion generator shares: the fixed phrases, the drip line, the information
 // and compatibility sections and the common-rates table, each written with the amount form the
-// module passes. Text only: the rates themselves come from the generators.
+// module passes, and the refusal of a page whose chosen rate or concentration is not usable. Text
+// only: the rates themselves come from the generators.
 #pragma once
 
 #include <string>
@@ -16,6 +17,20 @@ inline constexpr const char* kToDeliver = " solution, to deliver ";
 inline constexpr float kPerMinute = 60.0f;
 inline constexpr float kPerHour = 1.0f;
 inline constexpr float kOneSixtieth = 0.016666668f;
+
+// A page generator of a drip code.
+using DripPage = void (*)(const DripInputs&, DripSections&);
+
+// What a page takes from the entries chosen in the lists (R and K as the module set them). A page
+// that divides by K or runs the drip at R has no amount to give without a usable one: a damaged
+// record that lists no rate or no concentration leaves them 0.
+enum class ChosenFigures { kNone, kConcentration, kRateAndConcentration };
+
+// A figure a rate can be worked from: above 0 and finite.
+bool usableFigure(float x);
+
+// Draws the page when every figure it takes is usable, else writes the no-rate notice.
+void drawPage(DripPage page, ChosenFigures takes, const DripInputs& inputs, DripSections& sections);
 
 // How a module writes one amount (already computed) on its pages.
 using AmountForm = std::string (*)(float);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "content/record_cursor.h"
+#include "dosing/infusions/drip_steps.h"
 #include "modules/patient_context.h"
 #include "modules/record_name_list.h"
 #include "rendering/page_builder.h"
@@ -33,10 +34,6 @@ void fillList(InputField& list, const std::vector<std::string>& labels, int32_t 
 std::string entryText(const InputField& list, int32_t k) {
     if (k < 1 || k > list.entries.count()) return {};
     return list.entries[k - 1].label().str();
-}
-
-bool usable(float x) {
-    return x > 0.0f && std::isfinite(x);
 }
 
 }  // namespace
@@ -198,11 +195,12 @@ void InfusionModule::runGenerator(float weight) {
         }
         setValues(inputs);
     }
-    const bool listed = hasRates_ || hasConcentrations_;
-    if (record_.damaged || !usable(weight) || (listed && !usable(inputs.concentration)) ||
-        !std::isfinite(inputs.rate) || !std::isfinite(inputs.secondRate)) {
-        texts_[infusion::kSelections] = infusion::kNoRateNotice;
-        texts_[infusion::kInfuse] = infusion::kNoRateNotice;
+    // The pages that divide by the chosen concentration or run at the chosen rate refuse an
+    // unusable one themselves (the generator tables say which); pages with mixes of their own
+    // need neither list.
+    if (record_.damaged || !infusion::usableFigure(weight) || !std::isfinite(inputs.rate) ||
+        !std::isfinite(inputs.secondRate)) {
+        texts_.noRate();
         return;
     }
     generate(inputs, texts_);

@@ -28,11 +28,6 @@ namespace infusion {
 
 inline constexpr const char* kSelectCustomRate = "Select Custom Rate";
 inline constexpr const char* kReturnToStandard = "Return to Standard Dosing";
-// Written in place of every amount when no rate can be worked out.
-inline constexpr const char* kNoRateNotice =
-    "No rate can be worked out: the weight, the concentration or the drug's record is not "
-    "usable.";
-
 // The sub-codes of the in-page links (33, sub-code, position) of the two lists.
 inline constexpr int32_t kRateList = 2;
 inline constexpr int32_t kConcentrationList = 3;

@@ -11,23 +11,40 @@ namespace orvane::infusion::tyko {
 
 namespace {
 
-using Page = void (*)(const DripInputs&, DripSections&);
+constexpr ChosenFigures kBoth = ChosenFigures::kRateAndConcentration;
 
 struct PageRow {
     std::string_view code;
-    Page page;
+    DripPage page;
+    ChosenFigures takes = kBoth;  // "A26" and "P20" have mixes and rates of their own
 };
 
 constexpr PageRow kPages[] = {
-    {"A20", perKgPerMinutePage},  {"D10", perKgPerMinutePage}, {"D15", perKgPerMinutePage},
-    {"E05", perKgPerMinutePage},  {"F05", perKgPerMinutePage}, {"F10", perKgPerMinutePage},
-    {"I05", perKgPerMinutePage},  {"L10", perKgPerMinutePage}, {"M02", perKgPerMinutePage},
-    {"M07", perKgPerMinutePage},  {"N05", perKgPerMinutePage}, {"N10", perKgPerMinutePage},
-    {"N15", perKgPerMinutePage},  {"N25", perKgPerMinutePage}, {"P10", perKgPerMinutePage},
-    {"D05", dextrosePage},        {"I03", insulinPage},        {"L05", cappedBolusLinesPage},
-    {"T10", weightScaledMixPage}, {"I01", bolusPerKgPage},     {"E15", bolusAndDripPage},
-    {"H05", unitsPerKgPage},      {"M05", microgramBolusPage}, {"A26", loadingBolusPage},
-    {"P20", threeMixesPage},
+    {"A20", perKgPerMinutePage},
+    {"D10", perKgPerMinutePage},
+    {"D15", perKgPerMinutePage},
+    {"E05", perKgPerMinutePage},
+    {"F05", perKgPerMinutePage},
+    {"F10", perKgPerMinutePage},
+    {"I05", perKgPerMinutePage},
+    {"L10", perKgPerMinutePage},
+    {"M02", perKgPerMinutePage},
+    {"M07", perKgPerMinutePage},
+    {"N05", perKgPerMinutePage},
+    {"N10", perKgPerMinutePage},
+    {"N15", perKgPerMinutePage},
+    {"N25", perKgPerMinutePage},
+    {"P10", perKgPerMinutePage},
+    {"D05", dextrosePage},
+    {"I03", insulinPage},
+    {"L05", cappedBolusLinesPage},
+    {"T10", weightScaledMixPage},
+    {"I01", bolusPerKgPage},
+    {"E15", bolusAndDripPage},
+    {"H05", unitsPerKgPage},
+    {"M05", microgramBolusPage},
+    {"A26", loadingBolusPage, ChosenFigures::kNone},
+    {"P20", threeMixesPage, ChosenFigures::kNone},
 };
 
 // The mix factors of "T10": mcg/mL per kg of weight.
@@ -44,7 +61,7 @@ void generate(const DripInputs& inputs, DripSections& sections) {
     sections.clear();
     for (const PageRow& row : kPages) {
         if (row.code == inputs.record.code) {
-            row.page(inputs, sections);
+            drawPage(row.page, row.takes, inputs, sections);
             return;
         }
     }

@@ -338,5 +338,33 @@ TEST(AdultDripsModuleTest, EggAllergyNoteAndNoRateForZeroWeight) {
     EXPECT_EQ(fixedZero.text(kInfuse), infusion::kNoRateNotice);
 }
 
+// A damaged record that lists no rate or no concentration leaves R or K at 0: the per-hour page
+// printed "0 mL/hr (0 mg/hr)" from R = 0 and the per-kg one "ERR mL/hr" from K = 0; both give no
+// amount. The bolus-pair drips run at their own dose and need no rate list.
+TEST(AdultDripsModuleTest, NoRateWithoutARateOrConcentrationList) {
+    Drug noRates = rateDrug("B15", {{1, "1 mg/mL", "Mix"}});
+    noRates.rates = {};
+    Drug neither = rateDrug("D10", {});
+    neither.rates = {};
+    const struct {
+        const char* name;
+        Drug drug;
+        std::vector<Request> choices;
+    } cases[] = {{"no rate list", noRates, {conc(1)}},
+                 {"neither list", neither, {}},
+                 {"no concentration list", rateDrug("D10", {}), {rate(1)}}};
+    for (const auto& c : cases) {
+        Opened o({c.drug}, 70, c.choices);
+        EXPECT_EQ(o.text(kInfuse), infusion::kNoRateNotice) << c.name;
+        EXPECT_FALSE(contains(o.page, "ERR")) << c.name;
+        EXPECT_FALSE(contains(o.page, "mL/hr")) << c.name;
+    }
+    Drug pair = pairDrug("E10");
+    pair.rates = {};
+    // 70 kg: the 180 mcg/kg bolus is 0.09 mL/kg × 70 = 6.3 mL of 2 mg/mL (12600 mcg).
+    Opened o({pair}, 70, {conc(1)});
+    EXPECT_TRUE(contains(o.text(kInfuse), "6.3 mL (12600 mcg)")) << o.text(kInfuse);
+}
+
 }  // namespace
 }  // namespace orvane

@@ -391,5 +391,34 @@ TEST(TykoDripsModuleTest, NoRateWithoutWeightConcentrationOrSoundRecord) {
     }
 }
 
+// A damaged record that lists no rate or no concentration leaves R or K at 0: the drip pages give
+// no amount (R × W × 60 ÷ 0 printed "ERR mL/hr"), while "A26" and "P20", which mix and rate by
+// themselves, still draw their pages without either list.
+TEST(TykoDripsModuleTest, NoRateWithoutARateOrConcentrationList) {
+    Drug noLists = rateDrug("D10", {});
+    noLists.rates = {};
+    const struct {
+        const char* name;
+        Drug drug;
+        std::vector<Request> choices;
+    } cases[] = {{"neither list", noLists, {}},
+                 {"no concentration list", rateDrug("D10", {}), {rate(1)}}};
+    for (const auto& c : cases) {
+        Opened o({c.drug}, 10, c.choices);
+        EXPECT_EQ(o.text(kInfuse), infusion::kNoRateNotice) << c.name;
+        EXPECT_FALSE(contains(o.page, "ERR")) << c.name;
+        EXPECT_FALSE(contains(o.page, "mL/hr")) << c.name;
+    }
+    Drug loading;
+    loading.code = "A26";
+    loading.name = "Loading";
+    // 30 kg, no list at all: the bolus is CR(0.33 × 30) = 9.9 mL (148.5 mg → 150), the
+    // 5 mcg/kg/min infusion CR(0.16666667 × 30) = 5 mL/hr.
+    Opened o({loading}, 30, {});
+    EXPECT_TRUE(contains(o.text(kInfuse), "Bolus:<BR>9.9 mL (150 mg) either IVP"))
+        << o.text(kInfuse);
+    EXPECT_TRUE(contains(o.text(kInfuse), "5 mcg/kg/min = 5 mL/hr.")) << o.text(kInfuse);
+}
+
 }  // namespace
 }  // namespace orvane
