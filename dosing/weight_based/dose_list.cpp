@@ -1,10 +1,13 @@
 #include "dosing/weight_based/dose_list.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
+#include "dosing/builders/short_amounts.h"
 #include "dosing/weight_based/frequency_table.h"
 #include "foundation/number_format.h"
+#include "foundation/printed_amount.h"
 #include "foundation/rounding.h"
 
 namespace orvane {
@@ -50,6 +53,25 @@ std::string listValue(float shown) {
     return text.str();
 }
 
+// Whether the stored list text reads as exactly the dose per kg stored with it.
+bool readsAsDose(const SharedString& text, float perKg) {
+    const std::string written = text.str();
+    if (written.empty()) return false;
+    char* end = nullptr;
+    const double value = std::strtod(written.c_str(), &end);
+    return end == written.c_str() + written.size() && static_cast<float>(value) == perKg;
+}
+
+// The amount an option's entry shows: the content's own text where it reads as the dose the entry
+// gives, else that dose by the amount rule; nothing for a dose that is not one (0, not finite or
+// too small to print), so that an entry never shows a number it does not dose.
+std::string optionAmount(const DoseOption& option) {
+    if (!(option.perKg > 0.0f) || !std::isfinite(option.perKg)) return {};
+    if (readsAsDose(option.text, option.perKg)) return option.text.str();
+    const std::string written = shortForm(option.perKg, kListDecimals);
+    return written == kTooSmallToGiveText ? std::string() : written;
+}
+
 }  // namespace
 
 std::vector<DoseEntry> optionDoseList(const DrugRecord& drug) {
@@ -57,7 +79,7 @@ std::vector<DoseEntry> optionDoseList(const DrugRecord& drug) {
     for (int32_t j = 0; j < kDoseOptions; ++j) {
         const DoseOption& option = drug.options[j];
         if (j > 0 && option.perKg == 0.0f) continue;
-        std::string text = option.text.str() + "&nbsp;" + drug.unit.str() + "/kg";
+        std::string text = optionAmount(option) + "&nbsp;" + drug.unit.str() + "/kg";
         text += intervalPhrase(drug, j);
         list.push_back(DoseEntry{SharedString(text), option.perKg, j});
     }

@@ -22,7 +22,9 @@ struct DoseEntry {
 };
 
 // Option 1 always, options 2 to 4 when their dose per kg is not 0: option text + "&nbsp;" + unit
-// + "/kg" + the interval phrase.
+// + "/kg" + the interval phrase. The option text stands where it reads as the option's dose per
+// kg; a damaged record's text that does not is replaced by the dose itself, and a dose that is
+// not one (0, not finite, too small to print) shows no amount.
 std::vector<DoseEntry> optionDoseList(const DrugRecord& drug);
 
 // From the lowest dose per kg by the step up to the highest (a value equal to it included), each

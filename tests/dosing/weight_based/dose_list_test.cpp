@@ -69,6 +69,20 @@ TEST(DoseListTest, EachEntryCarriesTheOptionItShows) {
     EXPECT_EQ(optionDoseList(empty).size(), 1u);
 }
 
+// A damaged record (a lost end of text joining two fields) stores a list text that is not the dose
+// the entry gives: the entry shows the dose itself, and no amount for a dose that is not one.
+TEST(DoseListTest, OptionTextThatIsNotItsDose) {
+    const DrugRecord drug = optionDrug(
+        4,
+        {{0.3f, "0.3\n0", "6"}, {0.25f, "", "8"}, {1.9e-6f, "", "4"}, {std::nanf(""), "7", "0"}});
+    EXPECT_EQ(texts(optionDoseList(drug)),
+              (std::vector<std::string>{
+                  "0.3&nbsp;mg/kg/dose every 6 hrs", "0.25&nbsp;mg/kg/dose every 8 hrs",
+                  "&nbsp;mg/kg/dose every 4 hrs", "&nbsp;mg/kg loading dose "}));
+    const DrugRecord zero = optionDrug(4, {{0.0f, "0", "0"}});
+    EXPECT_EQ(texts(optionDoseList(zero)), (std::vector<std::string>{"&nbsp;mg/kg loading dose "}));
+}
+
 TEST(DoseListTest, SteppedRanges) {
     struct Case {
         const char* what;
