@@ -106,18 +106,7 @@ class CalculatorContentDir : public TempContentDir {
     CalculatorContentDir() : TempContentDir("orvane-calc") {}
 
     // Forty calculator records: "id", "Calc n", "", and the all-tags template.
-    void writeCalculatorTable() const {
-        std::vector<ByteVector> records;
-        for (int n = 1; n <= 40; ++n) {
-            ByteVector r;
-            putText(r, "id");
-            putText(r, "Calc " + std::to_string(n));
-            putText(r, "");
-            putText(r, allTagsTemplate());
-            records.push_back(r);
-        }
-        write(4, records);
-    }
+    void writeCalculatorTable() const { write(4, calculatorTableRecords(allTagsTemplate())); }
 
     // Twelve peak-flow rows whose b0 is the row number (other coefficients given).
     void writePeakFlowTable(double b1, double b2, double b3, double b4) const {

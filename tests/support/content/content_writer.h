@@ -38,6 +38,20 @@ inline void putFloat(ByteVector& out, float value) {
     tools::putBigEndian32(out, bits);
 }
 
+// The calculator table (database 4): forty records "id", "Calc n", "" and the given template.
+inline std::vector<ByteVector> calculatorTableRecords(const std::string& templateText) {
+    std::vector<ByteVector> records;
+    for (int n = 1; n <= 40; ++n) {
+        ByteVector r;
+        putText(r, "id");
+        putText(r, "Calc " + std::to_string(n));
+        putText(r, "");
+        putText(r, templateText);
+        records.push_back(r);
+    }
+    return records;
+}
+
 // A content folder in a new temporary directory, removed with the object. Files are written
 // per database number.
 class TempContentDir {

@@ -51,18 +51,7 @@ class PediatricContentDir : public TempContentDir {
         writeGrowthTable();
     }
 
-    void writeCalculatorTable() const {
-        std::vector<ByteVector> records;
-        for (int n = 1; n <= 40; ++n) {
-            ByteVector r;
-            putText(r, "id");
-            putText(r, "Calc " + std::to_string(n));
-            putText(r, "");
-            putText(r, "");
-            records.push_back(r);
-        }
-        write(4, records);
-    }
+    void writeCalculatorTable() const { write(4, calculatorTableRecords("")); }
 
     void writeBurnTable() const {
         std::vector<ByteVector> records;
